@@ -1,0 +1,22 @@
+#pragma once
+// Interface texts are looked up by their English wording in a language string file that
+// lies beside the host's executable.
+#include <string>
+#include <string_view>
+
+namespace qvsql {
+
+// The executable's folder (with its '/') + the language's base name + ".str"; an unknown
+// language index falls back to English.
+std::string BuildStringFilePath(std::string_view exePath, int languageIndex);
+
+// The English text reduced to the key the string files use: cut at a tab or at "..",
+// without accelerator marks and line feeds.
+std::string MakeTranslationKey(std::string_view text);
+
+// The translation of text from section, with \r and \n written out; empty when the file,
+// the section or the key is missing.
+std::string TranslateText(const std::string& stringFilePath, std::string_view section,
+                          std::string_view text);
+
+} // namespace qvsql

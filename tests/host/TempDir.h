@@ -1,0 +1,39 @@
+#pragma once
+// A private directory for one test, removed with everything in it afterwards.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace qvsql::test {
+
+class TempDir {
+  public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "qvsql-host-XXXXXX");
+        if (mkdtemp(pattern.data()) != nullptr)
+            path_ = pattern;
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    // Writes bytes exactly as given (no newline translation) and returns the file's path.
+    std::string Write(const std::string& name, std::string_view bytes) const {
+        const std::filesystem::path file = path_ / name;
+        std::ofstream(file, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        return file.string();
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+} // namespace qvsql::test
