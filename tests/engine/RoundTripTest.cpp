@@ -22,9 +22,10 @@ class Generator {
     std::string Name(int index) {
         static const std::string alphabet = "abcdghijkmnpquvxyzABCDGHIJKMNPQUVXYZ_$#.0123456789";
         static const char* reserved[] = {"DATE", "KEY", "TIME", "Desc", "max"};
-        if (Below(8) == 0)
-            return reserved[Below(5)] + std::to_string(index) + "x";
-        std::string name = "c" + std::to_string(index);
+        std::string name(Below(8) == 0 ? reserved[Below(5)] : "c");
+        name += std::to_string(index);
+        if (name.front() != 'c')
+            return name + "x";
         for (int i = Below(6); i > 0; --i)
             name += alphabet[static_cast<std::size_t>(Below(static_cast<int>(alphabet.size())))];
         return name;
