@@ -1,8 +1,7 @@
 #include "sql/ReservedWords.h"
 
-#include "sql/TextOps.h"
+#include "sql/NameIndex.h"
 
-#include <string>
 #include <unordered_set>
 
 namespace qvsql {
@@ -45,14 +44,10 @@ const std::array<std::string_view, reservedWordCount>& ReservedWords() {
 
 namespace {
 
-// Folded copies of the table, so that a lookup costs one hash instead of a scan.
-const std::unordered_set<std::string>& FoldedReservedWords() {
-    static const std::unordered_set<std::string> set = [] {
-        std::unordered_set<std::string> folded;
-        for (std::string_view word : ReservedWords())
-            folded.insert(Folded(word));
-        return folded;
-    }();
+using WordSet = std::unordered_set<std::string_view, NoCaseHash, NoCaseEqual>;
+
+const WordSet& WordsByName() {
+    static const WordSet set(ReservedWords().begin(), ReservedWords().end());
     return set;
 }
 
@@ -63,7 +58,7 @@ constexpr std::size_t longestReservedWord = 17; // CURRENT_TIMESTAMP
 bool IsReservedWord(std::string_view name) {
     if (name.empty() || name.size() > longestReservedWord)
         return false;
-    return FoldedReservedWords().count(Folded(name)) != 0;
+    return WordsByName().count(name) != 0;
 }
 
 } // namespace qvsql

@@ -21,22 +21,26 @@ bool TakeWhenPrinted(const QuerySnapshot& s, int clause, std::string_view keywor
     return true;
 }
 
-std::string ColumnPart(const QuerySnapshot& s, ComposeResult& r) {
-    std::string part;
-    if (TakeWhenPrinted(s, clauseSelect, "SELECT", r, part))
-        return part;
-    if (!s.columnList.empty() && s.columnList.front().checked)
-        return "*";
-    bool first = true;
-    for (std::size_t i = 1; i < s.columnList.size(); ++i) {
-        if (!s.columnList[i].checked)
-            continue;
-        if (!first)
-            part += ',';
-        part += QuoteIdentifier(s.columnList[i].text, s.grouping);
-        first = false;
+// Appends the column part; false when it came out empty.
+bool AppendColumns(const QuerySnapshot& s, ComposeResult& r, std::string& text) {
+    const std::size_t start = text.size();
+    std::string value;
+    if (TakeWhenPrinted(s, clauseSelect, "SELECT", r, value)) {
+        text += value;
+    } else if (!s.columnList.empty() && s.columnList.front().checked) {
+        text += '*';
+    } else {
+        bool first = true;
+        for (std::size_t i = 1; i < s.columnList.size(); ++i) {
+            if (!s.columnList[i].checked)
+                continue;
+            if (!first)
+                text += ',';
+            AppendQuotedIdentifier(text, s.columnList[i].text, s.grouping);
+            first = false;
+        }
     }
-    return part;
+    return text.size() > start;
 }
 
 // Splits a schema value the way strtok does with a tab delimiter: runs of tabs separate,
@@ -73,44 +77,64 @@ std::string TableName(const QuerySnapshot& s, const std::string& table) {
 bool AppendWhere(const QuerySnapshot& s, std::string& text) {
     if (!s.whereEnabled || s.where.empty())
         return true;
-    std::string conditions;
+    text += "WHERE ";
     for (std::size_t i = 0; i < s.where.size(); ++i) {
         const WhereRow& row = s.where[i];
         if (i > 0) {
-            conditions += ' ';
+            text += ' ';
             if (row.andOr.empty() || row.andOr == andOrChoices[0])
                 return false;
-            conditions += row.andOr;
+            text += row.andOr;
         }
-        conditions.append(" ( ").append(QuoteIdentifier(row.field, s.grouping)).append(" ");
-        conditions.append(row.op).append(" ").append(row.value.empty() ? "''" : row.value);
-        conditions += " )";
+        text += " ( ";
+        AppendQuotedIdentifier(text, row.field, s.grouping);
+        text.append(" ").append(row.op).append(" ");
+        text.append(row.value.empty() ? "''" : row.value).append(" )");
     }
-    text.append("WHERE ").append(conditions).append(" ");
+    text += ' ';
     return true;
 }
 
-std::string SortPart(const QuerySnapshot& s, ComposeResult& r) {
-    std::string part;
-    if (TakeWhenPrinted(s, clauseOrderBy, "ORDER BY", r, part) || !s.orderByEnabled)
-        return part;
-    bool first = true;
-    for (const OrderByRow& row : s.orderBy) {
-        if (!row.checked)
-            continue;
-        if (!first)
-            part += ',';
-        part += QuoteIdentifier(row.field, s.grouping);
-        const std::string_view direction = TrimRight(row.direction);
-        if (!direction.empty())
-            part.append(" ").append(direction);
-        first = false;
+void AppendSort(const QuerySnapshot& s, ComposeResult& r, std::string& text) {
+    const std::size_t start = text.size();
+    text += " ORDER BY ";
+    const std::size_t partStart = text.size();
+    std::string value;
+    if (TakeWhenPrinted(s, clauseOrderBy, "ORDER BY", r, value)) {
+        text += value;
+    } else if (s.orderByEnabled) {
+        for (const OrderByRow& row : s.orderBy) {
+            if (!row.checked)
+                continue;
+            if (text.size() > partStart)
+                text += ',';
+            AppendQuotedIdentifier(text, row.field, s.grouping);
+            const std::string_view direction = TrimRight(row.direction);
+            if (!direction.empty())
+                text.append(" ").append(direction);
+        }
     }
-    return part;
+    if (text.size() == partStart)
+        text.resize(start);
 }
 
-ComposeResult Fail(ComposeResult r, std::string_view message) {
+// Room for the whole statement, so that a large one is built in a single buffer.
+std::size_t EstimatedLength(const QuerySnapshot& s) {
+    std::size_t length = 64 + s.table.size();
+    for (const std::string& value : s.wpValues)
+        length += value.size();
+    for (const ColumnItem& item : s.columnList)
+        length += item.text.size() + 3;
+    for (const WhereRow& row : s.where)
+        length += row.andOr.size() + row.field.size() + row.op.size() + row.value.size() + 12;
+    for (const OrderByRow& row : s.orderBy)
+        length += row.field.size() + row.direction.size() + 4;
+    return length;
+}
+
+ComposeResult Fail(const QuerySnapshot& s, ComposeResult r, std::string_view message) {
     r.result = false;
+    r.sqlText = s.sqlText;
     r.errorText = message;
     return r;
 }
@@ -118,28 +142,28 @@ ComposeResult Fail(ComposeResult r, std::string_view message) {
 } // namespace
 
 ComposeResult ComposeStatement(const QuerySnapshot& s) {
-    ComposeResult r{true, s.sqlText, s.errorText, s.lastWpClause};
-    if (!s.ready)
+    ComposeResult r{true, {}, {}, s.lastWpClause};
+    if (!s.ready) {
+        r.sqlText = s.sqlText;
+        r.errorText = s.errorText;
         return r;
-    r.errorText.clear();
-    std::string text = "SELECT ";
-    const std::string columns = ColumnPart(s, r);
-    if (columns.empty())
-        return Fail(std::move(r), errorNoColumns);
-    text.append(columns).append(" FROM ");
+    }
+    std::string text;
+    text.reserve(EstimatedLength(s));
+    text = "SELECT ";
+    if (!AppendColumns(s, r, text))
+        return Fail(s, std::move(r), errorNoColumns);
+    text += " FROM ";
     std::string table;
     if (!TakeWhenPrinted(s, clauseFrom, "FROM", r, table))
         table = s.table;
     if (table.empty())
-        return Fail(std::move(r), errorNoTable);
+        return Fail(s, std::move(r), errorNoTable);
     text.append(s.wpFlags[clauseFrom] ? table : TableName(s, table)).append(" ");
     if (!AppendWhere(s, text))
-        return Fail(std::move(r), errorWhere);
-    const std::string sort = SortPart(s, r);
-    if (!sort.empty())
-        text.append(" ORDER BY ").append(sort);
+        return Fail(s, std::move(r), errorWhere);
+    AppendSort(s, r, text);
     r.sqlText = std::move(text);
-    r.errorText.clear();
     return r;
 }
 

@@ -1,28 +1,15 @@
 #include "sql/StatementReader.h"
 
 #include "sql/ChoiceLists.h"
+#include "sql/NameIndex.h"
 #include "sql/StatementSplitter.h"
 #include "sql/TextOps.h"
 
-#include <unordered_map>
+#include <algorithm>
 
 namespace qvsql {
 
 namespace {
-
-// Case-insensitive index of names; the first of equal names wins.
-class NameIndex {
-  public:
-    void Add(std::string_view name, int index) { map_.try_emplace(Folded(name), index); }
-
-    int Find(std::string_view name) const {
-        const auto it = map_.find(Folded(name));
-        return it == map_.end() ? -1 : it->second;
-    }
-
-  private:
-    std::unordered_map<std::string, int> map_;
-};
 
 std::string_view StripEnds(std::string_view text, char first, char last) {
     if (!text.empty() && text.back() == last)
@@ -35,6 +22,7 @@ std::string_view StripEnds(std::string_view text, char first, char last) {
 void CheckColumns(const std::vector<std::string>& items, std::span<const std::string> columns,
                   ReadBack& out) {
     NameIndex index;
+    index.Reserve(columns.size() + 1);
     index.Add("*", 0);
     for (std::size_t i = 0; i < columns.size(); ++i)
         index.Add(columns[i], static_cast<int>(i + 1));
@@ -92,6 +80,7 @@ WhereRowCall ReadCondition(char code, std::string_view text, GroupingChars group
 
 void ReadConditions(const std::vector<std::string>& items, const ReadBackInput& in, ReadBack& out) {
     NameIndex fields;
+    fields.Reserve(in.tableColumns.size());
     for (std::size_t i = 0; i < in.tableColumns.size(); ++i)
         fields.Add(in.tableColumns[i], static_cast<int>(i));
     for (const std::string& item : items) {
@@ -112,7 +101,9 @@ int DirectionIndex(std::string_view direction) {
 void ReadSort(const std::vector<std::string>& items, std::span<const std::string> columns,
               ReadBack& out) {
     NameIndex names;
+    names.Reserve(items.size());
     std::vector<int> directions;
+    directions.reserve(items.size());
     for (const std::string& item : items) {
         std::string_view name = TrimRight(item);
         if (name.empty())

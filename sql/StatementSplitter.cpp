@@ -14,12 +14,13 @@ Pos Find(std::string_view text, std::string_view what, std::size_t from = 0) {
 }
 
 std::string WithoutGrouping(std::string_view text, GroupingChars grouping) {
-    std::string out;
-    out.reserve(text.size());
+    std::string out(text.size(), '\0');
+    std::size_t length = 0;
     for (char c : text) {
-        if (c != grouping.open && c != grouping.close)
-            out.push_back(c);
+        out[length] = c;
+        length += (c != grouping.open && c != grouping.close) ? 1 : 0;
     }
+    out.resize(length);
     return out;
 }
 
@@ -56,6 +57,13 @@ class ConnectorScanner {
     Pos or_ = -2;
 };
 
+void AddCondition(std::vector<std::string>& items, char code, std::string_view text) {
+    std::string& item = items.emplace_back();
+    item.reserve(text.size() + 1);
+    item.push_back(code);
+    item.append(text);
+}
+
 void SplitConditions(std::string_view text, std::vector<std::string>& items) {
     ConnectorScanner scanner(text);
     char code = '0';
@@ -64,10 +72,10 @@ void SplitConditions(std::string_view text, std::vector<std::string>& items) {
         const std::string_view rest = text.substr(from);
         const Connector connector = scanner.NextFrom(from);
         if (connector.position < 0) {
-            items.push_back(code + std::string(rest));
+            AddCondition(items, code, rest);
             return;
         }
-        items.push_back(code + std::string(TrimRight(Cut(rest, 0, connector.position))));
+        AddCondition(items, code, TrimRight(Cut(rest, 0, connector.position)));
         if (connector.position + connector.length > static_cast<Pos>(rest.size()) - 1)
             return;
         from += static_cast<std::size_t>(connector.position + connector.length);

@@ -2,10 +2,6 @@
 
 namespace qvsql {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
 std::string_view TrimLeft(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i]))
@@ -24,14 +20,6 @@ std::string_view Trim(std::string_view text) {
     return TrimRight(TrimLeft(text));
 }
 
-char ToUpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-static char ToLowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 std::string ToUpperAscii(std::string_view text) {
     std::string out(text);
     for (char& c : out)
@@ -43,22 +31,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (ToLowerAscii(a[i]) != ToLowerAscii(b[i]))
+        if (ToUpperAscii(a[i]) != ToUpperAscii(b[i]))
             return false;
     }
     return true;
-}
-
-void AppendFolded(std::string& out, std::string_view text) {
-    for (char c : text)
-        out.push_back(ToLowerAscii(c));
-}
-
-std::string Folded(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    AppendFolded(out, text);
-    return out;
 }
 
 } // namespace qvsql

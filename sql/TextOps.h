@@ -6,16 +6,17 @@
 
 namespace qvsql {
 
-bool IsBlank(char c);
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+inline char ToUpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 std::string_view TrimLeft(std::string_view text);
 std::string_view TrimRight(std::string_view text);
 std::string_view Trim(std::string_view text);
-char ToUpperAscii(char c);
 std::string ToUpperAscii(std::string_view text);
 // Case-insensitive equality in the way the platform's lstrcmpiA answers "equal".
 bool EqualsNoCase(std::string_view a, std::string_view b);
-// Appends the lower-case fold of text to out; used to build case-insensitive keys.
-void AppendFolded(std::string& out, std::string_view text);
-std::string Folded(std::string_view text);
 
 } // namespace qvsql

@@ -40,6 +40,7 @@ TEST(Quoting, OtherGroupingCharacters) {
     EXPECT_EQ(QuoteIdentifier("Zip Code", quotes), "\"Zip Code\"");
     EXPECT_EQ(QuoteIdentifier("\"Zip Code\"", quotes), "\"Zip Code\"");
     EXPECT_EQ(QuoteIdentifier("Name", quotes), "Name");
+    EXPECT_EQ(QuoteIdentifier("O'Hara Street", GroupingChars{'\'', '\''}), "OHara Street");
     EXPECT_EQ(GroupingChars::FromString("`").open, '[');
     EXPECT_EQ(GroupingChars::FromString("<>x").close, '>');
 }
