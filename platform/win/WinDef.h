@@ -32,7 +32,6 @@ inline constexpr int MAX_PATH = 260;
     using name = name##__*
 QV_DECLARE_HANDLE(HWND);
 QV_DECLARE_HANDLE(HDC);
-QV_DECLARE_HANDLE(HGDIOBJ);
 QV_DECLARE_HANDLE(HPEN);
 QV_DECLARE_HANDLE(HBRUSH);
 QV_DECLARE_HANDLE(HFONT);
@@ -45,6 +44,8 @@ QV_DECLARE_HANDLE(HINSTANCE);
 QV_DECLARE_HANDLE(HIMAGELIST);
 #undef QV_DECLARE_HANDLE
 using HMODULE = HINSTANCE;
+// As on the original platform: any drawing object handle passes where an HGDIOBJ is asked for.
+using HGDIOBJ = void*;
 
 struct POINT {
     LONG x = 0;

@@ -1,0 +1,80 @@
+#pragma once
+// The state behind an HDC: selected objects, colours, modes, origins, clipping and the
+// pixels it draws into (a borrowed surface, or the bitmap selected into a memory DC).
+#include "platform/gfx/GdiTypes.h"
+#include "platform/gfx/HandleTable.h"
+#include "platform/gfx/Region.h"
+#include "platform/gfx/Surface.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace gfx {
+
+class FontInstance;
+
+struct DcState {
+    HGDIOBJ pen = nullptr;
+    HGDIOBJ brush = nullptr;
+    HGDIOBJ font = nullptr;
+    HGDIOBJ bitmap = nullptr; // memory DCs only
+    COLORREF textColor = 0;
+    COLORREF bkColor = RGB(255, 255, 255);
+    int bkMode = OPAQUE;
+    POINT windowOrg{};
+    POINT viewportOrg{};
+    POINT position{};
+    std::optional<Region> clip; // the DC's own clipping, device coordinates
+};
+
+class DeviceContext {
+  public:
+    // surface null = a memory DC.
+    DeviceContext(Surface* surface, POINT deviceOrigin, const Region& systemClip);
+    ~DeviceContext();
+    DeviceContext(const DeviceContext&) = delete;
+    DeviceContext& operator=(const DeviceContext&) = delete;
+
+    static HDC Register(std::unique_ptr<DeviceContext> dc);
+    static DeviceContext* Find(HDC hdc);
+    static bool Destroy(HDC hdc);
+
+    bool IsMemory() const { return borrowed == nullptr; }
+    const DcState& State() const { return state; }
+    DcState& Attributes() { return state; } // colours, modes, origins, position
+    // Returns the object replaced, null on failure.
+    HGDIOBJ Select(HGDIOBJ object);
+    int Save();
+    bool Restore(int level);
+
+    void SetSystemClip(const Region& clip);
+    void ClipDevice(const RECT& device, bool exclude);
+
+    Surface* Target() const;
+    // Where drawing may land, in surface pixels.
+    const Region& Clip();
+    POINT ToSurface(POINT logical) const;
+    RECT ToSurface(const RECT& logical) const;
+    POINT ToLogical(POINT surfacePoint) const;
+
+    std::optional<std::uint32_t> PenPixel() const;
+    int PenWidth() const;
+    std::optional<std::uint32_t> BrushPixel() const;
+    FontInstance& Font() const;
+
+  private:
+    void Adopt(DcState next);
+
+    Surface* borrowed;
+    POINT origin;
+    Region systemClip;
+    DcState state;
+    std::vector<DcState> saved;
+    Region clipCache;
+    bool clipDirty = true;
+    int cachedWidth = -1;
+    int cachedHeight = -1;
+};
+
+} // namespace gfx

@@ -1,0 +1,181 @@
+#include "platform/gfx/FontLibrary.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace gfx {
+
+namespace {
+
+constexpr const char* DefaultFamily = "DejaVu Sans";
+constexpr const char* DefaultFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+constexpr int DefaultPixelSize = 11;
+constexpr int MaxPixelSize = 1000;
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return text;
+}
+
+// The classic Windows user-interface faces all end up at the one face every machine has,
+// so that layouts do not depend on which look-alikes happen to be installed.
+std::string Substitute(const std::string& name) {
+    static const char* const windowsFaces[] = {
+        "",       "ms sans serif", "ms shell dlg", "ms shell dlg 2",      "tahoma",
+        "system", "segoe ui",      "arial",        "microsoft sans serif"};
+    static const char* const fixedFaces[] = {"courier", "courier new", "fixedsys", "terminal"};
+    const std::string lower = Lower(name);
+    for (const char* face : windowsFaces) {
+        if (lower == face) {
+            return DefaultFamily;
+        }
+    }
+    for (const char* face : fixedFaces) {
+        if (lower == face) {
+            return "DejaVu Sans Mono";
+        }
+    }
+    return name;
+}
+
+std::string PatternString(FcPattern* pattern, const char* object) {
+    FcChar8* value = nullptr;
+    return FcPatternGetString(pattern, object, 0, &value) == FcResultMatch && value
+               ? std::string(reinterpret_cast<const char*>(value))
+               : std::string();
+}
+
+} // namespace
+
+FontLibrary& FontLibrary::Instance() {
+    // Never destroyed: realised fonts must outlive every static object that draws.
+    static FontLibrary* fonts = new FontLibrary;
+    return *fonts;
+}
+
+FontLibrary::FontLibrary() {
+    if (FT_Init_FreeType(&library) != 0) {
+        library = nullptr;
+    }
+}
+
+FontLibrary::FaceFile FontLibrary::Match(const std::string& family, bool bold, bool italic) const {
+    FaceFile file{DefaultFile, 0, DefaultFamily, false, false};
+    FcPattern* pattern = FcPatternCreate();
+    if (!pattern) {
+        return file;
+    }
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!match) {
+        return file;
+    }
+    const std::string path = PatternString(match, FC_FILE);
+    if (!path.empty()) {
+        int index = 0;
+        int weight = FC_WEIGHT_REGULAR;
+        int slant = FC_SLANT_ROMAN;
+        FcPatternGetInteger(match, FC_INDEX, 0, &index);
+        FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
+        FcPatternGetInteger(match, FC_SLANT, 0, &slant);
+        file = {path, index, PatternString(match, FC_FAMILY), weight >= FC_WEIGHT_DEMIBOLD,
+                slant != FC_SLANT_ROMAN};
+    }
+    FcPatternDestroy(match);
+    return file;
+}
+
+FT_Face FontLibrary::Open(const FaceFile& file) {
+    const auto key = std::make_tuple(file.path, file.index);
+    const auto found = files.find(key);
+    if (found != files.end()) {
+        return found->second;
+    }
+    FT_Face face = nullptr;
+    if (!library || FT_New_Face(library, file.path.c_str(), file.index, &face) != 0 ||
+        !FT_IS_SCALABLE(face)) {
+        if (face) {
+            FT_Done_Face(face);
+        }
+        face = nullptr;
+    }
+    files[key] = face;
+    return face;
+}
+
+const FontLibrary::OpenFace& FontLibrary::Face(const std::string& name, bool bold, bool italic) {
+    const auto key = std::make_tuple(Lower(name), bold, italic);
+    const auto found = faces.find(key);
+    if (found != faces.end()) {
+        return found->second;
+    }
+    OpenFace open{nullptr, Match(Substitute(name), bold, italic)};
+    open.face = Open(open.file);
+    if (!open.face) {
+        open.file = FaceFile{DefaultFile, 0, DefaultFamily, false, false};
+        open.face = Open(open.file);
+    }
+    return faces.emplace(key, open).first->second;
+}
+
+// Negative heights are em heights, positive ones cell heights (ascent + descent).
+int FontLibrary::PixelSize(const LOGFONTA& log, FT_Face face) const {
+    long size = log.lfHeight < 0 ? -static_cast<long>(log.lfHeight) : log.lfHeight;
+    if (log.lfHeight == 0) {
+        size = DefaultPixelSize;
+    } else if (log.lfHeight > 0 && face) {
+        const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+        const long cell =
+            os2 ? os2->usWinAscent + os2->usWinDescent : face->ascender - face->descender;
+        if (cell > 0) {
+            size = std::lround(static_cast<double>(log.lfHeight) * face->units_per_EM /
+                               static_cast<double>(cell));
+        }
+    }
+    return static_cast<int>(std::clamp<long>(size, 1, MaxPixelSize));
+}
+
+FontInstance& FontLibrary::Realize(const LOGFONTA& log) {
+    char name[LF_FACESIZE + 1] = {};
+    std::memcpy(name, log.lfFaceName, LF_FACESIZE);
+    const bool bold = log.lfWeight >= FW_SEMIBOLD;
+    const bool italic = log.lfItalic != 0;
+    const OpenFace& open = Face(name, bold, italic);
+    FontStyle style;
+    style.pixelSize = PixelSize(log, open.face);
+    style.bold = bold && !open.file.bold;
+    style.italic = italic && !open.file.italic;
+    style.underline = log.lfUnderline != 0;
+    style.strikeOut = log.lfStrikeOut != 0;
+    style.weight = bold ? FW_BOLD : FW_NORMAL;
+    const InstanceKey key{open.face,       style.pixelSize, style.bold,      style.italic,
+                          style.underline, style.strikeOut, open.file.family};
+    auto& instance = instances[key];
+    if (!instance) {
+        instance = std::make_unique<FontInstance>(open.face, style, open.file.family);
+    }
+    return *instance;
+}
+
+} // namespace gfx
+
+#if defined(__SANITIZE_ADDRESS__)
+// fontconfig loses a few bytes while parsing its own configuration files; that is not ours.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+#endif

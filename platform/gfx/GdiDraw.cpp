@@ -1,0 +1,291 @@
+#include "platform/gfx/GdiDraw.h"
+
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/ObjectStore.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+using gfx::Canvas;
+
+namespace {
+
+constexpr std::uint32_t White = 0xFFFFFF;
+
+RECT Normalized(RECT r) {
+    if (r.left > r.right) {
+        std::swap(r.left, r.right);
+    }
+    if (r.top > r.bottom) {
+        std::swap(r.top, r.bottom);
+    }
+    return r;
+}
+
+void FrameOf(gfx::Raster& raster, const RECT& r, std::uint32_t pixel) {
+    if (r.right <= r.left || r.bottom <= r.top) {
+        return;
+    }
+    raster.Fill({r.left, r.top, r.right, r.top + 1}, pixel);
+    raster.Fill({r.left, r.bottom - 1, r.right, r.bottom}, pixel);
+    raster.Fill({r.left, r.top + 1, r.left + 1, r.bottom - 1}, pixel);
+    raster.Fill({r.right - 1, r.top + 1, r.right, r.bottom - 1}, pixel);
+}
+
+// Bresenham from a to b in surface pixels, b itself excluded.
+template <class F> void WalkLine(POINT a, POINT b, F plot) {
+    const int dx = std::abs(b.x - a.x);
+    const int dy = -std::abs(b.y - a.y);
+    const int sx = a.x < b.x ? 1 : -1;
+    const int sy = a.y < b.y ? 1 : -1;
+    int err = dx + dy;
+    while (a.x != b.x || a.y != b.y) {
+        plot(a.x, a.y);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            a.x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            a.y += sy;
+        }
+    }
+}
+
+BOOL Blit(Canvas& dest, RECT target, Canvas& source, POINT from, DWORD rop) {
+    const gfx::Surface& src = *source.Dc().Target();
+    // Only the part that has source pixels is touched.
+    const LONG dx = target.left - from.x;
+    const LONG dy = target.top - from.y;
+    target.left = std::max(target.left, dx);
+    target.top = std::max(target.top, dy);
+    target.right = std::min<LONG>(target.right, dx + src.Width());
+    target.bottom = std::min<LONG>(target.bottom, dy + src.Height());
+    if (target.right <= target.left || target.bottom <= target.top) {
+        return TRUE;
+    }
+    // Copied through a buffer so that overlapping copies within one surface work.
+    const std::size_t width = static_cast<std::size_t>(target.right - target.left);
+    std::vector<std::uint32_t> buffer;
+    buffer.reserve(width * static_cast<std::size_t>(target.bottom - target.top));
+    for (LONG y = target.top; y < target.bottom; ++y) {
+        const std::uint32_t* row = src.Row(y - dy) + (target.left - dx);
+        buffer.insert(buffer.end(), row, row + width);
+    }
+    gfx::Surface& dst = *dest.Dc().Target();
+    dest.Pixels().ForEachSpan(target, [&](LONG y, LONG x0, LONG x1) {
+        const std::uint32_t* in = buffer.data() + static_cast<std::size_t>(y - target.top) * width;
+        std::uint32_t* out = dst.Row(y);
+        if (rop == SRCCOPY) {
+            std::copy(in + (x0 - target.left), in + (x1 - target.left), out + x0);
+            return;
+        }
+        for (LONG x = x0; x < x1; ++x) {
+            const std::uint32_t pixel = in[x - target.left];
+            switch (rop) {
+            case SRCPAINT:
+                out[x] |= pixel;
+                break;
+            case SRCAND:
+                out[x] &= pixel;
+                break;
+            default:
+                out[x] ^= pixel;
+            }
+        }
+    });
+    return TRUE;
+}
+
+} // namespace
+
+int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
+    Canvas canvas(hdc);
+    const std::optional<COLORREF> colour = gfx::ObjectStore::Instance().BrushColor(brush);
+    if (!canvas || !rect || !colour) {
+        return canvas.ValidDC() && rect && colour ? TRUE : FALSE;
+    }
+    canvas.Pixels().Fill(canvas.ToSurface(*rect), gfx::PixelFromColor(*colour));
+    return TRUE;
+}
+
+int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
+    Canvas canvas(hdc);
+    const std::optional<COLORREF> colour = gfx::ObjectStore::Instance().BrushColor(brush);
+    if (!canvas || !rect || !colour) {
+        return canvas.ValidDC() && rect && colour ? TRUE : FALSE;
+    }
+    FrameOf(canvas.Pixels(), canvas.ToSurface(*rect), gfx::PixelFromColor(*colour));
+    return TRUE;
+}
+
+BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop) {
+    Canvas canvas(hdc);
+    if (!canvas) {
+        return canvas.ValidDC() ? TRUE : FALSE;
+    }
+    const RECT r = canvas.ToSurface(Normalized({x, y, x + width, y + height}));
+    const std::optional<std::uint32_t> brush = canvas.Dc().BrushPixel();
+    switch (rop) {
+    case BLACKNESS:
+        canvas.Pixels().Fill(r, 0);
+        break;
+    case WHITENESS:
+        canvas.Pixels().Fill(r, White);
+        break;
+    case DSTINVERT:
+        canvas.Pixels().Xor(r, White);
+        break;
+    case PATINVERT:
+        if (brush) {
+            canvas.Pixels().Xor(r, *brush);
+        }
+        break;
+    case PATCOPY:
+        if (brush) {
+            canvas.Pixels().Fill(r, *brush);
+        }
+        break;
+    default:
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous) {
+    gfx::DeviceContext* dc = gfx::DeviceContext::Find(hdc);
+    if (!dc) {
+        return FALSE;
+    }
+    if (previous) {
+        *previous = dc->State().position;
+    }
+    dc->Attributes().position = POINT{x, y};
+    return TRUE;
+}
+
+BOOL LineTo(HDC hdc, int x, int y) {
+    Canvas canvas(hdc);
+    if (!canvas.ValidDC()) {
+        return FALSE;
+    }
+    const POINT from = canvas.Dc().State().position;
+    canvas.Dc().Attributes().position = POINT{x, y};
+    const std::optional<std::uint32_t> pen = canvas ? canvas.Dc().PenPixel() : std::nullopt;
+    if (!pen) {
+        return TRUE;
+    }
+    const int width = canvas.Dc().PenWidth();
+    WalkLine(canvas.ToSurface(from), canvas.ToSurface(POINT{x, y}), [&](int px, int py) {
+        if (width == 1) {
+            canvas.Pixels().Plot(px, py, *pen);
+        } else {
+            const int half = width / 2;
+            canvas.Pixels().Fill({px - half, py - half, px - half + width, py - half + width},
+                                 *pen);
+        }
+    });
+    return TRUE;
+}
+
+BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
+    Canvas canvas(hdc);
+    if (!canvas) {
+        return canvas.ValidDC() ? TRUE : FALSE;
+    }
+    RECT r = canvas.ToSurface(Normalized({left, top, right, bottom}));
+    const std::optional<std::uint32_t> pen = canvas.Dc().PenPixel();
+    if (!pen) {
+        // Without a pen the filled area is one pixel smaller each way.
+        r.right -= 1;
+        r.bottom -= 1;
+    }
+    if (const std::optional<std::uint32_t> brush = canvas.Dc().BrushPixel()) {
+        canvas.Pixels().Fill(r, *brush);
+    }
+    if (pen) {
+        const int w = canvas.Dc().PenWidth();
+        for (int i = 0; i < w; ++i) {
+            FrameOf(canvas.Pixels(), {r.left + i, r.top + i, r.right - i, r.bottom - i}, *pen);
+        }
+    }
+    return TRUE;
+}
+
+BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
+    Canvas canvas(hdc);
+    if (!canvas || !rect) {
+        return canvas.ValidDC() && rect ? TRUE : FALSE;
+    }
+    const RECT r = canvas.ToSurface(*rect);
+    if (r.right <= r.left || r.bottom <= r.top) {
+        return TRUE;
+    }
+    // Every other pixel of the frame, each exactly once, so drawing twice erases it.
+    auto dot = [&](LONG x, LONG y) {
+        if (((x - r.left) + (y - r.top)) % 2 == 0) {
+            canvas.Pixels().Xor({x, y, x + 1, y + 1}, White);
+        }
+    };
+    for (LONG x = r.left; x < r.right; ++x) {
+        dot(x, r.top);
+        if (r.bottom - 1 > r.top) {
+            dot(x, r.bottom - 1);
+        }
+    }
+    for (LONG y = r.top + 1; y < r.bottom - 1; ++y) {
+        dot(r.left, y);
+        if (r.right - 1 > r.left) {
+            dot(r.right - 1, y);
+        }
+    }
+    return TRUE;
+}
+
+BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop) {
+    Canvas to(dest);
+    if (!to.ValidDC()) {
+        return FALSE;
+    }
+    if (rop == PATCOPY || rop == PATINVERT || rop == BLACKNESS || rop == WHITENESS ||
+        rop == DSTINVERT) {
+        return PatBlt(dest, x, y, width, height, rop);
+    }
+    Canvas from(source);
+    if (!from.ValidDC() ||
+        (rop != SRCCOPY && rop != SRCPAINT && rop != SRCAND && rop != SRCINVERT)) {
+        return FALSE;
+    }
+    if (!to || !from || width <= 0 || height <= 0) {
+        return TRUE;
+    }
+    const RECT target = to.ToSurface(RECT{x, y, x + width, y + height});
+    return Blit(to, target, from, from.ToSurface(POINT{sx, sy}), rop);
+}
+
+COLORREF GetPixel(HDC hdc, int x, int y) {
+    Canvas canvas(hdc);
+    if (!canvas) {
+        return CLR_INVALID;
+    }
+    const POINT p = canvas.ToSurface(POINT{x, y});
+    if (!canvas.Pixels().Visible(p.x, p.y)) {
+        return CLR_INVALID;
+    }
+    return canvas.Dc().Target()->ColorAt(p.x, p.y);
+}
+
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour) {
+    Canvas canvas(hdc);
+    if (!canvas) {
+        return CLR_INVALID;
+    }
+    const POINT p = canvas.ToSurface(POINT{x, y});
+    if (!canvas.Pixels().Visible(p.x, p.y)) {
+        return CLR_INVALID;
+    }
+    canvas.Pixels().Plot(p.x, p.y, gfx::PixelFromColor(colour));
+    return colour & 0xFFFFFF;
+}

@@ -1,0 +1,77 @@
+#include "platform/gfx/Raster.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace gfx {
+
+namespace {
+
+std::uint32_t Mix(std::uint32_t dst, std::uint32_t src, std::uint32_t a) {
+    std::uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const std::uint32_t d = (dst >> shift) & 0xFF;
+        const std::uint32_t s = (src >> shift) & 0xFF;
+        const std::uint32_t c = (d * (255 - a) + s * a + 127) / 255;
+        out |= c << shift;
+    }
+    return out;
+}
+
+} // namespace
+
+// Each clipped piece gets its first row filled and copies of it below: the C library's
+// block copy is faster than a loop of 32-bit stores.
+void Raster::Fill(const RECT& r, std::uint32_t pixel) {
+    for (const RECT& c : clip->Rects()) {
+        const RECT piece{std::max(c.left, r.left), std::max(c.top, r.top),
+                         std::min(c.right, r.right), std::min(c.bottom, r.bottom)};
+        if (piece.right <= piece.left || piece.bottom <= piece.top) {
+            continue;
+        }
+        const auto width = static_cast<std::size_t>(piece.right - piece.left);
+        const std::uint32_t* first = surface->Row(piece.top) + piece.left;
+        std::fill_n(surface->Row(piece.top) + piece.left, width, pixel);
+        for (LONG y = piece.top + 1; y < piece.bottom; ++y) {
+            std::memcpy(surface->Row(y) + piece.left, first, width * sizeof(std::uint32_t));
+        }
+    }
+}
+
+void Raster::Xor(const RECT& r, std::uint32_t mask) {
+    ForEachSpan(r, [&](LONG y, LONG x0, LONG x1) {
+        std::uint32_t* row = surface->Row(y);
+        for (LONG x = x0; x < x1; ++x) {
+            row[x] ^= mask;
+        }
+    });
+}
+
+bool Raster::Visible(int x, int y) const {
+    return clip->Contains(POINT{x, y});
+}
+
+void Raster::Plot(int x, int y, std::uint32_t pixel) {
+    if (Visible(x, y)) {
+        surface->Row(y)[x] = pixel;
+    }
+}
+
+void Raster::Blend(int x, int y, int width, int height, const std::uint8_t* coverage,
+                   std::uint32_t pixel) {
+    const RECT box{x, y, x + width, y + height};
+    ForEachSpan(box, [&](LONG row, LONG x0, LONG x1) {
+        std::uint32_t* dst = surface->Row(row);
+        const std::uint8_t* src = coverage + static_cast<std::ptrdiff_t>(row - y) * width;
+        for (LONG px = x0; px < x1; ++px) {
+            const std::uint32_t a = src[px - x];
+            if (a == 255) {
+                dst[px] = pixel;
+            } else if (a != 0) {
+                dst[px] = Mix(dst[px], pixel, a);
+            }
+        }
+    });
+}
+
+} // namespace gfx
