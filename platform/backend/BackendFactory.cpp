@@ -1,0 +1,30 @@
+#include "platform/backend/BackendFactory.h"
+
+#include "platform/win/WindowSystem.h"
+
+#include <cstdlib>
+#include <string_view>
+
+namespace backend {
+
+namespace {
+
+std::string_view Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+} // namespace
+
+std::unique_ptr<win::Backend> CreateBackend() {
+    const std::string_view chosen = Env("QVSQL_BACKEND");
+    const bool x11 = chosen == "x11" || (chosen.empty() && !Env("DISPLAY").empty());
+    std::unique_ptr<win::Backend> made = x11 ? CreateX11Backend() : nullptr;
+    return made ? std::move(made) : CreateHeadlessBackend();
+}
+
+void InstallBackend() {
+    win::SetBackend(CreateBackend());
+}
+
+} // namespace backend

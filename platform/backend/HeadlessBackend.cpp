@@ -1,0 +1,182 @@
+#include "platform/backend/HeadlessBackend.h"
+
+#include "platform/gfx/Png.h"
+#include "platform/gfx/SysColors.h"
+
+#include <algorithm>
+
+namespace backend {
+
+HeadlessBackend::HeadlessBackend(SIZE size)
+    : screen{std::max<LONG>(size.cx, 1), std::max<LONG>(size.cy, 1)} {}
+
+void HeadlessBackend::CreateNative(HWND hwnd, const RECT& rect) {
+    natives[hwnd] = {rect, false, {}};
+}
+
+void HeadlessBackend::MoveNative(HWND hwnd, const RECT& rect) {
+    if (auto it = natives.find(hwnd); it != natives.end()) {
+        it->second.rect = rect;
+    }
+}
+
+void HeadlessBackend::ShowNative(HWND hwnd, bool visible) {
+    if (auto it = natives.find(hwnd); it != natives.end()) {
+        it->second.visible = visible;
+    }
+}
+
+void HeadlessBackend::SetNativeTitle(HWND hwnd, const std::string& title) {
+    if (auto it = natives.find(hwnd); it != natives.end()) {
+        it->second.title = title;
+    }
+}
+
+void HeadlessBackend::DestroyNative(HWND hwnd) {
+    natives.erase(hwnd);
+}
+
+const HeadlessBackend::NativeWindow* HeadlessBackend::Native(HWND hwnd) const {
+    auto it = natives.find(hwnd);
+    return it == natives.end() ? nullptr : &it->second;
+}
+
+bool HeadlessBackend::WaitForInput(DWORD) {
+    if (!script) {
+        return false;
+    }
+    ScriptStep step = script;
+    const bool more = step(*this);
+    if (!more) {
+        script = nullptr;
+    }
+    return more;
+}
+
+void HeadlessBackend::Pump() {
+    win::PumpMessages();
+}
+
+void HeadlessBackend::AdvanceClock(DWORD ms) {
+    const DWORD target = clock + ms;
+    Pump();
+    DWORD due = 0;
+    bool stalled = false;
+    while (win::NextTimerDue(&due) && static_cast<std::int32_t>(target - due) >= 0) {
+        if (static_cast<std::int32_t>(due - clock) <= 0 && stalled) {
+            break; // a timer that stays due is starved by endless work; stop here
+        }
+        stalled = static_cast<std::int32_t>(due - clock) <= 0;
+        clock = stalled ? clock : due;
+        Pump();
+    }
+    clock = target;
+    Pump();
+}
+
+void HeadlessBackend::Inject(win::InputKind kind, win::MouseButton button) {
+    win::InputEvent e;
+    e.kind = kind;
+    e.pt = pointer;
+    e.button = button;
+    win::QueueInput(e);
+}
+
+void HeadlessBackend::MoveMouse(int x, int y) {
+    pointer = {std::clamp<LONG>(x, 0, screen.cx - 1), std::clamp<LONG>(y, 0, screen.cy - 1)};
+    Inject(win::InputKind::MouseMove);
+}
+
+void HeadlessBackend::ButtonDown(win::MouseButton button) {
+    Inject(win::InputKind::ButtonDown, button);
+}
+
+void HeadlessBackend::ButtonUp(win::MouseButton button) {
+    Inject(win::InputKind::ButtonUp, button);
+}
+
+void HeadlessBackend::Click(int x, int y, win::MouseButton button) {
+    MoveMouse(x, y);
+    ButtonDown(button);
+    ButtonUp(button);
+}
+
+void HeadlessBackend::DoubleClick(int x, int y) {
+    Click(x, y);
+    Click(x, y);
+}
+
+void HeadlessBackend::Wheel(int delta) {
+    win::InputEvent e;
+    e.kind = win::InputKind::Wheel;
+    e.pt = pointer;
+    e.wheelDelta = delta;
+    win::QueueInput(e);
+}
+
+void HeadlessBackend::KeyDown(UINT vk) {
+    win::InputEvent e;
+    e.kind = win::InputKind::KeyDown;
+    e.key = vk;
+    win::QueueInput(e);
+}
+
+void HeadlessBackend::KeyUp(UINT vk) {
+    win::InputEvent e;
+    e.kind = win::InputKind::KeyUp;
+    e.key = vk;
+    win::QueueInput(e);
+}
+
+void HeadlessBackend::Key(UINT vk) {
+    KeyDown(vk);
+    KeyUp(vk);
+}
+
+void HeadlessBackend::TypeText(std::string_view text) {
+    for (char c : text) {
+        win::InputEvent e;
+        e.kind = win::InputKind::Char;
+        e.ch = c;
+        win::QueueInput(e);
+    }
+}
+
+gfx::Surface HeadlessBackend::CaptureWindow(HWND hwnd) const {
+    const gfx::Surface* s = win::WindowSurface(hwnd);
+    return s ? *s : gfx::Surface{};
+}
+
+gfx::Surface HeadlessBackend::CaptureScreen() const {
+    gfx::Surface shot(screen.cx, screen.cy);
+    shot.Fill({0, 0, screen.cx, screen.cy}, GetSysColor(COLOR_DESKTOP));
+    std::vector<HWND> tops = win::TopLevelWindows();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+        const gfx::Surface* s = win::WindowSurface(*it);
+        RECT r{};
+        if (!s || !IsWindowVisible(*it) || !GetWindowRect(*it, &r)) {
+            continue;
+        }
+        for (int y = 0; y < s->Height(); ++y) {
+            std::uint32_t* dest = shot.Row(r.top + y);
+            const std::uint32_t* src = s->Row(y);
+            for (int x = 0; dest && x < s->Width(); ++x) {
+                if (r.left + x >= 0 && r.left + x < screen.cx) {
+                    dest[r.left + x] = src[x];
+                }
+            }
+        }
+    }
+    return shot;
+}
+
+bool HeadlessBackend::SaveWindowPng(HWND hwnd, const std::string& path) const {
+    const gfx::Surface* s = win::WindowSurface(hwnd);
+    return s && gfx::WritePng(*s, path);
+}
+
+bool HeadlessBackend::SaveScreenPng(const std::string& path) const {
+    return gfx::WritePng(CaptureScreen(), path);
+}
+
+} // namespace backend

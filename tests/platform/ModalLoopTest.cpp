@@ -1,0 +1,116 @@
+// Modal loops: ending at once without input, and nesting under a script.
+#include "tests/platform/WinFixture.h"
+
+#include "platform/backend/BackendFactory.h"
+#include "platform/win/ModalLoop.h"
+#include "platform/win/WindowSystem.h"
+
+#include <cstdlib>
+
+namespace wintest {
+namespace {
+
+using win::ModalLoop;
+
+class Modal : public WinFixture {};
+
+TEST_F(Modal, WithoutInputTheLoopEndsAtOnceWithCancel) {
+    HWND owner = Popup("O", {0, 0, 300, 300});
+    HWND dialog = Popup("D", {50, 50, 150, 150}, owner);
+    EXPECT_FALSE(display->CanReceiveInput());
+    EXPECT_EQ(ModalLoop::Run(dialog), IDCANCEL);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    EXPECT_FALSE(ModalLoop::End(dialog, IDOK)) << "no loop runs any more";
+    EXPECT_EQ(ModalLoop::Run(reinterpret_cast<HWND>(0x1234)), IDCANCEL);
+}
+
+TEST_F(Modal, NestedLoopsDisableTheirOwnersAndSeeTheHookFirst) {
+    HWND owner = Popup("O", {0, 0, 300, 300});
+    HWND outer = Popup("D", {20, 20, 220, 220}, owner);
+    HWND inner = nullptr;
+    LONG_PTR innerResult = 0;
+    std::vector<std::string> hooked;
+    win::SetPreTranslateHook([&](MSG& m) {
+        if (m.message == WM_KEYDOWN && m.wParam == VK_ESCAPE) {
+            hooked.push_back(names[m.hwnd]);
+            ModalLoop::End(GetAncestor(m.hwnd, GA_ROOT), IDCANCEL);
+            return true;
+        }
+        return false;
+    });
+    On(outer, WM_USER, [&](HWND h, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        inner = Popup("W", {40, 40, 140, 140}, h);
+        innerResult = ModalLoop::Run(inner);
+        DestroyWindow(inner);
+        return 0;
+    });
+    On(outer, WM_LBUTTONDOWN, [&](HWND h, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        ModalLoop::End(h, IDOK);
+        return 0;
+    });
+    int step = 0;
+    bool ownerEnabledInside = true;
+    bool outerEnabledInside = true;
+    display->SetScript([&](backend::HeadlessBackend& d) {
+        switch (step++) {
+        case 0:
+            PostMessageA(outer, WM_USER, 0, 0);
+            return true;
+        case 1:
+            ownerEnabledInside = IsWindowEnabled(owner) != FALSE;
+            outerEnabledInside = IsWindowEnabled(outer) != FALSE;
+            d.Click(200, 200); // on the disabled outer dialog: nothing
+            d.Key(VK_ESCAPE);  // ends the inner loop through the hook
+            return true;
+        case 2:
+            d.Click(200, 200); // outer is enabled again
+            return true;
+        default:
+            return false;
+        }
+    });
+    EXPECT_EQ(ModalLoop::Run(outer), IDOK);
+    EXPECT_FALSE(ownerEnabledInside);
+    EXPECT_FALSE(outerEnabledInside);
+    EXPECT_EQ(innerResult, IDCANCEL);
+    EXPECT_EQ(hooked, std::vector<std::string>{"W"});
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    EXPECT_EQ(GetActiveWindow(), owner) << "the owner is reactivated";
+    win::SetPreTranslateHook(nullptr);
+}
+
+TEST_F(Modal, AScriptThatRunsOutEndsTheLoop) {
+    HWND dialog = Popup("D", {0, 0, 100, 100});
+    int calls = 0;
+    display->SetScript([&](backend::HeadlessBackend&) { return ++calls < 3; });
+    EXPECT_EQ(ModalLoop::Run(dialog), IDCANCEL);
+    EXPECT_EQ(calls, 3);
+    EXPECT_FALSE(display->CanReceiveInput());
+}
+
+TEST_F(Modal, GetMessageNeverWaitsForInputThatCannotCome) {
+    HWND a = Popup("A", {0, 0, 100, 100});
+    display->Pump();
+    PostMessageA(a, WM_USER, 7, 0);
+    MSG msg;
+    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), TRUE);
+    EXPECT_EQ(msg.wParam, 7u);
+    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), FALSE);
+    EXPECT_EQ(msg.message, WM_QUIT);
+    EXPECT_EQ(GetMessageA(nullptr, nullptr, 0, 0), -1);
+    PostQuitMessage(3);
+    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), FALSE);
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
+TEST(BackendFactory, FallsBackToHeadlessWithoutAnX11Display) {
+    for (const char* choice : {"x11", "headless", ""}) {
+        setenv("QVSQL_BACKEND", choice, 1);
+        auto made = backend::CreateBackend();
+        EXPECT_NE(dynamic_cast<backend::HeadlessBackend*>(made.get()), nullptr) << choice;
+    }
+    unsetenv("QVSQL_BACKEND");
+}
+
+} // namespace
+} // namespace wintest
