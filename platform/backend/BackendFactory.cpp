@@ -2,6 +2,7 @@
 
 #include "platform/win/WindowSystem.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
 
@@ -20,6 +21,11 @@ std::unique_ptr<win::Backend> CreateBackend() {
     const std::string_view chosen = Env("QVSQL_BACKEND");
     const bool x11 = chosen == "x11" || (chosen.empty() && !Env("DISPLAY").empty());
     std::unique_ptr<win::Backend> made = x11 ? CreateX11Backend() : nullptr;
+    static bool told = false;
+    if (!made && chosen == "x11" && !told) {
+        told = true;
+        std::fputs("qvsql: no usable X display, using the headless backend\n", stderr);
+    }
     return made ? std::move(made) : CreateHeadlessBackend();
 }
 

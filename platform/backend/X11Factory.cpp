@@ -1,10 +1,10 @@
 #include "platform/backend/BackendFactory.h"
+#include "platform/backend/X11Backend.h"
 
 namespace backend {
 
-// The X11 display is not part of this build yet; callers fall back to headless.
 std::unique_ptr<win::Backend> CreateX11Backend() {
-    return nullptr;
+    return X11Backend::Open();
 }
 
 } // namespace backend

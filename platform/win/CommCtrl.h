@@ -119,3 +119,23 @@ struct NMTTDISPINFOW {
     UINT uFlags = 0;
     LPARAM lParam = 0;
 };
+
+// List view styles.
+inline constexpr const char* WC_LISTVIEWA = "SysListView32";
+inline constexpr DWORD LVS_ICON = 0x0000;
+inline constexpr DWORD LVS_REPORT = 0x0001;
+inline constexpr DWORD LVS_SMALLICON = 0x0002;
+inline constexpr DWORD LVS_LIST = 0x0003;
+inline constexpr DWORD LVS_TYPEMASK = 0x0003;
+inline constexpr DWORD LVS_SINGLESEL = 0x0004;
+inline constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
+inline constexpr DWORD LVS_SORTASCENDING = 0x0010;
+inline constexpr DWORD LVS_SORTDESCENDING = 0x0020;
+inline constexpr DWORD LVS_SHAREIMAGELISTS = 0x0040;
+inline constexpr DWORD LVS_NOLABELWRAP = 0x0080;
+inline constexpr DWORD LVS_AUTOARRANGE = 0x0100;
+inline constexpr DWORD LVS_EDITLABELS = 0x0200;
+inline constexpr DWORD LVS_OWNERDATA = 0x1000;
+inline constexpr DWORD LVS_NOSCROLL = 0x2000;
+inline constexpr DWORD LVS_NOCOLUMNHEADER = 0x4000;
+inline constexpr DWORD LVS_NOSORTHEADER = 0x8000;

@@ -3,6 +3,7 @@
 #include "platform/win/FocusManager.h"
 #include "platform/win/TimerList.h"
 #include "platform/win/WindowManager.h"
+#include "platform/win/WindowSystem.h"
 
 #include <algorithm>
 
@@ -10,6 +11,11 @@ using win::Window;
 using win::WindowManager;
 
 namespace {
+
+win::CreationHook& CreationHookSlot() {
+    static win::CreationHook hook;
+    return hook;
+}
 
 RECT InitialRect(int x, int y, int cx, int cy, bool child) {
     const SIZE screen = WindowManager::Get().GetBackend().ScreenSize();
@@ -140,6 +146,12 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         w->SizeSurface();
         wm.GetBackend().CreateNative(hwnd, w->rect);
     }
+    if (CreationHookSlot()) {
+        CreationHookSlot()(hwnd);
+        if (!(w = wm.Find(hwnd))) {
+            return nullptr;
+        }
+    }
     CREATESTRUCTA cs;
     cs.lpCreateParams = param;
     cs.hInstance = instance;
@@ -199,4 +211,8 @@ BOOL DestroyWindow(HWND hwnd) {
     SendDestroy(hwnd);
     Free(hwnd);
     return TRUE;
+}
+
+void win::SetCreationHook(CreationHook hook) {
+    CreationHookSlot() = std::move(hook);
 }

@@ -34,7 +34,7 @@ bool ModalLoop::End(HWND window, LONG_PTR result) {
     return true;
 }
 
-LONG_PTR ModalLoop::Run(HWND window) {
+LONG_PTR ModalLoop::Run(HWND window, const PreTranslateHook& filter) {
     auto& wm = WindowManager::Get();
     if (!IsWindow(window) || !wm.GetBackend().CanReceiveInput()) {
         return IDCANCEL;
@@ -42,7 +42,7 @@ LONG_PTR ModalLoop::Run(HWND window) {
     const HWND owner = GetWindow(window, GW_OWNER);
     const bool disabled = owner && !EnableWindow(owner, FALSE);
     Loops().push_back({window, false, IDCANCEL});
-    const LONG_PTR result = Loop(window);
+    const LONG_PTR result = Loop(window, filter);
     if (disabled) {
         EnableWindow(owner, TRUE);
     }
@@ -52,7 +52,7 @@ LONG_PTR ModalLoop::Run(HWND window) {
     return result;
 }
 
-LONG_PTR ModalLoop::Loop(HWND window) {
+LONG_PTR ModalLoop::Loop(HWND window, const PreTranslateHook& filter) {
     auto& loops = Loops();
     const std::size_t index = loops.size() - 1;
     auto& backend = WindowManager::Get().GetBackend();
@@ -63,7 +63,12 @@ LONG_PTR ModalLoop::Loop(HWND window) {
                 PostQuitMessage(static_cast<int>(msg.wParam));
                 break;
             }
-            ProcessMessage(msg);
+            if (!filter) {
+                ProcessMessage(msg);
+            } else if (!filter(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
             continue;
         }
         DWORD due = 0;

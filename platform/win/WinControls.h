@@ -78,6 +78,7 @@ inline constexpr WORD DC_HASDEFID = 0x534B;
 inline constexpr int DWLP_MSGRESULT = 0;
 inline constexpr int DWLP_DLGPROC = 8;
 inline constexpr int DWLP_USER = 16;
+inline constexpr int DLGWINDOWEXTRA = 48;
 
 // Static.
 inline constexpr DWORD SS_LEFT = 0x0000;
@@ -336,3 +337,12 @@ inline constexpr UINT MB_ICONASTERISK = 0x00000040;
 inline constexpr UINT MB_ICONINFORMATION = MB_ICONASTERISK;
 inline constexpr UINT MB_TYPEMASK = 0x0000000F;
 inline constexpr UINT MB_ICONMASK = 0x000000F0;
+
+// Colour request kinds, as the framework numbers WM_CTLCOLOR* messages.
+inline constexpr UINT CTLCOLOR_MSGBOX = 0;
+inline constexpr UINT CTLCOLOR_EDIT = 1;
+inline constexpr UINT CTLCOLOR_LISTBOX = 2;
+inline constexpr UINT CTLCOLOR_BTN = 3;
+inline constexpr UINT CTLCOLOR_DLG = 4;
+inline constexpr UINT CTLCOLOR_SCROLLBAR = 5;
+inline constexpr UINT CTLCOLOR_STATIC = 6;

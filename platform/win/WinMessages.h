@@ -24,6 +24,7 @@ inline constexpr UINT WM_SHOWWINDOW = 0x0018;
 inline constexpr UINT WM_CANCELMODE = 0x001F;
 inline constexpr UINT WM_SETCURSOR = 0x0020;
 inline constexpr UINT WM_MOUSEACTIVATE = 0x0021;
+inline constexpr UINT WM_NEXTDLGCTL = 0x0028;
 inline constexpr UINT WM_DRAWITEM = 0x002B;
 inline constexpr UINT WM_MEASUREITEM = 0x002C;
 inline constexpr UINT WM_SETFONT = 0x0030;

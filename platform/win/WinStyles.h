@@ -22,6 +22,11 @@ inline constexpr DWORD WS_GROUP = 0x00020000;
 inline constexpr DWORD WS_TABSTOP = 0x00010000;
 inline constexpr DWORD DS_SETFONT = 0x00000040;
 inline constexpr DWORD DS_MODALFRAME = 0x00000080;
+inline constexpr DWORD DS_NOFAILCREATE = 0x00000010;
+inline constexpr DWORD DS_3DLOOK = 0x00000004;
+inline constexpr DWORD DS_FIXEDSYS = 0x00000008;
+inline constexpr DWORD DS_CENTER = 0x00000800;
+inline constexpr DWORD DS_SHELLFONT = DS_SETFONT | DS_FIXEDSYS;
 
 inline constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
 inline constexpr DWORD WS_EX_NOPARENTNOTIFY = 0x00000004;

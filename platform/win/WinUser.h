@@ -171,6 +171,19 @@ int GetSystemMetrics(int index);
 BOOL SystemParametersInfoA(UINT action, UINT param, void* data, UINT winIni);
 BOOL SetSysColors(int count, const int* indexes, const COLORREF* colours);
 
+// Rectangles (right and bottom edges excluded)
+BOOL SetRect(RECT* rect, int left, int top, int right, int bottom);
+BOOL SetRectEmpty(RECT* rect);
+BOOL CopyRect(RECT* dest, const RECT* source);
+BOOL IsRectEmpty(const RECT* rect);
+BOOL EqualRect(const RECT* a, const RECT* b);
+BOOL PtInRect(const RECT* rect, POINT point);
+BOOL OffsetRect(RECT* rect, int dx, int dy);
+BOOL InflateRect(RECT* rect, int dx, int dy);
+// Empty result and FALSE when the two do not overlap.
+BOOL IntersectRect(RECT* dest, const RECT* a, const RECT* b);
+BOOL UnionRect(RECT* dest, const RECT* a, const RECT* b);
+
 // Painting
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
 // Region handles do not exist on this platform: only a null region (the whole client) is

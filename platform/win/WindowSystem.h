@@ -36,12 +36,23 @@ void QueueInput(const InputEvent& event);
 // and dispatched; true means it was handled and goes no further.
 using PreTranslateHook = std::function<bool(MSG&)>;
 void SetPreTranslateHook(PreTranslateHook hook);
+// Called with each new window after its handle exists and before WM_NCCREATE, so that a
+// framework can attach its object and see every message of the window.
+using CreationHook = std::function<void(HWND)>;
+void SetCreationHook(CreationHook hook);
+
 // Offers msg to the hook, then translates and dispatches it.
 void ProcessMessage(MSG& msg);
 // Processes every message, input event, paint and due timer waiting now; presents the result.
 void PumpMessages();
 // Earliest due time of a timer, if any.
 bool NextTimerDue(DWORD* due);
+
+// A display moved a top-level window itself (a window manager did): the window takes the new
+// screen position of its top-left corner, and the display is not asked to move it again.
+void NativeMoved(HWND hwnd, POINT topLeft);
+// A display gave the keyboard to a top-level window, or took it away to another application.
+void NativeActivated(HWND hwnd, bool active);
 
 // Top-level windows front to back, visible or not.
 std::vector<HWND> TopLevelWindows();

@@ -104,12 +104,19 @@ TEST_F(Modal, GetMessageNeverWaitsForInputThatCannotCome) {
 }
 
 TEST(BackendFactory, FallsBackToHeadlessWithoutAnX11Display) {
+    const char* display = std::getenv("DISPLAY");
+    const bool hadDisplay = display != nullptr;
+    const std::string saved = hadDisplay ? display : "";
+    unsetenv("DISPLAY");
     for (const char* choice : {"x11", "headless", ""}) {
         setenv("QVSQL_BACKEND", choice, 1);
         auto made = backend::CreateBackend();
         EXPECT_NE(dynamic_cast<backend::HeadlessBackend*>(made.get()), nullptr) << choice;
     }
     unsetenv("QVSQL_BACKEND");
+    if (hadDisplay) {
+        setenv("DISPLAY", saved.c_str(), 1);
+    }
 }
 
 } // namespace

@@ -1,0 +1,354 @@
+#include "platform/backend/X11Backend.h"
+
+#include "platform/backend/X11Events.h"
+#include "platform/backend/X11Presenter.h"
+#include "platform/backend/X11WindowHints.h"
+#include "platform/win/WindowSystem.h"
+
+#include <X11/XKBlib.h>
+#include <X11/Xutil.h>
+#include <X11/cursorfont.h>
+#include <X11/extensions/XShm.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <poll.h>
+
+namespace backend {
+
+namespace {
+
+constexpr long EventMask = ExposureMask | StructureNotifyMask | ButtonPressMask |
+                           ButtonReleaseMask | PointerMotionMask | EnterWindowMask |
+                           LeaveWindowMask | KeyPressMask | KeyReleaseMask | FocusChangeMask;
+// Events handled in one turn, so a flood of motion cannot hold the loop.
+constexpr int EventBatch = 1000;
+
+// X errors are asynchronous and mostly races with windows already gone; none is worth
+// ending the process for.
+int IgnoreError(Display*, XErrorEvent*) {
+    return 0;
+}
+
+unsigned Side(LONG v) {
+    return static_cast<unsigned>(std::clamp<LONG>(v, 1, 32767));
+}
+
+bool IsLocal(Display* display) {
+    const char* name = DisplayString(display);
+    return name && (name[0] == ':' || std::strncmp(name, "unix:", 5) == 0);
+}
+
+// Surface pixels go out as they are: 32 bits each, red in bits 16-23.
+bool TakesSurfacePixels(Display* display, const Visual* v) {
+    if (v->red_mask != 0xFF0000 || v->green_mask != 0x00FF00 || v->blue_mask != 0x0000FF) {
+        return false;
+    }
+    int count = 0;
+    XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
+    bool fits = false;
+    for (int i = 0; i < count; ++i) {
+        fits = fits || (formats[i].depth == 24 && formats[i].bits_per_pixel == 32);
+    }
+    XFree(formats);
+    return fits;
+}
+
+struct Shape {
+    LPCSTR id;
+    unsigned glyph;
+};
+
+const Shape Shapes[] = {
+    {IDC_ARROW, XC_left_ptr},
+    {IDC_IBEAM, XC_xterm},
+    {IDC_WAIT, XC_watch},
+    {IDC_CROSS, XC_crosshair},
+    {IDC_SIZEWE, XC_sb_h_double_arrow},
+    {IDC_SIZENS, XC_sb_v_double_arrow},
+    {IDC_NO, XC_X_cursor},
+    {IDC_HAND, XC_hand2},
+};
+
+} // namespace
+
+struct X11Backend::Impl {
+    struct Native {
+        ::Window xid = 0;
+        bool framed = false;
+        bool shown = false;
+        bool mapped = false;
+        SIZE size{};
+        std::unique_ptr<X11Presenter> presenter;
+    };
+
+    Impl(Display* d, const XVisualInfo& info, bool useShm)
+        : display(d), visual(info.visual), depth(info.depth), shm(useShm), hints(d),
+          events(d, hints.Protocols(), hints.DeleteWindow()) {
+        root = DefaultRootWindow(d);
+        ownColormap = visual != DefaultVisual(d, DefaultScreen(d));
+        colormap = ownColormap ? XCreateColormap(d, root, visual, AllocNone)
+                               : DefaultColormap(d, DefaultScreen(d));
+        Bool detectable = False;
+        XkbSetDetectableAutoRepeat(d, True, &detectable);
+        cursor = FontCursor(XC_left_ptr);
+    }
+
+    ~Impl() {
+        for (auto& [hwnd, n] : natives) {
+            n.presenter.reset();
+            XDestroyWindow(display, n.xid);
+        }
+        for (auto& [glyph, c] : cursors) {
+            XFreeCursor(display, c);
+        }
+        if (ownColormap) {
+            XFreeColormap(display, colormap);
+        }
+        XCloseDisplay(display);
+    }
+
+    Native* Find(HWND hwnd) {
+        auto it = natives.find(hwnd);
+        return it == natives.end() ? nullptr : &it->second;
+    }
+    const Native* Find(HWND hwnd) const {
+        auto it = natives.find(hwnd);
+        return it == natives.end() ? nullptr : &it->second;
+    }
+
+    Cursor FontCursor(unsigned glyph) {
+        auto [it, added] = cursors.try_emplace(glyph, 0);
+        if (added) {
+            it->second = XCreateFontCursor(display, glyph);
+        }
+        return it->second;
+    }
+
+    // Mapped only while shown with an area: X has no empty windows.
+    void UpdateMapping(Native& n) {
+        const bool want = n.shown && n.size.cx > 0 && n.size.cy > 0;
+        if (want == n.mapped) {
+            return;
+        }
+        n.mapped = want;
+        if (want) {
+            n.framed ? XMapWindow(display, n.xid) : XMapRaised(display, n.xid);
+        } else if (n.framed) {
+            XWithdrawWindow(display, n.xid, DefaultScreen(display));
+        } else {
+            XUnmapWindow(display, n.xid);
+        }
+    }
+
+    void Dispatch(XEvent& e) {
+        if (e.type == MappingNotify) {
+            XRefreshKeyboardMapping(&e.xmapping);
+            return;
+        }
+        auto it = byXid.find(e.xany.window);
+        Native* n = it == byXid.end() ? nullptr : Find(it->second);
+        if (!n) {
+            return;
+        }
+        if (e.type == Expose) {
+            const gfx::Surface* s = win::WindowSurface(it->second);
+            const XExposeEvent& x = e.xexpose;
+            if (s) {
+                n->presenter->Present(n->xid, *s,
+                                      gfx::Region(RECT{x.x, x.y, x.x + x.width, x.y + x.height}));
+            }
+            return;
+        }
+        events.Handle(it->second, e, n->framed);
+    }
+
+    Display* display;
+    Visual* visual;
+    int depth;
+    bool shm;
+    ::Window root = 0;
+    Colormap colormap = 0;
+    bool ownColormap = false;
+    X11WindowHints hints;
+    X11Events events;
+    Cursor cursor = 0;
+    std::map<unsigned, Cursor> cursors;
+    std::map<HWND, Native> natives;
+    std::map<::Window, HWND> byXid;
+};
+
+std::unique_ptr<X11Backend> X11Backend::Open(const char* displayName, bool shm) {
+    static const XErrorHandler installed = XSetErrorHandler(IgnoreError);
+    (void)installed;
+    Display* display = XOpenDisplay(displayName);
+    if (!display) {
+        return nullptr;
+    }
+    XVisualInfo info{};
+    const int screen = DefaultScreen(display);
+    const bool found = XMatchVisualInfo(display, screen, 24, TrueColor, &info) != 0;
+    if (!found || !TakesSurfacePixels(display, info.visual)) {
+        XCloseDisplay(display);
+        return nullptr;
+    }
+    int major = 0;
+    int minor = 0;
+    Bool pixmaps = False;
+    const bool useShm =
+        shm && IsLocal(display) && XShmQueryVersion(display, &major, &minor, &pixmaps);
+    return std::unique_ptr<X11Backend>(
+        new X11Backend(std::make_unique<Impl>(display, info, useShm)));
+}
+
+X11Backend::X11Backend(std::unique_ptr<Impl> i) : impl(std::move(i)) {}
+
+X11Backend::~X11Backend() = default;
+
+DWORD X11Backend::Now() const {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    const auto ms = static_cast<unsigned long long>(t.tv_sec) * 1000ull +
+                    static_cast<unsigned long long>(t.tv_nsec) / 1000000ull;
+    return static_cast<DWORD>(ms);
+}
+
+SIZE X11Backend::ScreenSize() const {
+    const int screen = DefaultScreen(impl->display);
+    return {DisplayWidth(impl->display, screen), DisplayHeight(impl->display, screen)};
+}
+
+void X11Backend::CreateNative(HWND hwnd, const RECT& r) {
+    if (!hwnd || impl->Find(hwnd)) {
+        return;
+    }
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+    Impl::Native n;
+    n.framed = (style & WS_CAPTION) == WS_CAPTION;
+    n.size = {r.right - r.left, r.bottom - r.top};
+    XSetWindowAttributes a{};
+    a.override_redirect = n.framed ? False : True;
+    a.event_mask = EventMask;
+    a.colormap = impl->colormap;
+    a.border_pixel = 0;
+    a.background_pixmap = None;
+    a.bit_gravity = NorthWestGravity;
+    a.cursor = impl->cursor;
+    const unsigned long mask = CWOverrideRedirect | CWEventMask | CWColormap | CWBorderPixel |
+                               CWBackPixmap | CWBitGravity | CWCursor;
+    n.xid = XCreateWindow(impl->display, impl->root, r.left, r.top, Side(n.size.cx),
+                          Side(n.size.cy), 0, impl->depth, InputOutput, impl->visual, mask, &a);
+    if (n.framed) {
+        Impl::Native* owner = impl->Find(GetWindow(hwnd, GW_OWNER));
+        impl->hints.Decorate(n.xid, n.size, owner ? owner->xid : 0);
+    }
+    n.presenter =
+        std::make_unique<X11Presenter>(impl->display, impl->visual, impl->depth, impl->shm);
+    impl->byXid[n.xid] = hwnd;
+    impl->natives[hwnd] = std::move(n);
+}
+
+void X11Backend::MoveNative(HWND hwnd, const RECT& r) {
+    Impl::Native* n = impl->Find(hwnd);
+    if (!n) {
+        return;
+    }
+    const SIZE size{r.right - r.left, r.bottom - r.top};
+    if (n->framed && (size.cx != n->size.cx || size.cy != n->size.cy)) {
+        impl->hints.FixSize(n->xid, size);
+    }
+    n->size = size;
+    XMoveResizeWindow(impl->display, n->xid, r.left, r.top, Side(size.cx), Side(size.cy));
+    impl->UpdateMapping(*n);
+}
+
+void X11Backend::ShowNative(HWND hwnd, bool visible) {
+    if (Impl::Native* n = impl->Find(hwnd)) {
+        n->shown = visible;
+        impl->UpdateMapping(*n);
+    }
+}
+
+void X11Backend::SetNativeTitle(HWND hwnd, const std::string& title) {
+    if (Impl::Native* n = impl->Find(hwnd)) {
+        impl->hints.SetTitle(n->xid, title);
+    }
+}
+
+void X11Backend::DestroyNative(HWND hwnd) {
+    auto it = impl->natives.find(hwnd);
+    if (it == impl->natives.end()) {
+        return;
+    }
+    it->second.presenter.reset();
+    XDestroyWindow(impl->display, it->second.xid);
+    impl->byXid.erase(it->second.xid);
+    impl->natives.erase(it);
+}
+
+void X11Backend::Present(HWND hwnd, const gfx::Surface& surface, const gfx::Region& dirty) {
+    Impl::Native* n = impl->Find(hwnd);
+    if (n && n->mapped) {
+        n->presenter->Present(n->xid, surface, dirty);
+    }
+}
+
+void X11Backend::SetCursorShape(HCURSOR cursor) {
+    unsigned glyph = XC_left_ptr;
+    for (const Shape& s : Shapes) {
+        if (cursor && LoadCursorA(nullptr, s.id) == cursor) {
+            glyph = s.glyph;
+        }
+    }
+    impl->cursor = impl->FontCursor(glyph);
+    for (auto& [hwnd, n] : impl->natives) {
+        XDefineCursor(impl->display, n.xid, impl->cursor);
+    }
+}
+
+bool X11Backend::ProcessEvents() {
+    int handled = 0;
+    while (handled < EventBatch && XPending(impl->display) > 0) {
+        XEvent e;
+        XNextEvent(impl->display, &e);
+        impl->Dispatch(e);
+        ++handled;
+    }
+    return handled > 0;
+}
+
+bool X11Backend::WaitForInput(DWORD deadline) {
+    for (;;) {
+        if (ProcessEvents()) {
+            return true;
+        }
+        int timeout = -1;
+        if (deadline != 0) {
+            const auto left = static_cast<std::int32_t>(deadline - Now());
+            if (left <= 0) {
+                return true;
+            }
+            timeout = left;
+        }
+        pollfd p{ConnectionNumber(impl->display), POLLIN, 0};
+        const int ready = poll(&p, 1, timeout);
+        if ((ready < 0 && errno != EINTR) || (ready > 0 && !(p.revents & POLLIN))) {
+            return false;
+        }
+    }
+}
+
+unsigned long X11Backend::NativeWindow(HWND hwnd) const {
+    const Impl::Native* n = impl->Find(hwnd);
+    return n ? n->xid : 0;
+}
+
+bool X11Backend::UsesSharedMemory(HWND hwnd) const {
+    const Impl::Native* n = impl->Find(hwnd);
+    return n && n->presenter->UsesSharedMemory();
+}
+
+} // namespace backend

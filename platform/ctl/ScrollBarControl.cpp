@@ -1,0 +1,369 @@
+#include "platform/ctl/ScrollBarControl.h"
+
+#include "platform/ctl/ControlMap.h"
+#include "platform/ctl/ControlSupport.h"
+#include "platform/win/ClassRegistry.h"
+
+#include <algorithm>
+
+namespace ctl {
+
+namespace {
+
+int CodeFor(ScrollBarGeometry::Part part) {
+    using Part = ScrollBarGeometry::Part;
+    switch (part) {
+    case Part::LineUp:
+        return SB_LINEUP;
+    case Part::LineDown:
+        return SB_LINEDOWN;
+    case Part::PageUp:
+        return SB_PAGEUP;
+    default:
+        return SB_PAGEDOWN;
+    }
+}
+
+int KeyCode(WPARAM key) {
+    switch (key) {
+    case VK_UP:
+    case VK_LEFT:
+        return SB_LINEUP;
+    case VK_DOWN:
+    case VK_RIGHT:
+        return SB_LINEDOWN;
+    case VK_PRIOR:
+        return SB_PAGEUP;
+    case VK_NEXT:
+        return SB_PAGEDOWN;
+    case VK_HOME:
+        return SB_TOP;
+    case VK_END:
+        return SB_BOTTOM;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+ATOM ScrollBarControl::Register() {
+    WNDCLASSEXA wc;
+    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
+    wc.lpfnWndProc = ControlMap<ScrollBarControl>::Proc;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = ClassName;
+    return win::RegisterBuiltinClass(wc);
+}
+
+bool ScrollBarControl::Vertical() const {
+    return (StyleOf(hwnd) & SBS_VERT) != 0;
+}
+
+ScrollBarGeometry ScrollBarControl::Geometry() const {
+    const int shown = pressed == Part::Thumb ? trackPos : state.pos;
+    return ScrollBarGeometry(ClientRectOf(hwnd), Vertical(), state, shown);
+}
+
+LRESULT ScrollBarControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (HDC dc = BeginPaint(hwnd, &ps)) {
+            Paint(dc);
+        }
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+        return Mouse(msg, lParam);
+    case WM_TIMER:
+        if (wParam == RepeatTimer) {
+            Repeat();
+            return 0;
+        }
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        return Keys(msg, wParam, lParam);
+    case WM_ENABLE:
+    case WM_SIZE:
+        Repaint();
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    default:
+        return Message(msg, wParam, lParam);
+    }
+}
+
+LRESULT ScrollBarControl::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case SBM_SETPOS:
+        return SetPos(static_cast<int>(wParam), lParam != 0);
+    case SBM_GETPOS:
+        return state.pos;
+    case SBM_SETRANGE:
+    case SBM_SETRANGEREDRAW: {
+        const int old = state.pos;
+        SetRange(static_cast<int>(wParam), static_cast<int>(lParam), msg == SBM_SETRANGEREDRAW);
+        return old;
+    }
+    case SBM_GETRANGE:
+        if (auto* p = reinterpret_cast<int*>(wParam)) {
+            *p = state.min;
+        }
+        if (auto* p = reinterpret_cast<int*>(lParam)) {
+            *p = state.max;
+        }
+        return 0;
+    case SBM_SETSCROLLINFO:
+        return SetInfo(reinterpret_cast<const SCROLLINFO*>(lParam), wParam != 0);
+    case SBM_GETSCROLLINFO:
+        return GetInfo(reinterpret_cast<SCROLLINFO*>(lParam));
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+int ScrollBarControl::SetInfo(const SCROLLINFO* info, bool redraw) {
+    if (!info || info->cbSize != sizeof(SCROLLINFO)) {
+        return state.pos;
+    }
+    if (info->fMask & SIF_RANGE) {
+        state.min = info->nMin;
+        state.max = std::max(info->nMin, info->nMax);
+    }
+    if (info->fMask & SIF_PAGE) {
+        const long long span = static_cast<long long>(state.max) - state.min + 1;
+        state.page = static_cast<int>(std::min<long long>(info->nPage, span));
+    }
+    if (info->fMask & SIF_POS) {
+        state.pos = info->nPos;
+    }
+    state.pos = state.Clamp(state.pos);
+    if (redraw) {
+        Repaint();
+    }
+    return state.pos;
+}
+
+BOOL ScrollBarControl::GetInfo(SCROLLINFO* info) const {
+    if (!info || info->cbSize != sizeof(SCROLLINFO) || !(info->fMask & SIF_ALL)) {
+        return FALSE;
+    }
+    if (info->fMask & SIF_RANGE) {
+        info->nMin = state.min;
+        info->nMax = state.max;
+    }
+    if (info->fMask & SIF_PAGE) {
+        info->nPage = static_cast<UINT>(state.page);
+    }
+    if (info->fMask & SIF_POS) {
+        info->nPos = state.pos;
+    }
+    if (info->fMask & SIF_TRACKPOS) {
+        info->nTrackPos = pressed == Part::Thumb ? trackPos : state.pos;
+    }
+    return TRUE;
+}
+
+int ScrollBarControl::SetPos(int pos, bool redraw) {
+    const int old = state.pos;
+    state.pos = state.Clamp(pos);
+    if (redraw && old != state.pos) {
+        Repaint();
+    }
+    return old;
+}
+
+void ScrollBarControl::SetRange(int min, int max, bool redraw) {
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE;
+    info.nMin = min;
+    info.nMax = max;
+    SetInfo(&info, redraw);
+}
+
+LRESULT ScrollBarControl::Mouse(UINT msg, LPARAM lParam) {
+    const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        Press(p);
+        break;
+    case WM_MOUSEMOVE:
+        Track(p);
+        break;
+    case WM_LBUTTONUP:
+        Release();
+        break;
+    default: // WM_CAPTURECHANGED
+        Cancel();
+        break;
+    }
+    return 0;
+}
+
+LRESULT ScrollBarControl::Keys(UINT msg, WPARAM key, LPARAM lParam) {
+    const int code = KeyCode(key);
+    if (code < 0) {
+        return DefWindowProcA(hwnd, msg, key, lParam);
+    }
+    Send(msg == WM_KEYDOWN ? code : SB_ENDSCROLL);
+    return 0;
+}
+
+void ScrollBarControl::Press(POINT p) {
+    if (pressed != Part::None) {
+        return;
+    }
+    // Only a bar in the tab order takes the focus; a list's bar leaves it with the list.
+    if ((StyleOf(hwnd) & WS_TABSTOP) && !HasFocus(hwnd)) {
+        SetFocus(hwnd);
+    }
+    const ScrollBarGeometry g = Geometry();
+    const Part part = g.HitTest(p);
+    if (part == Part::None || !IsWindow(hwnd)) {
+        return;
+    }
+    SetCapture(hwnd);
+    pressed = part;
+    over = true;
+    last = p;
+    if (part == Part::Thumb) {
+        grab = g.Grab(p);
+        trackPos = state.pos;
+        Repaint();
+        return;
+    }
+    Repaint();
+    SetTimer(hwnd, RepeatTimer, FirstRepeat, nullptr);
+    Send(CodeFor(part));
+}
+
+void ScrollBarControl::Track(POINT p) {
+    if (pressed == Part::None) {
+        return;
+    }
+    last = p;
+    if (pressed == Part::Thumb) {
+        const int next = Geometry().PosForThumbAt(p, grab);
+        if (next != trackPos) {
+            trackPos = next;
+            Repaint();
+            Send(SB_THUMBTRACK, trackPos);
+        }
+        return;
+    }
+    const bool now = Geometry().HitTest(p) == pressed;
+    if (now != over) {
+        over = now;
+        Repaint();
+    }
+}
+
+void ScrollBarControl::Repeat() {
+    if (pressed == Part::None || pressed == Part::Thumb) {
+        KillTimer(hwnd, RepeatTimer);
+        return;
+    }
+    SetTimer(hwnd, RepeatTimer, NextRepeat, nullptr);
+    // A page area stops repeating once the thumb has reached the pointer.
+    over = Geometry().HitTest(last) == pressed;
+    Repaint();
+    if (over) {
+        Send(CodeFor(pressed));
+    }
+}
+
+void ScrollBarControl::Release() {
+    if (pressed == Part::None) {
+        return;
+    }
+    const Part part = pressed;
+    pressed = Part::None;
+    KillTimer(hwnd, RepeatTimer);
+    ReleaseCapture();
+    Repaint();
+    if (part == Part::Thumb) {
+        Send(SB_THUMBPOSITION, trackPos);
+    }
+    if (IsWindow(hwnd)) {
+        Send(SB_ENDSCROLL);
+    }
+}
+
+void ScrollBarControl::Cancel() {
+    if (pressed != Part::None) {
+        pressed = Part::None;
+        KillTimer(hwnd, RepeatTimer);
+        Repaint();
+    }
+}
+
+void ScrollBarControl::Send(int code, int pos) {
+    if (HWND parent = GetParent(hwnd)) {
+        SendMessageA(parent, Vertical() ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos),
+                     reinterpret_cast<LPARAM>(hwnd));
+    }
+}
+
+void ScrollBarControl::Repaint() {
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void ScrollBarControl::Paint(HDC dc) {
+    const ScrollBarGeometry g = Geometry();
+    const bool disabled = !IsWindowEnabled(hwnd);
+    const bool vertical = Vertical();
+    const COLORREF light = GetSysColor(COLOR_3DHILIGHT);
+    const COLORREF face = GetSysColor(COLOR_SCROLLBAR);
+    for (Part page : {Part::PageUp, Part::PageDown}) {
+        const bool down = pressed == page && over;
+        const RECT r = g.PartRect(page);
+        if (down) {
+            FillDither(dc, r, GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DSHADOW));
+        } else {
+            FillDither(dc, r, light, face);
+        }
+    }
+    PaintButton(dc, g.PartRect(Part::LineUp), vertical ? Arrow::Up : Arrow::Left,
+                pressed == Part::LineUp && over, disabled);
+    PaintButton(dc, g.PartRect(Part::LineDown), vertical ? Arrow::Down : Arrow::Right,
+                pressed == Part::LineDown && over, disabled);
+    if (g.HasThumb() && !disabled) {
+        RECT thumb = g.PartRect(Part::Thumb);
+        FillRect(dc, &thumb, GetSysColorBrush(COLOR_BTNFACE));
+        DrawEdge(dc, &thumb, EDGE_RAISED, BF_RECT);
+    }
+}
+
+void ScrollBarControl::PaintButton(HDC dc, const RECT& r, Arrow arrow, bool pushed, bool disabled) {
+    RECT box = r;
+    FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
+    if (pushed) {
+        FrameRect(dc, &box, GetSysColorBrush(COLOR_BTNSHADOW));
+        OffsetRect(&box, 1, 1);
+    } else {
+        DrawEdge(dc, &box, EDGE_RAISED, BF_RECT);
+    }
+    const int side = static_cast<int>(std::min(r.right - r.left, r.bottom - r.top));
+    const int rows = std::max(1, (side - 2) / 3);
+    if (disabled) {
+        RECT shade = box;
+        OffsetRect(&shade, 1, 1);
+        DrawArrowGlyph(dc, shade, arrow, rows, GetSysColor(COLOR_3DHILIGHT));
+        DrawArrowGlyph(dc, box, arrow, rows, GetSysColor(COLOR_BTNSHADOW));
+        return;
+    }
+    DrawArrowGlyph(dc, box, arrow, rows, GetSysColor(COLOR_BTNTEXT));
+}
+
+} // namespace ctl

@@ -1,0 +1,56 @@
+#pragma once
+// The "ScrollBar" class (SBS_VERT or SBS_HORZ): arrows, page areas and a thumb. It never
+// moves itself: every action goes to the parent as WM_VSCROLL or WM_HSCROLL, and the parent
+// sets the new position. Held arrows and page areas repeat on the window clock.
+#include "platform/ctl/ControlSupport.h"
+#include "platform/ctl/ScrollBarGeometry.h"
+#include "platform/win/WinControls.h"
+#include "platform/win/WinUser.h"
+
+namespace ctl {
+
+class ScrollBarControl {
+  public:
+    static constexpr const char* ClassName = "ScrollBar";
+    static constexpr UINT_PTR RepeatTimer = 0x5C01;
+    static constexpr UINT FirstRepeat = 400;
+    static constexpr UINT NextRepeat = 50;
+    static ATOM Register();
+
+    explicit ScrollBarControl(HWND window) : hwnd(window) {}
+    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+
+  private:
+    using Part = ScrollBarGeometry::Part;
+
+    bool Vertical() const;
+    ScrollBarGeometry Geometry() const;
+    LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Mouse(UINT msg, LPARAM lParam);
+    LRESULT Keys(UINT msg, WPARAM key, LPARAM lParam);
+
+    int SetInfo(const SCROLLINFO* info, bool redraw);
+    BOOL GetInfo(SCROLLINFO* info) const;
+    int SetPos(int pos, bool redraw);
+    void SetRange(int min, int max, bool redraw);
+
+    void Press(POINT p);
+    void Track(POINT p);
+    void Repeat();
+    void Release();
+    void Cancel();
+    void Send(int code, int pos = 0);
+    void Repaint();
+    void Paint(HDC dc);
+    void PaintButton(HDC dc, const RECT& r, Arrow arrow, bool pushed, bool disabled);
+
+    HWND hwnd;
+    ScrollState state;
+    int trackPos = 0;
+    Part pressed = Part::None;
+    bool over = false;
+    POINT last{};
+    int grab = 0;
+};
+
+} // namespace ctl

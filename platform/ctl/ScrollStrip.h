@@ -1,0 +1,29 @@
+#pragma once
+// The classic vertical scroll bar a list draws in its WS_VSCROLL strip: two arrow buttons,
+// a dithered track and a raised thumb, over the scroll bar control's geometry.
+#include "platform/ctl/ScrollBarGeometry.h"
+#include "platform/gfx/GdiTypes.h"
+
+namespace ctl {
+
+class ScrollStrip {
+  public:
+    using Part = ScrollBarGeometry::Part;
+
+    // bar: the strip; count entries of which page show; top: the first shown.
+    ScrollStrip(RECT bar, int count, int page, int top);
+
+    Part HitTest(POINT p) const { return geometry.HitTest(p); }
+    int Grab(POINT p) const { return geometry.Grab(p); }
+    // The top entry that puts the thumb's upper edge at p minus grab.
+    int TopForThumbAt(POINT p, int grab) const { return geometry.PosForThumbAt(p, grab); }
+    void Paint(HDC dc, Part pressed) const;
+
+  private:
+    void PaintArrow(HDC dc, Part part, bool pressed) const;
+
+    ScrollBarGeometry geometry;
+    bool enabled;
+};
+
+} // namespace ctl

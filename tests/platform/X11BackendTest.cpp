@@ -1,0 +1,375 @@
+#include "platform/backend/X11Backend.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/win/WindowSystem.h"
+#include "tests/platform/XServer.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace x11test {
+namespace {
+
+constexpr DWORD WaitLimitMs = 3000;
+constexpr std::uint32_t Red = 0xFF0000;
+constexpr std::uint32_t Face = 0xC0C0C0;
+
+struct Logged {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+std::vector<Logged> messages;
+
+LRESULT Record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    messages.push_back({hwnd, msg, wParam, lParam});
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+class X11 : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string& name = XServer::Name();
+        if (name.empty() || !Connect(true)) {
+            GTEST_SKIP() << "no X server";
+        }
+        peer = XOpenDisplay(name.c_str());
+        ASSERT_NE(peer, nullptr);
+        RegisterClasses();
+        messages.clear();
+    }
+
+    void TearDown() override {
+        for (HWND top : win::TopLevelWindows()) {
+            DestroyWindow(top);
+        }
+        win::SetBackend(nullptr);
+        if (peer) {
+            XCloseDisplay(peer);
+        }
+    }
+
+    bool Connect(bool shm) {
+        auto made = backend::X11Backend::Open(XServer::Name().c_str(), shm);
+        display = made.get();
+        win::SetBackend(std::move(made));
+        return display != nullptr;
+    }
+
+    static void RegisterClasses() {
+        static bool done = false;
+        if (done) {
+            return;
+        }
+        done = true;
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Record;
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = "X11Top";
+        RegisterClassA(&wc);
+        wc.hbrBackground = CreateSolidBrush(RGB(255, 0, 0));
+        wc.lpszClassName = "X11Button";
+        RegisterClassA(&wc);
+    }
+
+    HWND Top(const char* title = "Query", DWORD style = WS_CAPTION | WS_SYSMENU,
+             HWND owner = nullptr) {
+        return CreateWindowExA(0, "X11Top", title, style | WS_VISIBLE, 100, 100, 200, 150, owner,
+                               nullptr, nullptr, nullptr);
+    }
+
+    HWND Button(HWND parent) {
+        return CreateWindowExA(0, "X11Button", "", WS_CHILD | WS_VISIBLE, 20, 30, 80, 40, parent,
+                               nullptr, nullptr, nullptr);
+    }
+
+    ::Window Native(HWND hwnd) const { return display->NativeWindow(hwnd); }
+
+    // Pumps both sides on the real clock until done, for a few seconds at most.
+    bool Until(const std::function<bool()>& done) {
+        XSync(peer, False);
+        const DWORD end = display->Now() + WaitLimitMs;
+        win::PumpMessages();
+        while (!done()) {
+            if (static_cast<std::int32_t>(end - display->Now()) <= 0) {
+                return false;
+            }
+            display->WaitForInput(display->Now() + 10);
+            win::PumpMessages();
+            XSync(peer, False);
+        }
+        return true;
+    }
+
+    bool Viewable(HWND hwnd) {
+        XWindowAttributes a{};
+        return XGetWindowAttributes(peer, Native(hwnd), &a) && a.map_state == IsViewable;
+    }
+
+    std::uint32_t PixelAt(HWND hwnd, int x, int y) {
+        XImage* image = XGetImage(peer, Native(hwnd), x, y, 1, 1, AllPlanes, ZPixmap);
+        if (!image) {
+            return 0xFFFFFFFF;
+        }
+        const auto pixel = static_cast<std::uint32_t>(XGetPixel(image, 0, 0) & 0xFFFFFF);
+        XDestroyImage(image);
+        return pixel;
+    }
+
+    std::vector<Logged> Of(HWND hwnd, std::initializer_list<UINT> kinds) const {
+        std::vector<Logged> found;
+        for (const Logged& m : messages) {
+            for (UINT k : kinds) {
+                if (m.hwnd == hwnd && m.msg == k) {
+                    found.push_back(m);
+                }
+            }
+        }
+        return found;
+    }
+
+    bool Got(HWND hwnd, UINT msg) const { return !Of(hwnd, {msg}).empty(); }
+
+    void Key(KeySym keysym, bool down) {
+        XTestFakeKeyEvent(peer, XKeysymToKeycode(peer, keysym), down ? True : False, CurrentTime);
+    }
+
+    void Tap(KeySym keysym) {
+        Key(keysym, true);
+        Key(keysym, false);
+    }
+
+    backend::X11Backend* display = nullptr;
+    Display* peer = nullptr;
+};
+
+TEST_F(X11, PresentsPaintedPixelsWithAndWithoutSharedMemory) {
+    for (bool shm : {true, false}) {
+        ASSERT_TRUE(Connect(shm));
+        HWND top = Top();
+        Button(top);
+        ASSERT_TRUE(Until([&] { return Viewable(top); })) << shm;
+        EXPECT_TRUE(Until([&] { return PixelAt(top, 30, 35) == Red; })) << shm;
+        EXPECT_EQ(PixelAt(top, 5, 5), Face) << shm;
+        EXPECT_EQ(PixelAt(top, 99, 69), Red) << shm;
+        EXPECT_EQ(PixelAt(top, 100, 69), Face) << shm;
+        EXPECT_EQ(PixelAt(top, 99, 70), Face) << shm;
+        if (!shm) {
+            EXPECT_FALSE(display->UsesSharedMemory(top));
+        } else {
+            RecordProperty("shared_memory", display->UsesSharedMemory(top) ? "yes" : "no");
+        }
+        // Damaged pixels come back from the surface on Expose, without painting.
+        GC gc = XCreateGC(peer, Native(top), 0, nullptr);
+        XSetForeground(peer, gc, 0x000000);
+        XFillRectangle(peer, Native(top), gc, 0, 0, 200, 150);
+        XFreeGC(peer, gc);
+        XClearArea(peer, Native(top), 0, 0, 0, 0, True);
+        messages.clear();
+        EXPECT_TRUE(Until([&] { return PixelAt(top, 30, 35) == Red; })) << shm;
+        EXPECT_EQ(PixelAt(top, 5, 5), Face) << shm;
+        EXPECT_FALSE(Got(top, WM_PAINT));
+        DestroyWindow(top);
+    }
+}
+
+TEST_F(X11, ClicksAndWheelReachTheWindowUnderThePointerAfterTheManagerMovedIt) {
+    HWND top = Top();
+    HWND button = Button(top);
+    ASSERT_TRUE(Until([&] { return Viewable(top); }));
+    XMoveWindow(peer, Native(top), 300, 200);
+    ASSERT_TRUE(Until([&] {
+        RECT r{};
+        return GetWindowRect(top, &r) && r.left == 300 && r.top == 200;
+    }));
+    EXPECT_TRUE(Got(top, WM_MOVE));
+
+    POINT p{10, 5};
+    ClientToScreen(button, &p);
+    EXPECT_EQ(p.x, 300 + 20 + 10);
+    messages.clear();
+    XTestFakeMotionEvent(peer, -1, p.x, p.y, CurrentTime);
+    XTestFakeButtonEvent(peer, 1, True, CurrentTime);
+    XTestFakeButtonEvent(peer, 1, False, CurrentTime);
+    XTestFakeButtonEvent(peer, 3, True, CurrentTime);
+    XTestFakeButtonEvent(peer, 3, False, CurrentTime);
+    XTestFakeButtonEvent(peer, 5, True, CurrentTime);
+    XTestFakeButtonEvent(peer, 5, False, CurrentTime);
+    ASSERT_TRUE(Until([&] { return Got(top, WM_MOUSEWHEEL); }));
+    const auto clicks = Of(button, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP});
+    ASSERT_EQ(clicks.size(), 4u);
+    for (const Logged& m : clicks) {
+        EXPECT_EQ(m.lParam, MAKELPARAM(10, 5)) << m.msg;
+    }
+    EXPECT_EQ(clicks[0].msg, static_cast<UINT>(WM_LBUTTONDOWN));
+    EXPECT_EQ(clicks[3].msg, static_cast<UINT>(WM_RBUTTONUP));
+    EXPECT_EQ(static_cast<short>(HIWORD(Of(top, {WM_MOUSEWHEEL})[0].wParam)), -120);
+
+    // A synthetic notice from a reparenting manager carries root coordinates.
+    XEvent e{};
+    e.xconfigure.type = ConfigureNotify;
+    e.xconfigure.event = e.xconfigure.window = Native(top);
+    e.xconfigure.x = 320;
+    e.xconfigure.y = 230;
+    e.xconfigure.width = 200;
+    e.xconfigure.height = 150;
+    XSendEvent(peer, Native(top), False, StructureNotifyMask, &e);
+    EXPECT_TRUE(Until([&] {
+        RECT r{};
+        return GetWindowRect(top, &r) && r.left == 320 && r.top == 230 && r.right == 520;
+    }));
+}
+
+TEST_F(X11, KeysArriveAsVirtualKeysWithEachCharacterOnce) {
+    HWND top = Top();
+    ASSERT_TRUE(Until([&] { return Viewable(top); }));
+    XSetInputFocus(peer, Native(top), RevertToPointerRoot, CurrentTime);
+    ASSERT_TRUE(Until([&] { return GetFocus() == top; }));
+    messages.clear();
+    Tap(XK_a);
+    Key(XK_Shift_L, true);
+    Tap(XK_1);
+    Key(XK_Shift_L, false);
+    Tap(XK_Delete);
+    Tap(XK_Return);
+    Tap(XK_F5);
+    ASSERT_TRUE(Until([&] { return Of(top, {WM_KEYUP}).size() == 6; }));
+
+    std::vector<WPARAM> downs;
+    for (const Logged& m : Of(top, {WM_KEYDOWN})) {
+        downs.push_back(m.wParam);
+    }
+    EXPECT_EQ(downs, (std::vector<WPARAM>{'A', VK_SHIFT, '1', VK_DELETE, VK_RETURN, VK_F1 + 4}));
+    std::string chars;
+    for (const Logged& m : Of(top, {WM_CHAR})) {
+        chars.push_back(static_cast<char>(m.wParam));
+    }
+    EXPECT_EQ(chars, "a!\r");
+}
+
+TEST_F(X11, CloseRequestFromTheManagerActsAsTheCloseBox) {
+    HWND top = Top();
+    ASSERT_TRUE(Until([&] { return Viewable(top); }));
+    const ::Window xid = Native(top);
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = xid;
+    e.xclient.message_type = XInternAtom(peer, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(peer, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(peer, xid, False, NoEventMask, &e);
+    ASSERT_TRUE(Until([&] { return !IsWindow(top); }));
+    const auto closing = Of(top, {WM_SYSCOMMAND, WM_CLOSE});
+    ASSERT_EQ(closing.size(), 2u);
+    EXPECT_EQ(closing[0].wParam, SC_CLOSE);
+    EXPECT_EQ(closing[1].msg, static_cast<UINT>(WM_CLOSE));
+    XWindowAttributes a{};
+    EXPECT_TRUE(Until([&] { return !XGetWindowAttributes(peer, xid, &a); }));
+}
+
+TEST_F(X11, FramedWindowsTellTheManagerWhatItNeedsAndPopupsBypassIt) {
+    HWND top = Top("Ab\xC3\xA7");
+    HWND owned = Top("Owned", WS_CAPTION | WS_SYSMENU, top);
+    HWND popup = Top("List", WS_POPUP | WS_BORDER, top);
+    ASSERT_TRUE(Until([&] { return Viewable(popup); }));
+
+    XWindowAttributes a{};
+    XGetWindowAttributes(peer, Native(popup), &a);
+    EXPECT_TRUE(a.override_redirect);
+    XGetWindowAttributes(peer, Native(top), &a);
+    EXPECT_FALSE(a.override_redirect);
+    EXPECT_EQ(a.width, 200);
+
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(peer, Native(top), XInternAtom(peer, "_NET_WM_NAME", False), 0, 64, False,
+                       AnyPropertyType, &type, &format, &count, &after, &data);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(data), count), "Ab\xC3\xA7");
+    EXPECT_EQ(type, XInternAtom(peer, "UTF8_STRING", False));
+    XFree(data);
+    SetWindowTextA(top, "Renamed");
+    EXPECT_TRUE(Until([&] {
+        char* name = nullptr;
+        const bool renamed = XFetchName(peer, Native(top), &name) && std::string(name) == "Renamed";
+        XFree(name);
+        return renamed;
+    }));
+
+    Atom* protocols = nullptr;
+    int n = 0;
+    ASSERT_TRUE(XGetWMProtocols(peer, Native(top), &protocols, &n));
+    ASSERT_EQ(n, 1);
+    EXPECT_EQ(protocols[0], XInternAtom(peer, "WM_DELETE_WINDOW", False));
+    XFree(protocols);
+
+    ::Window transientFor = 0;
+    EXPECT_TRUE(XGetTransientForHint(peer, Native(owned), &transientFor));
+    EXPECT_EQ(transientFor, Native(top));
+    EXPECT_FALSE(XGetTransientForHint(peer, Native(top), &transientFor));
+
+    SetWindowPos(top, nullptr, 0, 0, 250, 120, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(
+        Until([&] { return XGetWindowAttributes(peer, Native(top), &a) && a.width == 250; }));
+    XSizeHints hints{};
+    long supplied = 0;
+    ASSERT_TRUE(XGetWMNormalHints(peer, Native(top), &hints, &supplied));
+    EXPECT_EQ(hints.min_width, 250);
+    EXPECT_EQ(hints.max_width, 250);
+    EXPECT_EQ(hints.max_height, 120);
+    EXPECT_EQ(hints.win_gravity, StaticGravity);
+
+    ShowWindow(popup, SW_HIDE);
+    EXPECT_TRUE(Until([&] { return !Viewable(popup); }));
+}
+
+TEST_F(X11, KeyboardFocusFromTheServerActivatesAndDeactivates) {
+    HWND top = Top();
+    ASSERT_TRUE(Until([&] { return Viewable(top); }));
+    XSetInputFocus(peer, Native(top), RevertToPointerRoot, CurrentTime);
+    ASSERT_TRUE(Until([&] { return GetFocus() == top; }));
+    Key(XK_Alt_L, true);
+    ASSERT_TRUE(Until([&] { return GetKeyState(VK_MENU) < 0; }));
+    messages.clear();
+    XSetInputFocus(peer, DefaultRootWindow(peer), RevertToPointerRoot, CurrentTime);
+    ASSERT_TRUE(Until([&] { return GetActiveWindow() == nullptr; }));
+    EXPECT_TRUE(Got(top, WM_ACTIVATE));
+    EXPECT_GE(GetKeyState(VK_MENU), 0); // its release went elsewhere
+    Key(XK_Alt_L, false);
+    XSetInputFocus(peer, Native(top), RevertToPointerRoot, CurrentTime);
+    EXPECT_TRUE(Until([&] { return GetActiveWindow() == top && GetFocus() == top; }));
+}
+
+TEST_F(X11, WaitingEndsAtTheDeadlineOnTheMonotonicClock) {
+    const DWORD start = display->Now();
+    EXPECT_TRUE(display->WaitForInput(start + 60));
+    const DWORD waited = display->Now() - start;
+    EXPECT_GE(waited, 60u);
+    ASSERT_LT(waited, WaitLimitMs);
+
+    HWND top = Top();
+    SetTimer(top, 1, 30, nullptr);
+    MSG msg{};
+    while (GetMessageA(&msg, nullptr, 0, 0) && msg.message != WM_TIMER) {
+        DispatchMessageA(&msg);
+    }
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
+}
+
+} // namespace
+} // namespace x11test
