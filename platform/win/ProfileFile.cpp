@@ -209,7 +209,7 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
         value = qvsql::ProfileFile::Find(path, section, key, limit);
     const std::string_view text = value ? std::string_view(*value) : Prefix(defaultValue, limit);
     const std::size_t copied = std::min(text.size(), limit);
-    std::memcpy(buffer, text.data(), copied);
+    std::copy_n(text.data(), copied, buffer);
     buffer[copied] = '\0';
     return static_cast<DWORD>(copied);
 }
