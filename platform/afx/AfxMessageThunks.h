@@ -1,6 +1,7 @@
 #pragma once
 // Typed thunks behind message map entries: each unpacks one kind of message and calls the
 // member function given as template argument on the object the map belongs to.
+#include "platform/afx/CScrollBar.h"
 #include "platform/afx/CWnd.h"
 
 namespace afx::thunk {
@@ -109,7 +110,16 @@ template <auto F> bool SetCursor(CCmdTarget* t, AFX_MSG_CALL& c) {
 }
 
 template <auto F> bool Scroll(CCmdTarget* t, AFX_MSG_CALL& c) {
-    (Self<F>(t)->*F)(LOWORD(c.wParam), HIWORD(c.wParam), Wnd(c.lParam));
+    auto* control = reinterpret_cast<HWND>(c.lParam);
+    if (auto* own = dynamic_cast<CScrollBar*>(CWnd::FromHandlePermanent(control))) {
+        (Self<F>(t)->*F)(LOWORD(c.wParam), HIWORD(c.wParam), own);
+        return true;
+    }
+    // A bar nobody wrapped: a wrapper for this call only, null for the window's own bar.
+    CScrollBar bar;
+    bar.m_hWnd = control && ::IsWindow(control) ? control : nullptr;
+    (Self<F>(t)->*F)(LOWORD(c.wParam), HIWORD(c.wParam), bar.m_hWnd ? &bar : nullptr);
+    bar.m_hWnd = nullptr;
     return true;
 }
 

@@ -127,6 +127,11 @@ void CWnd::OnWindowCreated(HWND hwnd) {
     }
 }
 
+void CWnd::AttachNextCreated(CWnd* w) {
+    win::SetCreationHook(&CWnd::OnWindowCreated);
+    creating = w;
+}
+
 BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU idOrMenu, void* param) {
     if (m_hWnd) {

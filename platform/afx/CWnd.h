@@ -10,6 +10,8 @@
 
 #include <string>
 
+class CScrollBar;
+
 class CWnd : public CCmdTarget {
   public:
     CWnd() = default;
@@ -134,6 +136,8 @@ class CWnd : public CCmdTarget {
     virtual void PostNcDestroy();
     // Sends the current message to DefWindowProc.
     LRESULT Default();
+    // The next window created on this thread is attached to w and subclassed; null cancels.
+    static void AttachNextCreated(CWnd* w);
 
     // Base handling of mapped messages: the default procedure.
     int OnCreate(CREATESTRUCTA*) { return static_cast<int>(Default()); }
@@ -151,7 +155,7 @@ class CWnd : public CCmdTarget {
     void OnSetFocus(CWnd*) { Default(); }
     void OnCaptureChanged(CWnd*) { Default(); }
     BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
-    void OnVScroll(UINT, UINT, CWnd*) { Default(); }
+    void OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
     void OnSize(UINT, int, int) { Default(); }
     HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
     void OnSysColorChange() { Default(); }

@@ -4,7 +4,9 @@
 #include "platform/ctl/ComboBoxControl.h"
 #include "platform/ctl/ComboListWindow.h"
 #include "platform/ctl/EditControl.h"
+#include "platform/ctl/HeaderControl.h"
 #include "platform/ctl/ListBoxControl.h"
+#include "platform/ctl/ListViewControl.h"
 #include "platform/ctl/MessageBoxWindow.h"
 #include "platform/ctl/ScrollBarControl.h"
 #include "platform/ctl/StaticControl.h"
@@ -23,6 +25,8 @@ void RegisterBuiltinControls() {
     ComboBoxControl::Register();
     TooltipControl::Register();
     MessageBoxWindow::Register();
+    HeaderControl::Register();
+    ListViewControl::Register();
 }
 
 } // namespace ctl

@@ -2,6 +2,7 @@
 // Numbers and records of the common controls shared by their users: common notifications,
 // tooltips and custom drawing. The list view and header add theirs beside these.
 #include "platform/win/WinControls.h"
+#include "platform/win/WinUser.h"
 
 // Common notification codes.
 inline constexpr UINT NM_FIRST = 0u;
@@ -139,3 +140,249 @@ inline constexpr DWORD LVS_OWNERDATA = 0x1000;
 inline constexpr DWORD LVS_NOSCROLL = 0x2000;
 inline constexpr DWORD LVS_NOCOLUMNHEADER = 0x4000;
 inline constexpr DWORD LVS_NOSORTHEADER = 0x8000;
+inline constexpr UINT ODT_HEADER = 100;
+
+// List view messages, notifications and records.
+inline constexpr UINT LVM_FIRST = 0x1000;
+inline constexpr UINT LVM_GETITEMCOUNT = LVM_FIRST + 4;
+inline constexpr UINT LVM_GETITEMA = LVM_FIRST + 5;
+inline constexpr UINT LVM_SETITEMA = LVM_FIRST + 6;
+inline constexpr UINT LVM_INSERTITEMA = LVM_FIRST + 7;
+inline constexpr UINT LVM_DELETEITEM = LVM_FIRST + 8;
+inline constexpr UINT LVM_DELETEALLITEMS = LVM_FIRST + 9;
+inline constexpr UINT LVM_GETNEXTITEM = LVM_FIRST + 12;
+inline constexpr UINT LVM_GETITEMRECT = LVM_FIRST + 14;
+inline constexpr UINT LVM_HITTEST = LVM_FIRST + 18;
+inline constexpr UINT LVM_ENSUREVISIBLE = LVM_FIRST + 19;
+inline constexpr UINT LVM_SCROLL = LVM_FIRST + 20;
+inline constexpr UINT LVM_EDITLABELA = LVM_FIRST + 23;
+inline constexpr UINT LVM_GETEDITCONTROL = LVM_FIRST + 24;
+inline constexpr UINT LVM_GETCOLUMNA = LVM_FIRST + 25;
+inline constexpr UINT LVM_SETCOLUMNA = LVM_FIRST + 26;
+inline constexpr UINT LVM_INSERTCOLUMNA = LVM_FIRST + 27;
+inline constexpr UINT LVM_DELETECOLUMN = LVM_FIRST + 28;
+inline constexpr UINT LVM_GETCOLUMNWIDTH = LVM_FIRST + 29;
+inline constexpr UINT LVM_SETCOLUMNWIDTH = LVM_FIRST + 30;
+inline constexpr UINT LVM_GETHEADER = LVM_FIRST + 31;
+inline constexpr UINT LVM_GETTOPINDEX = LVM_FIRST + 39;
+inline constexpr UINT LVM_GETCOUNTPERPAGE = LVM_FIRST + 40;
+inline constexpr UINT LVM_SETITEMSTATE = LVM_FIRST + 43;
+inline constexpr UINT LVM_GETITEMSTATE = LVM_FIRST + 44;
+inline constexpr UINT LVM_GETITEMTEXTA = LVM_FIRST + 45;
+inline constexpr UINT LVM_SETITEMTEXTA = LVM_FIRST + 46;
+inline constexpr UINT LVM_GETSELECTEDCOUNT = LVM_FIRST + 50;
+inline constexpr UINT LVM_SETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 54;
+inline constexpr UINT LVM_GETEXTENDEDLISTVIEWSTYLE = LVM_FIRST + 55;
+inline constexpr UINT LVM_GETSUBITEMRECT = LVM_FIRST + 56;
+inline constexpr UINT LVM_SUBITEMHITTEST = LVM_FIRST + 57;
+
+inline constexpr UINT LVN_FIRST = 0u - 100u;
+inline constexpr UINT LVN_ITEMCHANGING = LVN_FIRST - 0;
+inline constexpr UINT LVN_ITEMCHANGED = LVN_FIRST - 1;
+inline constexpr UINT LVN_INSERTITEM = LVN_FIRST - 2;
+inline constexpr UINT LVN_DELETEITEM = LVN_FIRST - 3;
+inline constexpr UINT LVN_DELETEALLITEMS = LVN_FIRST - 4;
+inline constexpr UINT LVN_BEGINLABELEDITA = LVN_FIRST - 5;
+inline constexpr UINT LVN_ENDLABELEDITA = LVN_FIRST - 6;
+inline constexpr UINT LVN_COLUMNCLICK = LVN_FIRST - 8;
+inline constexpr UINT LVN_KEYDOWN = LVN_FIRST - 55;
+
+inline constexpr UINT LVIF_TEXT = 0x0001;
+inline constexpr UINT LVIF_IMAGE = 0x0002;
+inline constexpr UINT LVIF_PARAM = 0x0004;
+inline constexpr UINT LVIF_STATE = 0x0008;
+inline constexpr UINT LVIS_FOCUSED = 0x0001;
+inline constexpr UINT LVIS_SELECTED = 0x0002;
+inline constexpr UINT LVIS_CUT = 0x0004;
+inline constexpr UINT LVIS_DROPHILITED = 0x0008;
+inline constexpr UINT LVNI_ALL = 0x0000;
+inline constexpr UINT LVNI_FOCUSED = 0x0001;
+inline constexpr UINT LVNI_SELECTED = 0x0002;
+inline constexpr UINT LVNI_ABOVE = 0x0100;
+inline constexpr UINT LVNI_BELOW = 0x0200;
+inline constexpr int LVIR_BOUNDS = 0;
+inline constexpr int LVIR_ICON = 1;
+inline constexpr int LVIR_LABEL = 2;
+inline constexpr int LVIR_SELECTBOUNDS = 3;
+inline constexpr UINT LVHT_NOWHERE = 0x0001;
+inline constexpr UINT LVHT_ONITEMICON = 0x0002;
+inline constexpr UINT LVHT_ONITEMLABEL = 0x0004;
+inline constexpr UINT LVHT_ONITEMSTATEICON = 0x0008;
+inline constexpr UINT LVHT_ONITEM = LVHT_ONITEMICON | LVHT_ONITEMLABEL | LVHT_ONITEMSTATEICON;
+inline constexpr UINT LVHT_ABOVE = 0x0008;
+inline constexpr UINT LVHT_BELOW = 0x0010;
+inline constexpr UINT LVHT_TORIGHT = 0x0020;
+inline constexpr UINT LVHT_TOLEFT = 0x0040;
+inline constexpr UINT LVCF_FMT = 0x0001;
+inline constexpr UINT LVCF_WIDTH = 0x0002;
+inline constexpr UINT LVCF_TEXT = 0x0004;
+inline constexpr UINT LVCF_SUBITEM = 0x0008;
+inline constexpr int LVCFMT_LEFT = 0x0000;
+inline constexpr int LVCFMT_RIGHT = 0x0001;
+inline constexpr int LVCFMT_CENTER = 0x0002;
+inline constexpr int LVCFMT_JUSTIFYMASK = 0x0003;
+inline constexpr DWORD LVS_EX_GRIDLINES = 0x0001;
+inline constexpr DWORD LVS_EX_SUBITEMIMAGES = 0x0002;
+inline constexpr DWORD LVS_EX_CHECKBOXES = 0x0004;
+inline constexpr DWORD LVS_EX_TRACKSELECT = 0x0008;
+inline constexpr DWORD LVS_EX_HEADERDRAGDROP = 0x0010;
+inline constexpr DWORD LVS_EX_FULLROWSELECT = 0x0020;
+
+struct LVITEMA {
+    UINT mask = 0;
+    int iItem = 0;
+    int iSubItem = 0;
+    UINT state = 0;
+    UINT stateMask = 0;
+    LPSTR pszText = nullptr;
+    int cchTextMax = 0;
+    int iImage = 0;
+    LPARAM lParam = 0;
+    int iIndent = 0;
+};
+
+struct LVCOLUMNA {
+    UINT mask = 0;
+    int fmt = 0;
+    int cx = 0;
+    LPSTR pszText = nullptr;
+    int cchTextMax = 0;
+    int iSubItem = 0;
+    int iImage = 0;
+    int iOrder = 0;
+};
+
+struct LVHITTESTINFO {
+    POINT pt{};
+    UINT flags = 0;
+    int iItem = 0;
+    int iSubItem = 0;
+};
+
+struct NMLISTVIEW {
+    NMHDR hdr;
+    int iItem = 0;
+    int iSubItem = 0;
+    UINT uNewState = 0;
+    UINT uOldState = 0;
+    UINT uChanged = 0;
+    POINT ptAction{};
+    LPARAM lParam = 0;
+};
+
+struct NMITEMACTIVATE {
+    NMHDR hdr;
+    int iItem = 0;
+    int iSubItem = 0;
+    UINT uNewState = 0;
+    UINT uOldState = 0;
+    UINT uChanged = 0;
+    POINT ptAction{};
+    LPARAM lParam = 0;
+    UINT uKeyFlags = 0;
+};
+
+struct NMLVKEYDOWN {
+    NMHDR hdr;
+    WORD wVKey = 0;
+    UINT flags = 0;
+};
+
+struct NMLVDISPINFOA {
+    NMHDR hdr;
+    LVITEMA item;
+};
+
+struct NMLVCUSTOMDRAW {
+    NMCUSTOMDRAW nmcd;
+    COLORREF clrText = 0;
+    COLORREF clrTextBk = 0;
+    int iSubItem = 0;
+};
+
+// Header messages, notifications and records.
+inline constexpr const char* WC_HEADERA = "SysHeader32";
+inline constexpr UINT HDM_FIRST = 0x1200;
+inline constexpr UINT HDM_GETITEMCOUNT = HDM_FIRST + 0;
+inline constexpr UINT HDM_INSERTITEMA = HDM_FIRST + 1;
+inline constexpr UINT HDM_DELETEITEM = HDM_FIRST + 2;
+inline constexpr UINT HDM_GETITEMA = HDM_FIRST + 3;
+inline constexpr UINT HDM_SETITEMA = HDM_FIRST + 4;
+inline constexpr UINT HDM_LAYOUT = HDM_FIRST + 5;
+inline constexpr UINT HDM_HITTEST = HDM_FIRST + 6;
+inline constexpr UINT HDM_GETITEMRECT = HDM_FIRST + 7;
+inline constexpr UINT HDM_SETIMAGELIST = HDM_FIRST + 8;
+inline constexpr UINT HDM_GETIMAGELIST = HDM_FIRST + 9;
+inline constexpr UINT HDM_INSERTITEMW = HDM_FIRST + 10;
+inline constexpr UINT HDM_GETITEMW = HDM_FIRST + 11;
+inline constexpr UINT HDM_SETITEMW = HDM_FIRST + 12;
+inline constexpr UINT HDM_ORDERTOINDEX = HDM_FIRST + 15;
+inline constexpr UINT HDM_GETORDERARRAY = HDM_FIRST + 17;
+inline constexpr UINT HDM_SETORDERARRAY = HDM_FIRST + 18;
+inline constexpr UINT HDN_FIRST = 0u - 300u;
+inline constexpr UINT HDN_ITEMCHANGINGA = HDN_FIRST - 0;
+inline constexpr UINT HDN_ITEMCHANGEDA = HDN_FIRST - 1;
+inline constexpr UINT HDN_ITEMCLICKA = HDN_FIRST - 2;
+inline constexpr UINT HDN_DIVIDERDBLCLICKA = HDN_FIRST - 5;
+inline constexpr UINT HDN_BEGINTRACKA = HDN_FIRST - 6;
+inline constexpr UINT HDN_ENDTRACKA = HDN_FIRST - 7;
+inline constexpr UINT HDN_TRACKA = HDN_FIRST - 8;
+inline constexpr UINT HDI_WIDTH = 0x0001;
+inline constexpr UINT HDI_HEIGHT = HDI_WIDTH;
+inline constexpr UINT HDI_TEXT = 0x0002;
+inline constexpr UINT HDI_FORMAT = 0x0004;
+inline constexpr UINT HDI_LPARAM = 0x0008;
+inline constexpr UINT HDI_BITMAP = 0x0010;
+inline constexpr UINT HDI_IMAGE = 0x0020;
+inline constexpr UINT HDI_ORDER = 0x0080;
+inline constexpr int HDF_LEFT = 0x0000;
+inline constexpr int HDF_RIGHT = 0x0001;
+inline constexpr int HDF_CENTER = 0x0002;
+inline constexpr int HDF_JUSTIFYMASK = 0x0003;
+inline constexpr int HDF_IMAGE = 0x0800;
+inline constexpr int HDF_BITMAP_ON_RIGHT = 0x1000;
+inline constexpr int HDF_BITMAP = 0x2000;
+inline constexpr int HDF_STRING = 0x4000;
+inline constexpr int HDF_OWNERDRAW = 0x8000;
+inline constexpr DWORD HDS_HORZ = 0x0000;
+inline constexpr DWORD HDS_BUTTONS = 0x0002;
+inline constexpr DWORD HDS_HOTTRACK = 0x0004;
+inline constexpr DWORD HDS_HIDDEN = 0x0008;
+inline constexpr DWORD HDS_DRAGDROP = 0x0040;
+inline constexpr DWORD HDS_FULLDRAG = 0x0080;
+
+struct HDITEMA {
+    UINT mask = 0;
+    int cxy = 0;
+    LPSTR pszText = nullptr;
+    HBITMAP hbm = nullptr;
+    int cchTextMax = 0;
+    int fmt = 0;
+    LPARAM lParam = 0;
+    int iImage = 0;
+    int iOrder = 0;
+};
+
+struct HDITEMW {
+    UINT mask = 0;
+    int cxy = 0;
+    WCHAR* pszText = nullptr;
+    HBITMAP hbm = nullptr;
+    int cchTextMax = 0;
+    int fmt = 0;
+    LPARAM lParam = 0;
+    int iImage = 0;
+    int iOrder = 0;
+};
+
+struct HDLAYOUT {
+    RECT* prc = nullptr;
+    WINDOWPOS* pwpos = nullptr;
+};
+
+struct NMHEADERA {
+    NMHDR hdr;
+    int iItem = 0;
+    int iButton = 0;
+    HDITEMA* pitem = nullptr;
+};

@@ -1,0 +1,90 @@
+#pragma once
+// The "SysListView32" control in report view: a header child from creation, rows of column
+// texts with an item parameter and selection/focus state, custom drawing through the parent,
+// mouse, hover and key selection, label editing of column 0, and a classic vertical strip.
+#include "platform/ctl/ControlMap.h"
+#include "platform/ctl/ListViewLayout.h"
+#include "platform/ctl/ListViewRows.h"
+#include "platform/ctl/ListViewScroller.h"
+
+#include <string>
+
+namespace ctl {
+
+class ListViewControl {
+  public:
+    static constexpr const char* ClassName = WC_LISTVIEWA;
+    static ATOM Register();
+
+    explicit ListViewControl(HWND hwnd);
+    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+
+  private:
+    LRESULT ListMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT RowMessage(UINT msg, int row, LPARAM lParam);
+    LRESULT GeometryMessage(UINT msg, int row, LPARAM lParam);
+    LRESULT ColumnMessage(UINT msg, int column, LPARAM lParam);
+    LRESULT InsertItem(const LVITEMA* item);
+    LRESULT GetItem(LVITEMA* item) const;
+    LRESULT SetItem(const LVITEMA* item);
+    LRESULT DeleteItem(int row);
+    void DeleteAll();
+    LRESULT ItemRect(int row, RECT* r) const;
+    LRESULT SubItemRect(int row, RECT* r) const;
+    LRESULT HitTest(LVHITTESTINFO* info, bool subItems) const;
+    LRESULT SetExtendedStyle(DWORD mask, DWORD bits);
+
+    void Create();
+    void SetFont(HFONT f, bool redrawNow);
+    ListViewLayout Geometry() const;
+    void Layout();
+    void RowsChanged();
+    void Paint();
+    void Erase(HDC dc) const;
+
+    // State changes, each told to the parent with LVN_ITEMCHANGED.
+    bool SetState(int row, UINT state, UINT mask);
+    void ClearOthers(int row, UINT bits);
+    void Select(int row);
+    void SetText(int row, int column, const char* text);
+    void ItemChanged(int row, UINT changed, UINT oldState);
+    LRESULT SendNotify(NMHDR& hdr) const;
+    NMHDR Header(UINT code) const;
+    void RepaintRow(int row);
+
+    void Press(LPARAM point, bool dbl);
+    void Release(LPARAM point);
+    void Hover(LPARAM point);
+    void HoverTimer();
+    void SendActivate(UINT code, POINT p) const;
+    bool CellAt(POINT p, int* row, int* column) const;
+    void Key(UINT vk);
+    void TypeAhead(char c);
+
+    LRESULT EditLabel(int row);
+    void EndEdit(bool commit, HWND which);
+
+    int PageSize() const { return Geometry().PageSize(); }
+    void SetTop(int row);
+    bool EnsureVisible(int row);
+    void UpdateStrip();
+
+    HWND hwnd;
+    HWND header = nullptr;
+    HWND edit = nullptr;
+    ListViewRows rows;
+    DWORD exStyle = 0;
+    HFONT font = nullptr;
+    int rowHeight = 1;
+    int top = 0;
+    bool redraw = true;
+    bool pressed = false;
+    int editCandidate = -1;
+    int editRow = -1;
+    int hoverRow = -1;
+    std::string typed;
+    LONG typedAt = 0;
+    ListViewScroller scroller{hwnd};
+};
+
+} // namespace ctl

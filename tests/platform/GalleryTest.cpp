@@ -1,0 +1,215 @@
+// The gallery of built-in controls on the headless backend: what its pixels must show, and
+// screenshots for looking at.
+#include "platform/ctl/BuiltinControls.h"
+#include "platform/ctl/ComboBoxControl.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/gfx/Png.h"
+#include "platform/win/WindowSystem.h"
+#include "tests/platform/GalleryTemplate.h"
+#include "tests/platform/WinFixture.h"
+
+#include <map>
+#include <string>
+
+namespace wintest {
+namespace {
+
+class Gallery : public WinFixture {
+  protected:
+    void SetUp() override {
+        WinFixture::SetUp();
+        ctl::RegisterBuiltinControls();
+        dialog =
+            CreateDialogIndirectParamA(nullptr, &gallery::Template(), nullptr, gallery::Proc, 0);
+        ASSERT_NE(dialog, nullptr);
+        ShowWindow(dialog, SW_SHOW);
+        display->Pump();
+        surface = win::WindowSurface(dialog);
+        ASSERT_NE(surface, nullptr);
+    }
+
+    void TearDown() override {
+        DestroyWindow(dialog);
+        WinFixture::TearDown();
+    }
+
+    HWND Item(int id) const { return GetDlgItem(dialog, id); }
+
+    // A control's client rectangle in the dialog surface's pixels (frame included).
+    RECT InSurface(HWND control) const {
+        RECT r{};
+        GetClientRect(control, &r);
+        POINT origin{0, 0};
+        ClientToScreen(control, &origin);
+        RECT outer{};
+        GetWindowRect(dialog, &outer);
+        OffsetRect(&r, origin.x - outer.left, origin.y - outer.top);
+        return r;
+    }
+
+    COLORREF At(HWND control, int x, int y) const {
+        const RECT r = InSurface(control);
+        return surface->ColorAt(r.left + x, r.top + y);
+    }
+
+    static gfx::Surface Crop(const gfx::Surface& from, const RECT& r) {
+        gfx::Surface part(r.right - r.left, r.bottom - r.top);
+        for (int y = 0; y < part.Height(); ++y) {
+            const std::uint32_t* src = from.Row(r.top + y);
+            for (int x = 0; src && x < part.Width(); ++x) {
+                part.Row(y)[x] = src[r.left + x];
+            }
+        }
+        return part;
+    }
+
+    static std::string Output(const char* name) {
+        return std::string(QVSQL_TEST_OUTPUT_DIR) + "/" + name;
+    }
+
+    HWND dialog = nullptr;
+    const gfx::Surface* surface = nullptr;
+};
+
+TEST_F(Gallery, ShowsEveryControlWithItsFixedColours) {
+    EXPECT_TRUE(display->SaveWindowPng(dialog, Output("gallery.png")));
+    RECT client{};
+    GetClientRect(dialog, &client);
+    RECT units{0, 0, 400, 286};
+    MapDialogRect(dialog, &units);
+    EXPECT_EQ(client.right, units.right);
+    EXPECT_EQ(client.bottom, units.bottom);
+
+    // The default button's dark frame goes all round; Cancel has none.
+    HWND ok = Item(IDOK);
+    RECT b{};
+    GetClientRect(ok, &b);
+    const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
+    for (POINT p : {POINT{0, b.bottom / 2}, POINT{b.right - 1, b.bottom / 2}, POINT{b.right / 2, 0},
+                    POINT{b.right / 2, b.bottom - 1}}) {
+        EXPECT_EQ(At(ok, p.x, p.y), frame) << p.x << "," << p.y;
+    }
+    EXPECT_NE(At(Item(IDCANCEL), 0, b.bottom / 2), frame);
+
+    // Blue text only inside the label.
+    const RECT label = InSurface(Item(gallery::TableLabel));
+    const COLORREF blue = gallery::LabelBlue;
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < surface->Height(); ++y) {
+        for (int x = 0; x < surface->Width(); ++x) {
+            if (surface->ColorAt(x, y) == blue) {
+                ++(PtInRect(&label, POINT{x, y}) ? inside : outside);
+            }
+        }
+    }
+    EXPECT_GT(inside, 20);
+    EXPECT_EQ(outside, 0);
+
+    // The read-only preview is white below its four lines of text.
+    HWND preview = Item(gallery::Preview);
+    RECT pr{};
+    GetClientRect(preview, &pr);
+    int notWhite = 0;
+    for (int y = pr.bottom / 2; y < pr.bottom; ++y) {
+        for (int x = 0; x < pr.right; ++x) {
+            notWhite += At(preview, x, y) != RGB(255, 255, 255);
+        }
+    }
+    EXPECT_EQ(notWhite, 0);
+    EXPECT_EQ(At(preview, pr.right - 2, 1), RGB(255, 255, 255));
+}
+
+TEST_F(Gallery, CheckBoxesShowSunkenFramesAndTheCheckListItsOwnBoxes) {
+    HWND distinct = Item(gallery::Distinct);
+    RECT r{};
+    GetClientRect(distinct, &r);
+    const int top = (r.bottom - 13) / 2;
+    EXPECT_EQ(At(distinct, 6, top), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(At(distinct, 6, top + 1), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(At(distinct, 6, top + 12), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(At(distinct, 6, top + 11), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(At(distinct, 0, top + 6), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(At(distinct, 12, top + 6), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(At(distinct, 6, top + 6), GetSysColor(COLOR_WINDOW)) << "unchecked";
+    HWND quote = Item(gallery::Quote);
+    EXPECT_EQ(At(quote, 6, top + 6), GetSysColor(COLOR_WINDOWTEXT)) << "checked";
+
+    // A click toggles the auto check box and repaints its mark.
+    POINT p{6, top + 6};
+    ClientToScreen(distinct, &p);
+    display->Click(p.x, p.y);
+    display->Pump();
+    EXPECT_EQ(IsDlgButtonChecked(dialog, gallery::Distinct), BST_CHECKED);
+    EXPECT_EQ(At(distinct, 6, top + 6), GetSysColor(COLOR_WINDOWTEXT));
+
+    // Owner-drawn rows: a dark box on each, ticked for the chosen columns.
+    HWND checks = Item(gallery::ColumnChecks);
+    RECT row{};
+    SendMessageA(checks, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    const int boxTop = row.top + (row.bottom - row.top - gallery::CheckBoxSize) / 2;
+    const COLORREF dark = GetSysColor(COLOR_WINDOWTEXT);
+    EXPECT_EQ(At(checks, row.left + 2, boxTop + 5), dark);
+    EXPECT_EQ(At(checks, row.left + 2 + gallery::CheckBoxSize - 1, boxTop + 5), dark);
+    EXPECT_EQ(At(checks, row.left + 8, boxTop + 7), dark) << "ticked";
+    SendMessageA(checks, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row));
+    EXPECT_EQ(At(checks, row.left + 8, row.top + 8), GetSysColor(COLOR_WINDOW)) << "unticked";
+    const auto sel = static_cast<int>(SendMessageA(checks, LB_GETCURSEL, 0, 0));
+    EXPECT_EQ(sel, 1);
+}
+
+TEST_F(Gallery, ComboOpensOnItsSortedTablesOverTheDialog) {
+    HWND combo = Item(gallery::TableCombo);
+    char first[32] = "";
+    SendMessageA(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_STREQ(first, "Categories");
+    RECT r{};
+    GetWindowRect(combo, &r);
+    display->Click(r.right - 5, (r.top + r.bottom) / 2);
+    display->Pump();
+    ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
+    RECT list{};
+    GetWindowRect(info.hwndList, &list);
+    EXPECT_EQ(list.top, r.bottom);
+    RECT shown{};
+    GetWindowRect(dialog, &shown);
+    UnionRect(&shown, &shown, &list);
+    EXPECT_TRUE(
+        gfx::WritePng(Crop(display->CaptureScreen(), shown), Output("gallery_combo_open.png")));
+    display->Key(VK_ESCAPE);
+    display->Pump();
+    EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
+}
+
+std::map<int, int> drawn; // WM_DRAWITEM and colour requests by control id
+
+INT_PTR Counting(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DRAWITEM || msg == WM_CTLCOLORSTATIC) {
+        ++drawn[msg == WM_DRAWITEM ? static_cast<int>(wParam)
+                                   : GetDlgCtrlID(reinterpret_cast<HWND>(lParam))];
+    }
+    return gallery::Proc(dialog, msg, wParam, lParam);
+}
+
+TEST_F(Gallery, AFullRedrawRepaintsEveryControlOnce) {
+    SetWindowLongPtrA(dialog, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(Counting));
+    drawn.clear();
+    const int presents = display->PresentCount();
+    RedrawWindow(dialog, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const auto rows =
+        static_cast<int>(SendDlgItemMessageA(dialog, gallery::ColumnChecks, LB_GETCOUNT, 0, 0));
+    EXPECT_GE(drawn[gallery::ColumnChecks], 10);
+    EXPECT_LE(drawn[gallery::ColumnChecks], rows);
+    EXPECT_EQ(drawn[gallery::TableLabel], 1);
+    EXPECT_EQ(drawn[gallery::Preview], 1);
+    EXPECT_EQ(drawn[gallery::Distinct], 1);
+    display->Pump();
+    EXPECT_EQ(display->PresentCount(), presents + 1);
+}
+
+} // namespace
+} // namespace wintest
