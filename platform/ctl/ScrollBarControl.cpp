@@ -2,6 +2,7 @@
 
 #include "platform/ctl/ControlMap.h"
 #include "platform/ctl/ControlSupport.h"
+#include "platform/ctl/PaintedControl.h"
 #include "platform/win/ClassRegistry.h"
 
 #include <algorithm>
@@ -66,17 +67,10 @@ ScrollBarGeometry ScrollBarControl::Geometry() const {
 }
 
 LRESULT ScrollBarControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }))
+        return result;
     switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (HDC dc = BeginPaint(hwnd, &ps)) {
-            Paint(dc);
-        }
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:

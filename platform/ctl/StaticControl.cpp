@@ -2,6 +2,7 @@
 
 #include "platform/ctl/ControlMap.h"
 #include "platform/ctl/ControlSupport.h"
+#include "platform/ctl/PaintedControl.h"
 #include "platform/win/ClassRegistry.h"
 
 #include <string>
@@ -43,34 +44,11 @@ ATOM StaticControl::Register() {
 }
 
 LRESULT StaticControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }) ||
+        TextAndFontMessage(hwnd, font, msg, wParam, lParam, result))
+        return result;
     switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (HDC dc = BeginPaint(hwnd, &ps)) {
-            Paint(dc);
-        }
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETTEXT: {
-        const LRESULT done = DefWindowProcA(hwnd, msg, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return done;
-    }
-    case WM_SETFONT:
-        font = reinterpret_cast<HFONT>(wParam);
-        if (lParam) {
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font);
-    case WM_ENABLE:
-    case WM_STYLECHANGED:
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return 0;
     case WM_NCHITTEST:
         // Labels let the mouse through to their parent unless they ask for clicks.
         return (StyleOf(hwnd) & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
