@@ -37,7 +37,8 @@ FontInstance::FontInstance(FT_Face f, const FontStyle& s, std::string familyName
     : face(f), style(s), family(std::move(familyName)) {
     if (face && FT_New_Size(face, &size) == 0) {
         FT_Activate_Size(size);
-        if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(style.pixelSize)) != 0) {
+        if (FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(style.pixelWidth),
+                               static_cast<FT_UInt>(style.pixelSize)) != 0) {
             FT_Done_Size(size);
             size = nullptr;
         }
@@ -77,10 +78,11 @@ void FontInstance::ComputeMetrics() {
             hhea->Line_Gap - ((winAscent + winDescent) - (hhea->Ascender - hhea->Descender));
         metrics.externalLeading = std::max(0, Scale(gap, px, upem));
     }
-    metrics.aveCharWidth = os2 && os2->xAvgCharWidth > 0 ? Scale(os2->xAvgCharWidth, px, upem)
+    const int wide = style.pixelWidth > 0 ? style.pixelWidth : px;
+    metrics.aveCharWidth = os2 && os2->xAvgCharWidth > 0 ? Scale(os2->xAvgCharWidth, wide, upem)
                                                          : GlyphFor(U'x').advance;
     metrics.aveCharWidth = std::max(1, metrics.aveCharWidth);
-    metrics.maxCharWidth = std::max(1, Scale(face->max_advance_width, px, upem));
+    metrics.maxCharWidth = std::max(1, Scale(face->max_advance_width, wide, upem));
     metrics.underlineOffset = std::max(1, Scale(-face->underline_position, px, upem));
     metrics.lineThickness = std::max(1, Scale(face->underline_thickness, px, upem));
 }

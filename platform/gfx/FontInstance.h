@@ -23,6 +23,7 @@ struct Glyph {
 
 struct FontStyle {
     int pixelSize = 11;  // em height
+    int pixelWidth = 0;  // em width, 0: as the height; narrower condenses the glyphs
     bool bold = false;   // embolden a face that is not bold itself
     bool italic = false; // slant a face that is not italic itself
     bool underline = false;

@@ -15,6 +15,11 @@ namespace {
 
 constexpr const char* DefaultFamily = "DejaVu Sans";
 constexpr const char* DefaultFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+// Arial metrics, much narrower than DejaVu Sans, which is only the fallback.
+constexpr const char* DialogFamily = "Liberation Sans";
+// The bitmap dialog faces are about a tenth narrower than Arial at the same height; without
+// that the labels of templates laid out for them wrap.
+constexpr int BitmapFaceWidthPercent = 91;
 constexpr int DefaultPixelSize = 11;
 constexpr int MaxPixelSize = 1000;
 
@@ -25,25 +30,24 @@ std::string Lower(std::string text) {
     return text;
 }
 
-// The classic Windows user-interface faces all end up at the one face every machine has,
-// so that layouts do not depend on which look-alikes happen to be installed.
-std::string Substitute(const std::string& name) {
-    static const char* const windowsFaces[] = {
-        "",       "ms sans serif", "ms shell dlg", "ms shell dlg 2",      "tahoma",
-        "system", "segoe ui",      "arial",        "microsoft sans serif"};
+// The classic Windows user-interface faces all end up at one Arial-like face (or, without it,
+// at the one face every machine has), so layouts do not depend on other look-alikes.
+FontLibrary::Substitution Substitute(const std::string& name) {
+    static const char* const bitmapFaces[] = {"ms sans serif", "ms shell dlg", "ms shell dlg 2",
+                                              "microsoft sans serif"};
+    static const char* const windowsFaces[] = {"", "tahoma", "system", "segoe ui", "arial"};
     static const char* const fixedFaces[] = {"courier", "courier new", "fixedsys", "terminal"};
     const std::string lower = Lower(name);
-    for (const char* face : windowsFaces) {
-        if (lower == face) {
-            return DefaultFamily;
-        }
+    const auto listed = [&lower](const auto& faces) {
+        return std::find(std::begin(faces), std::end(faces), lower) != std::end(faces);
+    };
+    if (listed(bitmapFaces)) {
+        return {DialogFamily, BitmapFaceWidthPercent};
     }
-    for (const char* face : fixedFaces) {
-        if (lower == face) {
-            return "DejaVu Sans Mono";
-        }
+    if (listed(windowsFaces)) {
+        return {DialogFamily, 100};
     }
-    return name;
+    return {listed(fixedFaces) ? "DejaVu Sans Mono" : name, 100};
 }
 
 std::string PatternString(FcPattern* pattern, const char* object) {
@@ -123,7 +127,11 @@ const FontLibrary::OpenFace& FontLibrary::Face(const std::string& name, bool bol
     if (found != faces.end()) {
         return found->second;
     }
-    OpenFace open{nullptr, Match(Substitute(name), bold, italic)};
+    const Substitution substitute = Substitute(name);
+    OpenFace open{nullptr, Match(substitute.family, bold, italic), substitute.widthPercent};
+    if (substitute.family == DialogFamily && Lower(open.file.family) != Lower(DialogFamily)) {
+        open.file = Match(DefaultFamily, bold, italic);
+    }
     open.face = Open(open.file);
     if (!open.face) {
         open.file = FaceFile{DefaultFile, 0, DefaultFamily, false, false};
@@ -157,13 +165,14 @@ FontInstance& FontLibrary::Realize(const LOGFONTA& log) {
     const OpenFace& open = Face(name, bold, italic);
     FontStyle style;
     style.pixelSize = PixelSize(log, open.face);
+    style.pixelWidth = std::max(1, style.pixelSize * open.widthPercent / 100);
     style.bold = bold && !open.file.bold;
     style.italic = italic && !open.file.italic;
     style.underline = log.lfUnderline != 0;
     style.strikeOut = log.lfStrikeOut != 0;
     style.weight = bold ? FW_BOLD : FW_NORMAL;
-    const InstanceKey key{open.face,       style.pixelSize, style.bold,      style.italic,
-                          style.underline, style.strikeOut, open.file.family};
+    const InstanceKey key{open.face,    style.pixelSize, style.pixelWidth, style.bold,
+                          style.italic, style.underline, style.strikeOut,  open.file.family};
     auto& instance = instances[key];
     if (!instance) {
         instance = std::make_unique<FontInstance>(open.face, style, open.file.family);

@@ -21,6 +21,11 @@ class FontLibrary {
 
     FontInstance& Realize(const LOGFONTA& log);
 
+    struct Substitution {
+        std::string family;
+        int widthPercent = 100; // glyph width against the em height
+    };
+
   private:
     struct FaceFile {
         std::string path;
@@ -32,6 +37,7 @@ class FontLibrary {
     struct OpenFace {
         FT_FaceRec_* face = nullptr;
         FaceFile file;
+        int widthPercent = 100;
     };
 
     FontLibrary();
@@ -43,7 +49,7 @@ class FontLibrary {
     FT_LibraryRec_* library = nullptr;
     std::map<std::tuple<std::string, bool, bool>, OpenFace> faces;
     std::map<std::tuple<std::string, int>, FT_FaceRec_*> files;
-    using InstanceKey = std::tuple<FT_FaceRec_*, int, bool, bool, bool, bool, std::string>;
+    using InstanceKey = std::tuple<FT_FaceRec_*, int, int, bool, bool, bool, bool, std::string>;
     std::map<InstanceKey, std::unique_ptr<FontInstance>> instances;
 };
 

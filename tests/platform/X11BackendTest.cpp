@@ -1,7 +1,6 @@
-#include "platform/backend/X11Backend.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/WindowSystem.h"
-#include "tests/platform/XServer.h"
+#include "tests/platform/X11Fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +10,12 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace x11test {
 namespace {
 
-constexpr DWORD WaitLimitMs = 3000;
 constexpr std::uint32_t Red = 0xFF0000;
 constexpr std::uint32_t Face = 0xC0C0C0;
 
@@ -36,34 +33,12 @@ LRESULT Record(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-class X11 : public ::testing::Test {
+class X11 : public X11Fixture {
   protected:
     void SetUp() override {
-        const std::string& name = XServer::Name();
-        if (name.empty() || !Connect(true)) {
-            GTEST_SKIP() << "no X server";
-        }
-        peer = XOpenDisplay(name.c_str());
-        ASSERT_NE(peer, nullptr);
+        X11Fixture::SetUp();
         RegisterClasses();
         messages.clear();
-    }
-
-    void TearDown() override {
-        for (HWND top : win::TopLevelWindows()) {
-            DestroyWindow(top);
-        }
-        win::SetBackend(nullptr);
-        if (peer) {
-            XCloseDisplay(peer);
-        }
-    }
-
-    bool Connect(bool shm) {
-        auto made = backend::X11Backend::Open(XServer::Name().c_str(), shm);
-        display = made.get();
-        win::SetBackend(std::move(made));
-        return display != nullptr;
     }
 
     static void RegisterClasses() {
@@ -94,29 +69,6 @@ class X11 : public ::testing::Test {
                                nullptr, nullptr, nullptr);
     }
 
-    ::Window Native(HWND hwnd) const { return display->NativeWindow(hwnd); }
-
-    // Pumps both sides on the real clock until done, for a few seconds at most.
-    bool Until(const std::function<bool()>& done) {
-        XSync(peer, False);
-        const DWORD end = display->Now() + WaitLimitMs;
-        win::PumpMessages();
-        while (!done()) {
-            if (static_cast<std::int32_t>(end - display->Now()) <= 0) {
-                return false;
-            }
-            display->WaitForInput(display->Now() + 10);
-            win::PumpMessages();
-            XSync(peer, False);
-        }
-        return true;
-    }
-
-    bool Viewable(HWND hwnd) {
-        XWindowAttributes a{};
-        return XGetWindowAttributes(peer, Native(hwnd), &a) && a.map_state == IsViewable;
-    }
-
     std::uint32_t PixelAt(HWND hwnd, int x, int y) {
         XImage* image = XGetImage(peer, Native(hwnd), x, y, 1, 1, AllPlanes, ZPixmap);
         if (!image) {
@@ -140,18 +92,6 @@ class X11 : public ::testing::Test {
     }
 
     bool Got(HWND hwnd, UINT msg) const { return !Of(hwnd, {msg}).empty(); }
-
-    void Key(KeySym keysym, bool down) {
-        XTestFakeKeyEvent(peer, XKeysymToKeycode(peer, keysym), down ? True : False, CurrentTime);
-    }
-
-    void Tap(KeySym keysym) {
-        Key(keysym, true);
-        Key(keysym, false);
-    }
-
-    backend::X11Backend* display = nullptr;
-    Display* peer = nullptr;
 };
 
 TEST_F(X11, PresentsPaintedPixelsWithAndWithoutSharedMemory) {
@@ -200,12 +140,9 @@ TEST_F(X11, ClicksAndWheelReachTheWindowUnderThePointerAfterTheManagerMovedIt) {
     EXPECT_EQ(p.x, 300 + 20 + 10);
     messages.clear();
     XTestFakeMotionEvent(peer, -1, p.x, p.y, CurrentTime);
-    XTestFakeButtonEvent(peer, 1, True, CurrentTime);
-    XTestFakeButtonEvent(peer, 1, False, CurrentTime);
-    XTestFakeButtonEvent(peer, 3, True, CurrentTime);
-    XTestFakeButtonEvent(peer, 3, False, CurrentTime);
-    XTestFakeButtonEvent(peer, 5, True, CurrentTime);
-    XTestFakeButtonEvent(peer, 5, False, CurrentTime);
+    Click(1);
+    Click(3);
+    Click(5);
     ASSERT_TRUE(Until([&] { return Got(top, WM_MOUSEWHEEL); }));
     const auto clicks = Of(button, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN, WM_RBUTTONUP});
     ASSERT_EQ(clicks.size(), 4u);
