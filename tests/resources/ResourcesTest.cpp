@@ -7,6 +7,7 @@
 #include "resources/IconGlyphs.h"
 #include "resources/LibraryResources.h"
 #include "resources/ResourceIds.h"
+#include "resources/VersionRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,17 @@ TEST(Templates, ControlsInTemplateOrder) {
     ASSERT_EQ(wp.items.size(), 6u);
     EXPECT_EQ(wp.items[2].id, IDC_WP_DEFAULT);
     EXPECT_EQ(wp.items[3].id, IDC_WP_PROMPT);
+}
+
+// The build's project version reaches the record, so a release bump cannot miss it.
+TEST(Version, RecordCarriesTheProjectVersionAndTheLibraryNames) {
+    const VersionRecord& record = LibraryVersion();
+    EXPECT_EQ(VersionText(record.fileVersion), std::string(QVSQL_PROJECT_VERSION) + ".0");
+    EXPECT_EQ(record.productVersion, record.fileVersion);
+    EXPECT_STREQ(record.productName, "QvSQLBuilder");
+    EXPECT_STREQ(record.originalFileName, "libQvSQLBuilder.so");
+    EXPECT_EQ(std::string(record.copyright).rfind("Copyright", 0), 0u);
+    EXPECT_EQ(VersionText({1, 22, 333, 4}), "1.22.333.4");
 }
 
 class LibraryResources : public ::testing::Test {

@@ -1,0 +1,490 @@
+#include "controls/CXListCtrl.h"
+
+#include "controls/CXComboList.h"
+#include "controls/XListCellPainter.h"
+#include "controls/XListMessages.h"
+#include "host/ModuleSettings.h"
+#include "platform/afx/CClientDC.h"
+#include "platform/afx/CPaintDC.h"
+
+#include <algorithm>
+
+namespace {
+
+using CellArray = std::vector<XListCellData>;
+
+constexpr int emptyMessageGap = 10;
+constexpr int toolRowFactor = 1000;
+constexpr std::size_t tooltipLimit = 79;
+
+// The host's code page is UTF-8 here; the wide tooltip form wants UTF-16.
+void CopyWide(const std::string& text, WCHAR* out, std::size_t room) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < text.size() && n + 1 < room;) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+        char32_t code = extra == 0 ? lead : lead & (0x3Fu >> extra);
+        std::size_t j = i + 1;
+        for (int k = 0; k < extra && j < text.size(); ++k, ++j) {
+            code = (code << 6) | (static_cast<unsigned char>(text[j]) & 0x3Fu);
+        }
+        i = j;
+        if (code >= 0x10000) {
+            if (n + 2 >= room) {
+                break;
+            }
+            code -= 0x10000;
+            out[n++] = static_cast<WCHAR>(0xD800 + (code >> 10));
+            out[n++] = static_cast<WCHAR>(0xDC00 + (code & 0x3FF));
+        } else {
+            out[n++] = static_cast<WCHAR>(code);
+        }
+    }
+    out[n] = 0;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CXListCtrl, CListCtrl)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_LBUTTONDOWN()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_TIMER()
+ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &CXListCtrl::OnCustomDraw)
+ON_NOTIFY_REFLECT_EX(NM_CLICK, &CXListCtrl::OnClick)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFFFFFFu, &CXListCtrl::OnNeedTooltipText)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFFFFFFu, &CXListCtrl::OnNeedTooltipText)
+ON_REGISTERED_MESSAGE(GetXListMessages().comboReturn, &CXListCtrl::OnComboMessage)
+ON_REGISTERED_MESSAGE(GetXListMessages().comboEscape, &CXListCtrl::OnComboMessage)
+ON_REGISTERED_MESSAGE(GetXListMessages().comboKeyDown, &CXListCtrl::OnComboMessage)
+ON_REGISTERED_MESSAGE(GetXListMessages().comboLButtonUp, &CXListCtrl::OnComboMessage)
+END_MESSAGE_MAP()
+
+CXListCtrl::CXListCtrl() {
+    ReadColors();
+}
+
+CXListCtrl::~CXListCtrl() {
+    dropDown.reset();
+    // The window may outlive this part of the object; its rows must not keep their records.
+    if (IsWindow()) {
+        for (int row = CListCtrl::GetItemCount() - 1; row >= 0; --row) {
+            ReleaseRow(row);
+        }
+    }
+}
+
+void CXListCtrl::ReadColors() {
+    const auto sys = [](int index) { return static_cast<COLORREF>(::GetSysColor(index)); };
+    shadowColor = sys(COLOR_3DSHADOW);
+    btnFaceColor = sys(COLOR_BTNFACE);
+    btnShadowColor = sys(COLOR_BTNSHADOW);
+    highlightColor = sys(COLOR_HIGHLIGHT);
+    highlightTextColor = sys(COLOR_HIGHLIGHTTEXT);
+    windowColor = sys(COLOR_WINDOW);
+    windowTextColor = sys(COLOR_WINDOWTEXT);
+}
+
+// ---- Rows and their records
+
+int CXListCtrl::InsertItem(int row, const char* text) {
+    return InsertItem(row, text, windowTextColor, windowColor);
+}
+
+int CXListCtrl::InsertItem(int row, const char* text, COLORREF textColor, COLORREF backColor) {
+    if (row < 0) {
+        return -1;
+    }
+    const int index = CListCtrl::InsertItem(row, text);
+    if (index < 0) {
+        return index;
+    }
+    auto cells = std::make_unique<CellArray>(static_cast<std::size_t>(GetColumnCount()));
+    if (!cells->empty()) {
+        cells->front().textColor = textColor;
+        cells->front().backColor = backColor;
+        cells->front().imageIndex = -1;
+    }
+    if (SetItemData(index, reinterpret_cast<DWORD_PTR>(cells.get()))) {
+        cells.release();
+    }
+    return index;
+}
+
+void CXListCtrl::ReleaseRow(int row) {
+    std::unique_ptr<CellArray> cells(reinterpret_cast<CellArray*>(CListCtrl::GetItemData(row)));
+    if (cells) {
+        SetItemData(row, 0);
+    }
+}
+
+void CXListCtrl::DeleteItem(int row) {
+    if (row < 0 || row >= GetItemCount()) {
+        return;
+    }
+    ReleaseRow(row);
+    CListCtrl::DeleteItem(row);
+}
+
+void CXListCtrl::DeleteAllItems() {
+    for (int row = GetItemCount() - 1; row >= 0; --row) {
+        ReleaseRow(row);
+    }
+    CListCtrl::DeleteAllItems();
+}
+
+XListCellData* CXListCtrl::RowData(int row) const {
+    auto* cells = reinterpret_cast<CellArray*>(CListCtrl::GetItemData(row));
+    return cells && !cells->empty() ? cells->data() : nullptr;
+}
+
+bool CXListCtrl::IsValidCell(int row, int column) const {
+    return row >= 0 && row < GetItemCount() && column >= 0 && column < GetColumnCount();
+}
+
+XListCellData* CXListCtrl::GetCellData(int row, int column) const {
+    if (!IsValidCell(row, column)) {
+        return nullptr;
+    }
+    auto* cells = reinterpret_cast<CellArray*>(CListCtrl::GetItemData(row));
+    if (!cells || static_cast<std::size_t>(column) >= cells->size()) {
+        return nullptr;
+    }
+    return &(*cells)[static_cast<std::size_t>(column)];
+}
+
+// ---- Cells
+
+BOOL CXListCtrl::SetItemText(int row, int column, const char* text) {
+    if (!IsValidCell(row, column)) {
+        return FALSE;
+    }
+    const BOOL result = CListCtrl::SetItemText(row, column, text);
+    UpdateCell(row, column);
+    return result;
+}
+
+std::string CXListCtrl::GetItemText(int row, int column) const {
+    return IsValidCell(row, column) ? CListCtrl::GetItemText(row, column) : std::string();
+}
+
+BOOL CXListCtrl::SetCheckState(int row, int column, int state) {
+    XListCellData* cell = GetCellData(row, column);
+    if (!cell) {
+        return FALSE;
+    }
+    cell->checkState = state;
+    UpdateCell(row, column);
+    return TRUE;
+}
+
+int CXListCtrl::GetCheckState(int row, int column) const {
+    const XListCellData* cell = GetCellData(row, column);
+    return cell ? cell->checkState : -1;
+}
+
+BOOL CXListCtrl::SetDropDown(int row, int column, BOOL enable,
+                             const std::vector<std::string>* choices, int rows, int initialChoice) {
+    if (!IsValidCell(row, column) || !choices) {
+        return FALSE;
+    }
+    const auto count = static_cast<int>(std::min<std::size_t>(choices->size(), INT32_MAX));
+    if (initialChoice < 0 || initialChoice >= count) {
+        initialChoice = 0;
+    }
+    XListCellData* cell = GetCellData(row, column);
+    if (!cell) {
+        return FALSE;
+    }
+    cell->hasDropDown = enable;
+    if (enable) {
+        cell->choices = choices;
+        cell->dropDownRows = rows;
+        cell->initialChoice = initialChoice;
+        if (initialChoice < count) {
+            SetItemText(row, column, (*choices)[static_cast<std::size_t>(initialChoice)]);
+        }
+    }
+    UpdateCell(row, column);
+    return TRUE;
+}
+
+BOOL CXListCtrl::SetCellTooltip(int row, int column, const char* text) {
+    XListCellData* cell = GetCellData(row, column);
+    if (!cell) {
+        return FALSE;
+    }
+    cell->tooltipText = text ? text : "";
+    return TRUE;
+}
+
+void CXListCtrl::SetCurSel(int row) {
+    if (row >= 0 && row < GetItemCount()) {
+        SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+}
+
+int CXListCtrl::GetCurSel() const {
+    return GetNextItem(-1, LVNI_SELECTED);
+}
+
+void CXListCtrl::UpdateCell(int row, int column) {
+    CRect rect;
+    if (GetCellRect(row, column, LVIR_BOUNDS, rect)) {
+        InvalidateRect(&rect, TRUE);
+        UpdateWindow();
+    }
+}
+
+int CXListCtrl::GetColumnCount() const {
+    const HWND header = GetHeaderWindow();
+    return header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+}
+
+BOOL CXListCtrl::GetCellRect(int row, int column, int area, CRect& rect) const {
+    if (!IsValidCell(row, column)) {
+        return FALSE;
+    }
+    const BOOL result = GetSubItemRect(row, column, area, rect);
+    const int columns = GetColumnCount();
+    if (column != 0 || columns <= 1) {
+        return result;
+    }
+    // The list answers the whole row for column 0; cut it down to the cell.
+    CRect neighbour;
+    if (columnBeforeFirst >= 0 && columnBeforeFirst < columns) {
+        GetSubItemRect(row, columnBeforeFirst, area, neighbour);
+        rect.left = neighbour.right;
+    } else if (columnBeforeFirst < 0) {
+        GetSubItemRect(row, 1, area, neighbour);
+        rect.right = neighbour.left;
+    }
+    return result;
+}
+
+// ---- Window lifecycle
+
+void CXListCtrl::TakeOverHeader() {
+    const HWND header = GetHeaderWindow();
+    if (!headerTakenOver && header && headerCtrl.SubclassWindow(header)) {
+        headerTakenOver = true;
+    }
+}
+
+void CXListCtrl::PreSubclassWindow() {
+    CListCtrl::PreSubclassWindow();
+    TakeOverHeader();
+}
+
+int CXListCtrl::OnCreate(CREATESTRUCTA* create) {
+    const int result = CListCtrl::OnCreate(create);
+    if (result == 0) {
+        TakeOverHeader();
+    }
+    return result;
+}
+
+void CXListCtrl::OnDestroy() {
+    for (int row = GetItemCount() - 1; row >= 0; --row) {
+        ReleaseRow(row);
+    }
+    CListCtrl::OnDestroy();
+}
+
+void CXListCtrl::OnSysColorChange() {
+    CListCtrl::OnSysColorChange();
+    ReadColors();
+}
+
+void CXListCtrl::OnTimer(UINT_PTR id) {
+    if (!dropDownEdit.OnTimer(id)) {
+        CListCtrl::OnTimer(id);
+    }
+}
+
+LRESULT CXListCtrl::OnComboMessage(WPARAM, LPARAM) {
+    const MSG* message = GetCurrentMessage();
+    if (message) {
+        dropDownEdit.OnComboMessage(message->message);
+    }
+    return 0;
+}
+
+void CXListCtrl::NotifyParent(UINT message, int row, int column) {
+    HWND target = ::GetParent(m_hWnd);
+    if (!target) {
+        target = ::GetWindow(m_hWnd, GW_OWNER);
+    }
+    if (target && ::IsWindow(target)) {
+        ::SendMessageA(target, message, static_cast<WPARAM>(row), static_cast<LPARAM>(column));
+    }
+}
+
+// ---- Painting
+
+void CXListCtrl::OnCustomDraw(NMHDR* header, LRESULT* result) {
+    auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        *result = CDRF_NOTIFYITEMDRAW;
+        break;
+    case CDDS_ITEMPREPAINT:
+        *result = CDRF_NOTIFYSUBITEMDRAW;
+        break;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+        if (CDC* dc = CDC::FromHandle(draw->nmcd.hdc)) {
+            XListCellPainter(*this, *dc)
+                .Draw(static_cast<int>(draw->nmcd.dwItemSpec), draw->iSubItem);
+        }
+        *result = CDRF_SKIPDEFAULT;
+        break;
+    default:
+        *result = CDRF_DODEFAULT;
+        break;
+    }
+}
+
+void CXListCtrl::OnPaint() {
+    CListCtrl::OnPaint();
+    if (GetItemCount() == 0) {
+        DrawEmptyMessage();
+    }
+}
+
+std::string CXListCtrl::GetEmptyMessage() const {
+    return "There are no items to show.";
+}
+
+void CXListCtrl::DrawEmptyMessage() {
+    CClientDC dc(this);
+    const int saved = dc.SaveDC();
+    CRect rect;
+    GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    const HWND header = GetHeaderWindow();
+    CRect first;
+    if (header && ::SendMessageA(header, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first))) {
+        rect.top += first.bottom;
+    }
+    rect.top += emptyMessageGap;
+    const std::string message = GetEmptyMessage();
+    std::string text = qvsql::ActiveModuleSettings().Translate("SQLBuilder", message);
+    if (text.empty()) {
+        text = message;
+    }
+    dc.FillSolidRect(&rect, windowColor);
+    dc.SetTextColor(windowTextColor);
+    dc.SetBkColor(windowColor);
+    dc.SelectStockObject(ANSI_VAR_FONT);
+    dc.DrawText(text, &rect, DT_CENTER | DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX);
+    dc.RestoreDC(saved);
+}
+
+// ---- Mouse
+
+int CXListCtrl::RowAt(CPoint point) const {
+    const int count = GetItemCount();
+    for (int row = 0; row < count; ++row) {
+        CRect bounds;
+        if (GetItemRect(row, &bounds, LVIR_BOUNDS) && bounds.PtInRect(point)) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+int CXListCtrl::ColumnAt(int row, CPoint point) const {
+    const int columns = GetColumnCount();
+    for (int column = 0; column < columns; ++column) {
+        CRect cell;
+        if (GetCellRect(row, column, LVIR_BOUNDS, cell) && cell.PtInRect(point)) {
+            return column;
+        }
+    }
+    return -1;
+}
+
+void CXListCtrl::OnLButtonDown(UINT, CPoint point) {
+    const int row = RowAt(point);
+    if (row >= 0) {
+        const XListCellData* first = RowData(row);
+        if (!first || !first->enabled) {
+            return; // not even the list's own handling: the selection stays
+        }
+    }
+    const int column = row >= 0 ? ColumnAt(row, point) : -1;
+    XListCellData* cell = GetCellData(row, column);
+    if (cell && cell->checkState >= 0) {
+        cell->checkState = cell->checkState == 0 ? 1 : 0;
+        UpdateCell(row, column);
+        NotifyParent(GetXListMessages().checkboxClicked, row, column);
+    } else if (cell && cell->hasDropDown) {
+        dropDownEdit.Press(row, column);
+    } else if (dropDown) {
+        dropDownEdit.Cancel();
+    }
+    Default();
+}
+
+BOOL CXListCtrl::OnClick(NMHDR*, LRESULT*) {
+    dropDownEdit.ReleasePress();
+    return FALSE; // the parent still hears of the click
+}
+
+// ---- Tooltips
+
+INT_PTR CXListCtrl::OnToolHitTest(CPoint point, TOOLINFOA* tool) const {
+    LVHITTESTINFO hit;
+    hit.pt = point;
+    SubItemHitTest(&hit);
+    if (!(hit.flags & LVHT_ONITEMLABEL)) {
+        return -1;
+    }
+    const INT_PTR id = static_cast<INT_PTR>(hit.iItem) * toolRowFactor + hit.iSubItem + 1;
+    if (tool) {
+        tool->hwnd = m_hWnd;
+        tool->uId = static_cast<UINT_PTR>(id);
+        tool->lpszText = LPSTR_TEXTCALLBACKA;
+        GetClientRect(&tool->rect);
+    }
+    return id;
+}
+
+BOOL CXListCtrl::OnNeedTooltipText(UINT, NMHDR* header, LRESULT* result) {
+    if (!header) {
+        return FALSE;
+    }
+    if (header->idFrom == 0) {
+        if (result) {
+            *result = 0;
+        }
+        return TRUE;
+    }
+    const DWORD pos = ::GetMessagePos();
+    CPoint point(static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos)));
+    ScreenToClient(&point);
+    LVHITTESTINFO hit;
+    hit.pt = point;
+    SubItemHitTest(&hit);
+    if (!(hit.flags & LVHT_ONITEMLABEL)) {
+        return FALSE;
+    }
+    const XListCellData* cell = GetCellData(hit.iItem, hit.iSubItem);
+    if (!cell || cell->tooltipText.empty()) {
+        return FALSE;
+    }
+    const std::string text = cell->tooltipText.substr(0, tooltipLimit);
+    if (header->code == TTN_NEEDTEXTA) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+        std::copy(text.begin(), text.end(), info->szText);
+        info->szText[text.size()] = '\0';
+        info->lpszText = info->szText;
+    } else if (header->code == TTN_NEEDTEXTW) {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+        CopyWide(text, info->szText, tooltipLimit + 1);
+        info->lpszText = info->szText;
+    }
+    return FALSE;
+}

@@ -1,0 +1,110 @@
+#pragma once
+// The query builder's grid: a report-view list that paints every cell itself. A cell can be
+// plain text, a check box or a drop-down cell edited through a popup list (XListDropDown),
+// and carries its own colours and tooltip. Each row made by InsertItem owns one record per
+// column (XListCellData) through its item parameter.
+#include "controls/CXHeaderCtrl.h"
+#include "controls/XListCellData.h"
+#include "controls/XListDropDown.h"
+#include "platform/afx/AfxMessageEntries.h"
+#include "platform/afx/CFont.h"
+#include "platform/afx/CListCtrl.h"
+#include "platform/afx/CRect.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CXComboList;
+
+class CXListCtrl : public CListCtrl {
+  public:
+    CXListCtrl();
+    ~CXListCtrl() override;
+
+    // Rows: -1 for a negative row; otherwise the base insertion's answer.
+    int InsertItem(int row, const char* text);
+    int InsertItem(int row, const char* text, COLORREF textColor, COLORREF backColor);
+    void DeleteItem(int row);
+    void DeleteAllItems();
+
+    // Cells: false, -1 or "" for indices that are not valid.
+    BOOL SetItemText(int row, int column, const char* text);
+    BOOL SetItemText(int row, int column, const std::string& text) {
+        return SetItemText(row, column, text.c_str());
+    }
+    std::string GetItemText(int row, int column) const;
+    BOOL SetCheckState(int row, int column, int state);
+    int GetCheckState(int row, int column) const;
+    // choices stays owned by the caller and must outlive the drop-down cell.
+    BOOL SetDropDown(int row, int column, BOOL enable, const std::vector<std::string>* choices,
+                     int rows, int initialChoice);
+    BOOL SetCellTooltip(int row, int column, const char* text);
+    void SetCurSel(int row);
+    int GetCurSel() const;
+    void UpdateCell(int row, int column);
+    int GetColumnCount() const;
+    BOOL GetCellRect(int row, int column, int area, CRect& rect) const;
+    // The cell's record; null when the indices are not valid or the row has none.
+    XListCellData* GetCellData(int row, int column) const;
+    bool IsValidCell(int row, int column) const;
+
+    virtual std::string GetEmptyMessage() const;
+    virtual BOOL OnNeedTooltipText(UINT id, NMHDR* header, LRESULT* result);
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* tool) const override;
+
+  protected:
+    void PreSubclassWindow() override;
+
+    int OnCreate(CREATESTRUCTA* create);
+    void OnDestroy();
+    void OnPaint();
+    void OnLButtonDown(UINT flags, CPoint point);
+    void OnSysColorChange();
+    void OnTimer(UINT_PTR id);
+    void OnCustomDraw(NMHDR* header, LRESULT* result);
+    BOOL OnClick(NMHDR* header, LRESULT* result);
+    LRESULT OnComboMessage(WPARAM wParam, LPARAM lParam);
+
+    CXHeaderCtrl headerCtrl;
+    bool headerTakenOver = false;
+    COLORREF shadowColor = 0;
+    COLORREF btnFaceColor = 0;
+    COLORREF btnShadowColor = 0;
+    COLORREF highlightColor = 0;
+    COLORREF highlightTextColor = 0;
+    COLORREF windowColor = 0;
+    COLORREF windowTextColor = 0;
+    bool dropDownPending = false;
+    int dropDownItem = 0;
+    int dropDownColumn = 0;
+    CRect dropDownButtonRect;
+    CRect dropDownListRect;
+    std::unique_ptr<CXComboList> dropDown;
+    CFont dropDownFont;
+    bool fontCreated = false;
+    std::string dropDownInitialText;
+
+  public:
+    // Index of the column displayed just left of column 0; -1 when column 0 comes first.
+    int columnBeforeFirst = -1;
+
+  protected:
+    XListDropDown dropDownEdit{*this};
+
+    DECLARE_MESSAGE_MAP()
+
+  private:
+    friend class XListDropDown;
+    friend class XListCellPainter;
+
+    void ReadColors();
+    void TakeOverHeader();
+    XListCellData* RowData(int row) const;
+    void ReleaseRow(int row);
+    void DrawCell(CDC& dc, int row, int column);
+    void DrawEmptyMessage();
+    int RowAt(CPoint point) const;
+    int ColumnAt(int row, CPoint point) const;
+    void NotifyParent(UINT message, int row, int column);
+};

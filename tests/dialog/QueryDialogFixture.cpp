@@ -1,0 +1,129 @@
+#include "tests/dialog/QueryDialogFixture.h"
+
+#include "platform/afx/CWinApp.h"
+#include "platform/ctl/BuiltinControls.h"
+#include "platform/win/WinDialogs.h"
+#include "platform/win/WindowSystem.h"
+#include "resources/ResourceIds.h"
+
+#include <memory>
+
+namespace dialogtest {
+
+namespace {
+
+CWinApp theApp; // the pre-translate chain and the tooltips need an application object
+
+} // namespace
+
+void QueryDialogFixture::SetUp() {
+    auto headless = std::make_unique<backend::HeadlessBackend>();
+    display = headless.get();
+    win::SetBackend(std::move(headless));
+    ctl::RegisterBuiltinControls();
+    settings.stringFilePath = "/nonexistent/english.str";
+    qvsql::SetActiveModuleSettings(&settings);
+    dialog = std::make_unique<CSELECTSQLDlg>();
+}
+
+void QueryDialogFixture::TearDown() {
+    for (HWND top : win::TopLevelWindows()) {
+        DestroyWindow(top);
+    }
+    display->Pump();
+    dialog.reset();
+    qvsql::SetActiveModuleSettings(nullptr);
+    win::SetBackend(nullptr);
+}
+
+void QueryDialogFixture::RegisterSampleTables() {
+    Dlg().SetTableAndColumns("Customers", "ID\tName\tCity\tZip Code\t");
+    Dlg().SetTableAndColumns("Orders", "OrderID\tTotal\t");
+    settings.currentTable = "Customers";
+}
+
+void QueryDialogFixture::Script(std::vector<Step> steps) {
+    auto shared = std::make_shared<std::vector<Step>>(std::move(steps));
+    auto next = std::make_shared<std::size_t>(0);
+    display->SetScript([shared, next](backend::HeadlessBackend& d) {
+        if (*next >= shared->size()) {
+            return false;
+        }
+        (*shared)[(*next)++](d);
+        return true;
+    });
+}
+
+INT_PTR QueryDialogFixture::Run(std::vector<Step> steps) {
+    Script(std::move(steps));
+    const INT_PTR result = Dlg().DoModal();
+    display->SetScript(nullptr);
+    return result;
+}
+
+POINT QueryDialogFixture::Centre(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+POINT QueryDialogFixture::Control(int id) const {
+    return Centre(GetDlgItem(Dlg().m_hWnd, id));
+}
+
+// On the item's check box.
+POINT QueryDialogFixture::ListBox(const CListBox& list, int index) {
+    RECT item{};
+    list.GetItemRect(index, &item);
+    POINT p{item.left + 5, (item.top + item.bottom) / 2};
+    ClientToScreen(list.m_hWnd, &p);
+    return p;
+}
+
+POINT QueryDialogFixture::Cell(const CXListCtrl& grid, int row, int column) {
+    CRect cell;
+    grid.GetCellRect(row, column, LVIR_BOUNDS, cell);
+    POINT p{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    ClientToScreen(grid.m_hWnd, &p);
+    return p;
+}
+
+void QueryDialogFixture::Press(int id) const {
+    const POINT p = Control(id);
+    display->Click(p.x, p.y);
+}
+
+std::string QueryDialogFixture::Preview() const {
+    char text[512] = {};
+    GetDlgItemTextA(Dlg().m_hWnd, res::IDC_PREVIEW, text, static_cast<int>(sizeof text));
+    return text;
+}
+
+std::vector<std::string> QueryDialogFixture::Row(const CXListCtrl& grid, int row) const {
+    std::vector<std::string> texts;
+    for (int column = 0; column < grid.GetColumnCount(); ++column) {
+        texts.push_back(grid.GetItemText(row, column));
+    }
+    return texts;
+}
+
+std::vector<int> QueryDialogFixture::Checks() const {
+    std::vector<int> checks;
+    for (int i = 0; i < Dlg().columnList.GetCount(); ++i) {
+        checks.push_back(Dlg().columnList.GetCheck(i));
+    }
+    return checks;
+}
+
+HWND QueryDialogFixture::TopWindowOfClass(const char* className) {
+    for (HWND top : win::TopLevelWindows()) {
+        char name[64] = {};
+        GetClassNameA(top, name, sizeof name);
+        if (std::string(name) == className && IsWindowVisible(top)) {
+            return top;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace dialogtest

@@ -1,0 +1,51 @@
+#pragma once
+// The query builder on a fresh headless display, run modally and driven by a script of
+// steps: each step is one turn of whichever modal loop is running (the builder's, a When
+// Printed dialog's or a message box's); once the steps are spent the loops end with Cancel.
+#include "dialog/CSELECTSQLDlg.h"
+#include "host/ModuleSettings.h"
+#include "platform/backend/HeadlessBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace dialogtest {
+
+using Step = std::function<void(backend::HeadlessBackend&)>;
+
+class QueryDialogFixture : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Customers (ID, Name, City, Zip Code) and Orders (OrderID, Total), opening on Customers.
+    void RegisterSampleTables();
+    // Feeds the next modal loops; Run also opens the builder and clears the script after.
+    void Script(std::vector<Step> steps);
+    INT_PTR Run(std::vector<Step> steps);
+
+    // Screen points of what a real user would click.
+    static POINT Centre(HWND window);
+    POINT Control(int id) const;
+    static POINT ListBox(const CListBox& list, int index);
+    static POINT Cell(const CXListCtrl& grid, int row, int column);
+    void Press(int id) const;
+
+    std::string Preview() const;
+    std::vector<std::string> Row(const CXListCtrl& grid, int row) const;
+    std::vector<int> Checks() const;
+    // The topmost window of a class other than the builder, or null.
+    static HWND TopWindowOfClass(const char* className);
+
+    backend::HeadlessBackend* display = nullptr;
+    qvsql::ModuleSettings settings;
+    // Made once the display exists and gone before it goes.
+    std::unique_ptr<CSELECTSQLDlg> dialog;
+    CSELECTSQLDlg& Dlg() const { return *dialog; }
+};
+
+} // namespace dialogtest
