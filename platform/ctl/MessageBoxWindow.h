@@ -19,6 +19,8 @@ class MessageBoxWindow {
 
     // Shows one box and waits: the id of the button that closed it.
     static int Run(HWND owner, const char* text, const char* caption, UINT type);
+    // The text the box shows (its caption is the window text).
+    const std::string& Text() const { return layout.text; }
 
   private:
     // Where everything goes, in client pixels.

@@ -1,0 +1,119 @@
+// The library as a host sees it: loaded with dlopen, driven only through its exports.
+#include "tests/exports/LoadedLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <set>
+#include <string>
+
+namespace {
+
+constexpr const char* Columns = "Alpha\tBeta\t";
+
+class ExportsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        unsetenv("DISPLAY");
+        setenv("QVSQL_BACKEND", "headless", 1);
+    }
+};
+
+TEST_F(ExportsTest, BadInputAtTheBoundaryWritesNothing) {
+    LoadedLibrary lib;
+    lib.setTableAndColumns(nullptr, Columns);
+    lib.setTableAndColumns("T", nullptr);
+    lib.setShemaTable(nullptr, "dbo\tT");
+    lib.setShemaTable("T", nullptr);
+    lib.setGroupingChars(nullptr);
+    lib.setCurrentTable(nullptr);
+    lib.setLanguage(-1);
+    lib.setLanguage(23);
+    EXPECT_STREQ(lib.getTable(), "");
+
+    std::array<char, 8> buffer{'k', 'e', 'e', 'p', '\0', 'x', 'x', 'x'};
+    const std::array<char, 8> before = buffer;
+    EXPECT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, nullptr, 100), 1);
+    EXPECT_EQ(lib.getSELECTSQLQuery("T", Columns, buffer.data(), 0), 1);
+    EXPECT_EQ(lib.getSELECTSQLQuery("T", Columns, buffer.data(), -5), 1);
+    // No display and no script: the dialog cancels at once.
+    EXPECT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, buffer.data(), 8), 1);
+    EXPECT_EQ(buffer, before);
+
+    lib.setCurrentTable("Orders");
+    EXPECT_STREQ(lib.getTable(), "Orders");
+}
+
+TEST_F(ExportsTest, OkCopiesTheStatementCutToTheBuffer) {
+    // Two openings: the whole statement, then the same one into a buffer of 10.
+    LoadedLibrary lib(WriteScript("cut", "check 1005 1\nclick 1\ncheck 1005 1\nclick 1\n"));
+    lib.setTableAndColumns("T", Columns);
+    lib.setCurrentTable("T");
+
+    std::array<char, 256> whole{};
+    ASSERT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, whole.data(), 256), 0);
+    const std::string statement = whole.data();
+    ASSERT_EQ(statement.rfind("SELECT Alpha FROM T", 0), 0u) << statement;
+
+    std::array<char, 16> small{};
+    small.fill('#');
+    ASSERT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, small.data(), 10), 0);
+    EXPECT_EQ(std::string(small.data()), statement.substr(0, 9));
+    EXPECT_EQ(small[10], '#');
+    EXPECT_STREQ(lib.getTable(), "T");
+}
+
+TEST_F(ExportsTest, HostCreatedDialogIsDrivenThroughItsOwnOperations) {
+    LoadedLibrary lib(WriteScript("own", "check 1005 2\nclick 1\n"));
+    std::unique_ptr<QvSQLQueryDlg> dialog(lib.create());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->SetTableAndColumns(nullptr, Columns));
+    EXPECT_FALSE(dialog->SetSchemaTable("T", nullptr));
+    EXPECT_TRUE(dialog->SetTableAndColumns("T", Columns));
+    dialog->SetSQL(nullptr);
+    EXPECT_STREQ(dialog->GetSQL(), "");
+    lib.setCurrentTable("T");
+    EXPECT_EQ(dialog->DoModal(), 1);
+    EXPECT_EQ(std::string(dialog->GetSQL()).rfind("SELECT Beta FROM T", 0), 0u);
+    // The script has ended: the next opening cancels and the statement stays.
+    EXPECT_EQ(dialog->DoModal(), 2);
+    EXPECT_EQ(std::string(dialog->GetSQL()).rfind("SELECT Beta FROM T", 0), 0u);
+}
+
+TEST_F(ExportsTest, UnloadingDestroysEverything) {
+    {
+        LoadedLibrary lib(WriteScript("unload", "check 1005 1\nclick 1\n"));
+        lib.setTableAndColumns("T", Columns);
+        lib.setCurrentTable("T");
+        std::unique_ptr<QvSQLQueryDlg> own(lib.create());
+        std::array<char, 64> buffer{};
+        EXPECT_EQ(lib.getSELECTSQLQuery("U", "X\t", buffer.data(), 64), 0);
+        own.reset();
+    }
+    // LeakSanitizer (the asan build) reports what the unload left behind.
+    EXPECT_FALSE(LoadedLibrary::StillMapped());
+    LoadedLibrary again;
+    EXPECT_STREQ(again.getTable(), "");
+}
+
+TEST(ExportsSymbols, ExactlyTheEightExports) {
+    const std::string command = std::string("nm -D --defined-only ") + QVSQL_LIBRARY;
+    std::unique_ptr<FILE, int (*)(FILE*)> nm(popen(command.c_str(), "r"), pclose);
+    ASSERT_NE(nm, nullptr);
+    std::set<std::string> names;
+    std::array<char, 512> line{};
+    while (fgets(line.data(), static_cast<int>(line.size()), nm.get())) {
+        std::string text = line.data();
+        text.erase(text.find_last_not_of("\n") + 1);
+        names.insert(text.substr(text.rfind(' ') + 1));
+    }
+    const std::set<std::string> expected = {
+        "CreateSELECTSQLQueryDlg", "SetGroupingChars", "SetLanguage", "SetTableAndColumns",
+        "SetShemaTable",           "SetCurrentTable",  "GetTable",    "GetSELECTSQLQuery"};
+    EXPECT_EQ(names, expected);
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#pragma once
+// libQvSQLBuilder.so loaded at run time, as a host application loads it.
+#include "include/QvSQLBuilder.h"
+
+#include <string>
+
+class QvSQLLibrary {
+  public:
+    // Beside the executable, then in ../lib, then where the build put it.
+    QvSQLLibrary();
+    ~QvSQLLibrary();
+    QvSQLLibrary(const QvSQLLibrary&) = delete;
+    QvSQLLibrary& operator=(const QvSQLLibrary&) = delete;
+
+    bool Loaded() const { return handle != nullptr; }
+    const std::string& Error() const { return error; }
+
+    decltype(&SetGroupingChars) setGroupingChars = nullptr;
+    decltype(&SetLanguage) setLanguage = nullptr;
+    decltype(&SetTableAndColumns) setTableAndColumns = nullptr;
+    decltype(&SetCurrentTable) setCurrentTable = nullptr;
+    decltype(&GetTable) getTable = nullptr;
+    decltype(&GetSELECTSQLQuery) getSELECTSQLQuery = nullptr;
+
+  private:
+    bool Open(const std::string& path);
+    template <typename F> void Bind(F& function, const char* name);
+
+    void* handle = nullptr;
+    std::string error;
+};
