@@ -22,7 +22,7 @@ std::unique_ptr<win::Backend> CreateBackend() {
     const bool x11 = chosen == "x11" || (chosen.empty() && !Env("DISPLAY").empty());
     std::unique_ptr<win::Backend> made = x11 ? CreateX11Backend() : nullptr;
     static bool told = false;
-    if (!made && chosen == "x11" && !told) {
+    if (!made && x11 && !told) {
         told = true;
         std::fputs("qvsql: no usable X display, using the headless backend\n", stderr);
     }

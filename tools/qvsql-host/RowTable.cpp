@@ -13,7 +13,8 @@ std::size_t Width(const std::string& text) {
 void PrintLine(std::ostream& out, const std::vector<std::string>& cells,
                const std::vector<std::size_t>& widths) {
     std::string line;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
+    // Cells past the header's columns are not printed: they have no width to align to.
+    for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i) {
         if (i > 0)
             line += " | ";
         line += cells[i];

@@ -1,0 +1,106 @@
+#include "tools/qvsql-host/HostOptions.h"
+#include "tools/qvsql-host/RowTable.h"
+#include "tools/qvsql-host/WhenPrinted.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+TEST(HostOptions, ParsesEveryOptionAndKeepsDefaults) {
+    const HostOptions none = ParseHostOptions({});
+    EXPECT_FALSE(none.table);
+    EXPECT_FALSE(none.language);
+    EXPECT_FALSE(none.grouping);
+    EXPECT_TRUE(none.run);
+    EXPECT_TRUE(none.whenPrinted);
+    EXPECT_FALSE(none.help);
+
+    const HostOptions all =
+        ParseHostOptions({"--table", "Print Jobs", "--language", "4", "--grouping", "\"\"", "--sql",
+                          "--no-run", "--db", "/tmp/x.db", "--no-run", "--no-when-printed", "-h"});
+    EXPECT_EQ(all.table, "Print Jobs");
+    EXPECT_EQ(all.language, 4);
+    EXPECT_EQ(all.grouping, "\"\"");
+    EXPECT_EQ(all.sql, "--no-run"); // a value is taken as is, even when it looks like a flag
+    EXPECT_EQ(all.db, "/tmp/x.db");
+    EXPECT_FALSE(all.run);
+    EXPECT_FALSE(all.whenPrinted);
+    EXPECT_TRUE(all.help);
+
+    // An empty value is a value: an empty grouping string is the host's to hand over.
+    EXPECT_EQ(ParseHostOptions({"--grouping", ""}).grouping, "");
+}
+
+TEST(HostOptions, RejectsBadCommandLines) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"--table"},
+        {"--sql"},
+        {"--language"},
+        {"--language", ""},
+        {"--language", "x"},
+        {"--language", "4x"},
+        {"--language", "99999999999"},
+        {"--language", " "},
+        {"--tables", "T"},
+        {"Customers"},
+        {"--no-run", "--"},
+    };
+    for (const auto& args : bad)
+        EXPECT_THROW(ParseHostOptions(args), std::invalid_argument) << args[0];
+}
+
+std::string Printed(const QueryRows& rows) {
+    std::ostringstream out;
+    PrintRowTable(out, rows);
+    return out.str();
+}
+
+TEST(RowTable, AlignsColumnsByVisibleCharacters) {
+    QueryRows rows;
+    rows.columns = {"ID", "Name", "City"};
+    rows.rows = {{"1", "Zoë", "Köln"}, {"12", "Al", "NULL"}};
+    EXPECT_EQ(Printed(rows), "ID | Name | City\n"
+                             "-- | ---- | ----\n"
+                             "1  | Zoë  | Köln\n"
+                             "12 | Al   | NULL\n");
+
+    rows.rows = {{"1", "Anne Martin", ""}};
+    rows.more = true;
+    EXPECT_EQ(Printed(rows), "ID | Name        | City\n"
+                             "-- | ----------- | ----\n"
+                             "1  | Anne Martin |\n" // no blanks left at the end of a line
+                             "(more rows follow)\n");
+}
+
+TEST(RowTable, PrintsEmptyResultsAndShortRows) {
+    QueryRows rows;
+    rows.columns = {"A", "B"};
+    EXPECT_EQ(Printed(rows), "A | B\n- | -\n");
+    rows.rows = {{"long value"}};
+    EXPECT_EQ(Printed(rows), "A          | B\n---------- | -\nlong value\n");
+    EXPECT_EQ(Printed(QueryRows{}), "\n\n");
+}
+
+TEST(WhenPrinted, RunsEveryValueWithItsDefault) {
+    EXPECT_EQ(ReplaceWhenPrinted("SELECT * FROM Customers "), "SELECT * FROM Customers ");
+    EXPECT_EQ(ReplaceWhenPrinted("SELECT {'Which column?'|'NAME'} FROM Customers "),
+              "SELECT NAME FROM Customers ");
+    EXPECT_EQ(ReplaceWhenPrinted("SELECT {'a'|'ID'} FROM {'b'|'CUSTOMERS'} ORDER BY {'c'|'CITY'}"),
+              "SELECT ID FROM CUSTOMERS ORDER BY CITY");
+    // Prompts are not escaped: quotes and braces inside them stay part of the prompt.
+    EXPECT_EQ(ReplaceWhenPrinted("SELECT {'Customer's 'name'}?'|'NAME'} FROM T"),
+              "SELECT NAME FROM T");
+    EXPECT_EQ(ReplaceWhenPrinted("{''|''}"), "");
+}
+
+TEST(WhenPrinted, LeavesIncompleteValuesAlone) {
+    for (const char* sql : {"SELECT {'a' FROM T", "SELECT {'a'|'B FROM T", "SELECT a'|'b'} FROM T",
+                            "{'", "'|'", "'}", ""})
+        EXPECT_EQ(ReplaceWhenPrinted(sql), sql);
+    EXPECT_EQ(ReplaceWhenPrinted("SELECT {'a'|'ID'} FROM {'b'|'T"), "SELECT ID FROM {'b'|'T");
+}
+
+} // namespace
