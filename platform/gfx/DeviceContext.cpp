@@ -3,13 +3,19 @@
 #include "platform/gfx/ObjectStore.h"
 
 #include <limits>
+#include <utility>
 
 namespace gfx {
 
 namespace {
 
+// Outlives the static objects that hold device contexts; emptied only by DestroyAll.
+HandleTable<DeviceContext>* table = nullptr;
+
 HandleTable<DeviceContext>& Table() {
-    static auto* table = new HandleTable<DeviceContext>(0x5);
+    if (!table) {
+        table = new HandleTable<DeviceContext>(0x5);
+    }
     return *table;
 }
 
@@ -47,6 +53,11 @@ DeviceContext* DeviceContext::Find(HDC hdc) {
 
 bool DeviceContext::Destroy(HDC hdc) {
     return Table().Remove(HandleValue(hdc)) != nullptr;
+}
+
+void DeviceContext::DestroyAll() {
+    // Unhooked first: the destruction finds no half-dead table to reach into.
+    delete std::exchange(table, nullptr);
 }
 
 // Moves to a new state, keeping the selection counts of the objects right.

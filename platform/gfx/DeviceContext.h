@@ -39,6 +39,8 @@ class DeviceContext {
     static HDC Register(std::unique_ptr<DeviceContext> dc);
     static DeviceContext* Find(HDC hdc);
     static bool Destroy(HDC hdc);
+    // Destroys every device context still open, releasing what they hold selected.
+    static void DestroyAll();
 
     bool IsMemory() const { return borrowed == nullptr; }
     const DcState& State() const { return state; }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace gfx {
 
@@ -57,17 +58,40 @@ std::string PatternString(FcPattern* pattern, const char* object) {
                : std::string();
 }
 
+// Not a static object: realised fonts must outlive every static object that draws.
+FontLibrary* fonts = nullptr;
+
 } // namespace
 
 FontLibrary& FontLibrary::Instance() {
-    // Never destroyed: realised fonts must outlive every static object that draws.
-    static FontLibrary* fonts = new FontLibrary;
+    if (!fonts) {
+        fonts = new FontLibrary;
+    }
     return *fonts;
 }
 
-FontLibrary::FontLibrary() {
+void FontLibrary::Shutdown() {
+    delete std::exchange(fonts, nullptr);
+}
+
+FontLibrary::FontLibrary() : config(FcInitLoadConfigAndFonts()) {
     if (FT_Init_FreeType(&library) != 0) {
         library = nullptr;
+    }
+}
+
+FontLibrary::~FontLibrary() {
+    instances.clear();
+    for (const auto& [key, face] : files) {
+        if (face) {
+            FT_Done_Face(face);
+        }
+    }
+    if (library) {
+        FT_Done_FreeType(library);
+    }
+    if (config) {
+        FcConfigDestroy(config);
     }
 }
 
@@ -80,10 +104,10 @@ FontLibrary::FaceFile FontLibrary::Match(const std::string& family, bool bold, b
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
     FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPattern* match = FcFontMatch(config, pattern, &result);
     FcPatternDestroy(pattern);
     if (!match) {
         return file;

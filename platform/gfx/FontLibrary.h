@@ -1,6 +1,6 @@
 #pragma once
 // Resolves logical fonts to font files through fontconfig and realises them with FreeType.
-// Faces and realised fonts live until the process ends.
+// Faces and realised fonts live until Shutdown.
 #include "platform/gfx/FontInstance.h"
 #include "platform/gfx/GdiTypes.h"
 
@@ -10,12 +10,15 @@
 #include <tuple>
 
 struct FT_LibraryRec_;
+struct _FcConfig;
 
 namespace gfx {
 
 class FontLibrary {
   public:
     static FontLibrary& Instance();
+    // Closes every face and the font configuration; realised fonts become invalid.
+    static void Shutdown();
     FontLibrary(const FontLibrary&) = delete;
     FontLibrary& operator=(const FontLibrary&) = delete;
 
@@ -41,12 +44,15 @@ class FontLibrary {
     };
 
     FontLibrary();
+    ~FontLibrary();
     const OpenFace& Face(const std::string& name, bool bold, bool italic);
     FaceFile Match(const std::string& family, bool bold, bool italic) const;
     FT_FaceRec_* Open(const FaceFile& file);
     int PixelSize(const LOGFONTA& log, FT_FaceRec_* face) const;
 
     FT_LibraryRec_* library = nullptr;
+    // A configuration of our own, so that closing it leaves a host's use of fontconfig alone.
+    _FcConfig* config = nullptr;
     std::map<std::tuple<std::string, bool, bool>, OpenFace> faces;
     std::map<std::tuple<std::string, int>, FT_FaceRec_*> files;
     using InstanceKey = std::tuple<FT_FaceRec_*, int, int, bool, bool, bool, bool, std::string>;

@@ -2,12 +2,19 @@
 
 #include "platform/gfx/HandleTable.h"
 
+#include <utility>
+
 namespace gfx {
 
 namespace {
 
+// Outlives the static objects that hold icons; emptied only by DestroyAll.
+HandleTable<Icon>* table = nullptr;
+
 HandleTable<Icon>& Table() {
-    static auto* table = new HandleTable<Icon>(0x7);
+    if (!table) {
+        table = new HandleTable<Icon>(0x7);
+    }
     return *table;
 }
 
@@ -23,6 +30,11 @@ const Icon* Icon::Find(HICON handle) {
 
 bool Icon::Destroy(HICON handle) {
     return Table().Remove(HandleValue(handle)) != nullptr;
+}
+
+void Icon::DestroyAll() {
+    // Unhooked first: the destruction finds no half-dead table to reach into.
+    delete std::exchange(table, nullptr);
 }
 
 void Icon::Paint(Canvas& canvas, const RECT& logical, std::optional<std::uint32_t> solid,

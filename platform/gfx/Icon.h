@@ -17,6 +17,8 @@ struct Icon {
     static HICON Register(Icon icon);
     static const Icon* Find(HICON handle);
     static bool Destroy(HICON handle);
+    // Destroys every icon, shared ones included.
+    static void DestroyAll();
 
     // Draws the icon scaled to the logical rectangle; solid replaces the colour of every
     // opaque pixel; withMask false draws the transparent pixels too.

@@ -4,6 +4,7 @@
 #include "platform/gfx/SysColors.h"
 
 #include <cstring>
+#include <utility>
 
 namespace gfx {
 
@@ -25,12 +26,22 @@ GdiObject MakeFont(LONG height, LONG weight, const char* face) {
     return {FontData{log}};
 }
 
+// Not a static object: static objects may still release handles while they are destroyed,
+// so the store goes only when Shutdown is called after all of them.
+ObjectStore* store = nullptr;
+
 } // namespace
 
 ObjectStore& ObjectStore::Instance() {
-    // Never destroyed, so that static objects may still release handles at exit.
-    static ObjectStore* store = new ObjectStore;
+    if (!store) {
+        store = new ObjectStore;
+    }
     return *store;
+}
+
+void ObjectStore::Shutdown() {
+    // Unhooked first: the destruction finds no half-dead store to reach into.
+    delete std::exchange(store, nullptr);
 }
 
 ObjectStore::ObjectStore() {

@@ -12,6 +12,8 @@ namespace gfx {
 class ObjectStore {
   public:
     static ObjectStore& Instance();
+    // Deletes the store and every object in it; the next Instance() starts a new one.
+    static void Shutdown();
 
     HGDIOBJ Add(GdiObject object);
     template <class H> GdiObject* Find(H handle) const { return table.Find(ToValue(handle)); }

@@ -95,8 +95,17 @@ TEST_F(ExportsTest, UnloadingDestroysEverything) {
     }
     // LeakSanitizer (the asan build) reports what the unload left behind.
     EXPECT_FALSE(LoadedLibrary::StillMapped());
-    LoadedLibrary again;
+    // A fresh copy starts from nothing: no settings kept, and its window system, resources and
+    // fonts come up again for a second dialog.
+    LoadedLibrary again(WriteScript("reload", "check 1005 2\nclick 1\n"));
     EXPECT_STREQ(again.getTable(), "");
+    again.setTableAndColumns("T", Columns);
+    again.setCurrentTable("T");
+    std::array<char, 64> buffer{};
+    EXPECT_EQ(again.getSELECTSQLQuery(nullptr, nullptr, buffer.data(), 64), 0);
+    EXPECT_EQ(std::string(buffer.data()).rfind("SELECT Beta FROM T", 0), 0u) << buffer.data();
+    again.Unload();
+    EXPECT_FALSE(LoadedLibrary::StillMapped());
 }
 
 TEST(ExportsSymbols, ExactlyTheEightExports) {
