@@ -8,12 +8,8 @@ namespace {
 
 constexpr int unitsAcross = 12;
 
-struct ColumnSpec {
-    const char* heading;
-    int units;
-};
-
-constexpr std::array<ColumnSpec, 3> columns{{{"Check", 2}, {"Fields", 7}, {"AscDesc", 3}}};
+constexpr std::array<gridcells::ColumnSpec, 3> columns{
+    {{"Check", 2}, {"Fields", 7}, {"AscDesc", 3}}};
 
 } // namespace
 
@@ -26,13 +22,7 @@ std::string COrderByListCtrl::GetEmptyMessage() const {
 void COrderByListCtrl::SetUpColumns() {
     SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT);
     EnableToolTips(TRUE);
-    CRect window;
-    GetWindowRect(&window);
-    const int unit = (window.Width() - 4) / unitsAcross;
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        const ColumnSpec& spec = columns[static_cast<std::size_t>(i)];
-        InsertColumn(i, spec.heading, LVCFMT_LEFT, spec.units * unit);
-    }
+    gridcells::InsertColumns(*this, columns, unitsAcross);
     if (CWnd* header = CWnd::FromHandle(GetHeaderWindow())) {
         header->ModifyStyle(0, HDS_HIDDEN);
     }

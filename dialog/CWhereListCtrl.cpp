@@ -8,12 +8,7 @@ namespace {
 
 constexpr int unitsAcross = 16;
 
-struct ColumnSpec {
-    const char* heading;
-    int units;
-};
-
-constexpr std::array<ColumnSpec, 4> columns{
+constexpr std::array<gridcells::ColumnSpec, 4> columns{
     {{"Value", 5}, {"AndOr", 3}, {"Fields", 5}, {"Operator", 3}}};
 
 int Size(const std::vector<std::string>& list) {
@@ -32,13 +27,7 @@ void CWhereListCtrl::SetUpColumns() {
     SetRedraw(FALSE);
     SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT);
     EnableToolTips(TRUE);
-    CRect window;
-    GetWindowRect(&window);
-    const int unit = (window.Width() - 4) / unitsAcross;
-    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        const ColumnSpec& spec = columns[static_cast<std::size_t>(i)];
-        InsertColumn(i, spec.heading, LVCFMT_LEFT, spec.units * unit);
-    }
+    gridcells::InsertColumns(*this, columns, unitsAcross);
     // The value reads last, after the condition it completes.
     const std::array<int, 4> order{andOrColumn, fieldColumn, operatorColumn, valueColumn};
     SetColumnOrderArray(static_cast<int>(order.size()), order.data());

@@ -1,9 +1,20 @@
 #pragma once
-// Drop-down cells switched on and off in place: the grids keep a cell's choices while it is
-// plain, so a row can regain its drop-down without being made again.
+// What the two grids share: their column set-up, and drop-down cells switched on and off in
+// place (a plain cell keeps its choices, so a row regains its drop-down without being made
+// again).
 #include "controls/CXListCtrl.h"
 
+#include <span>
+
 namespace gridcells {
+
+struct ColumnSpec {
+    const char* heading;
+    int units;
+};
+
+// Left-aligned columns in index order; a unit is (window width - 4) / unitsAcross pixels.
+void InsertColumns(CXListCtrl& grid, std::span<const ColumnSpec> columns, int unitsAcross);
 
 // Disabling also empties the cell; the initial choice is kept only while enabled.
 void EnableDropDownCell(CXListCtrl& grid, int row, int column, bool enable, int choice);
