@@ -56,7 +56,7 @@ XListCellPainter::Colors XListCellPainter::CellColors(int row, int column,
 }
 
 UINT XListCellPainter::Alignment(int column) const {
-    HDITEMA item;
+    HDITEMA item{};
     item.mask = HDI_FORMAT;
     ::SendMessageA(grid.GetHeaderWindow(), HDM_GETITEMA, static_cast<WPARAM>(column),
                    reinterpret_cast<LPARAM>(&item));
@@ -161,7 +161,11 @@ void XListCellPainter::DrawDropDown(int row, int column, const XListCellData& ce
     const auto choices = cell.choices ? static_cast<int>(cell.choices->size()) : 0;
     if (text.empty() && cell.initialChoice >= 0 && cell.initialChoice < choices) {
         text = (*cell.choices)[static_cast<std::size_t>(cell.initialChoice)];
-        grid.SetItemText(row, column, text);
+        // Storing repaints the cell at once; an empty choice would change nothing and repaint
+        // forever, a real one ends the nested paint with the text no longer empty.
+        if (!text.empty()) {
+            grid.SetItemText(row, column, text);
+        }
     }
     if (!text.empty()) {
         const CRect textRect(work.left + 2, work.top - 1, button.left - 1, work.bottom);

@@ -1,11 +1,76 @@
+// The grid on the headless display: records, geometry, input, and cells drawn to the pixel.
+#include "controls/CXComboList.h"
 #include "controls/CXListCtrl.h"
 #include "controls/XListMessages.h"
+#include "platform/gfx/SysColors.h"
 #include "tests/platform/CtlFixture.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
+
+constexpr COLORREF black = RGB(0, 0, 0);
+constexpr COLORREF white = RGB(255, 255, 255);
+
+COLORREF Sys(int index) {
+    return static_cast<COLORREF>(::GetSysColor(index));
+}
+
+// Logs the custom-draw answers and how deeply paints nest; a runaway nest is cut off at
+// depth 8 so it fails the test instead of overflowing the stack.
+class SpyGrid : public CXListCtrl {
+  public:
+    using CXListCtrl::dropDown;
+
+    std::string GetEmptyMessage() const override {
+        return message ? *message : CXListCtrl::GetEmptyMessage();
+    }
+
+    std::optional<std::string> message;
+    bool logStages = false;
+    std::vector<std::string> stages;
+    int depth = 0;
+    int maxDepth = 0;
+
+  protected:
+    BOOL OnChildNotify(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        const auto* draw = reinterpret_cast<const NMLVCUSTOMDRAW*>(lParam);
+        if (msg != WM_NOTIFY || !draw || draw->nmcd.hdr.code != NM_CUSTOMDRAW) {
+            return CXListCtrl::OnChildNotify(msg, wParam, lParam, result);
+        }
+        if (depth >= 8) {
+            *result = CDRF_SKIPDEFAULT;
+            return TRUE;
+        }
+        maxDepth = std::max(maxDepth, ++depth);
+        const BOOL handled = CXListCtrl::OnChildNotify(msg, wParam, lParam, result);
+        --depth;
+        if (logStages) {
+            stages.push_back(Stage(*draw) + ":" + std::to_string(*result));
+        }
+        return handled;
+    }
+
+  private:
+    static std::string Stage(const NMLVCUSTOMDRAW& draw) {
+        const std::string item = std::to_string(draw.nmcd.dwItemSpec);
+        switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return "list";
+        case CDDS_ITEMPREPAINT:
+            return "row" + item;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+            return "cell" + item + "." + std::to_string(draw.iSubItem);
+        default:
+            return "stage" + std::to_string(draw.nmcd.dwDrawStage);
+        }
+    }
+};
 
 class GridTest : public wintest::CtlFixture {
   protected:
@@ -25,6 +90,7 @@ class GridTest : public wintest::CtlFixture {
         }
     }
     void TearDown() override {
+        grid.dropDown.reset();
         grid.DestroyWindow();
         host.UnsubclassWindow();
         CtlFixture::TearDown();
@@ -34,9 +100,50 @@ class GridTest : public wintest::CtlFixture {
         grid.GetCellRect(row, column, LVIR_BOUNDS, r);
         return r;
     }
+    void Repaint() {
+        grid.Invalidate();
+        grid.UpdateWindow();
+    }
+    // Bounds of the pixels in area (grid client coordinates) that differ from back; empty
+    // when there are none.
+    CRect Ink(const CRect& area, COLORREF back) const {
+        CRect ink(INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN);
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (Pixel(grid, x, y) != back) {
+                    ink = CRect(std::min<int>(ink.left, x), std::min<int>(ink.top, y),
+                                std::max<int>(ink.right, x + 1), std::max<int>(ink.bottom, y + 1));
+                }
+            }
+        }
+        return ink.left == INT32_MAX ? CRect() : ink;
+    }
+    bool Shows(const CRect& area, COLORREF colour) const {
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                if (Pixel(grid, x, y) == colour) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+    // A 5, 3, 1 pixel arrow starting at (x, y), on the given face.
+    void ExpectArrow(int x, int y, COLORREF face) {
+        for (int line = 0; line < 3; ++line) {
+            const int left = x + line;
+            const int length = 5 - 2 * line;
+            EXPECT_EQ(Pixel(grid, left - 1, y + line), face) << line;
+            for (int i = 0; i < length; ++i) {
+                EXPECT_EQ(Pixel(grid, left + i, y + line), black) << line << "," << i;
+            }
+            EXPECT_EQ(Pixel(grid, left + length, y + line), face) << line;
+        }
+        EXPECT_EQ(Pixel(grid, x + 2, y + 3), face);
+    }
 
     CWnd host;
-    CXListCtrl grid;
+    SpyGrid grid;
 };
 
 TEST_F(GridTest, InvalidIndicesAreAnsweredWithoutEffect) {
@@ -143,6 +250,362 @@ TEST_F(GridTest, TooltipTextIsCutTo79Characters) {
     info.hdr = {nullptr, static_cast<UINT_PTR>(id), TTN_NEEDTEXTA};
     ::SendMessageA(grid, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(std::string(info.szText), std::string(79, 'x'));
+}
+
+TEST_F(GridTest, PlainCellsAlignTextAsTheirHeaderSays) {
+    grid.InsertItem(0, "");
+    const int formats[] = {HDF_LEFT, HDF_CENTER, HDF_RIGHT};
+    for (int column = 1; column <= 3; ++column) {
+        HDITEMA item{};
+        item.mask = HDI_FORMAT;
+        item.fmt = formats[column - 1] | HDF_STRING;
+        ::SendMessageA(grid.GetHeaderWindow(), HDM_SETITEMA, static_cast<WPARAM>(column),
+                       reinterpret_cast<LPARAM>(&item));
+        grid.SetItemText(0, column, "HH");
+    }
+    Repaint();
+    for (int column = 1; column <= 3; ++column) {
+        const CRect cell = Cell(0, column);
+        const CRect ink = Ink(cell, white);
+        ASSERT_FALSE(ink.IsRectEmpty()) << column;
+        const int leftGap = ink.left - cell.left;
+        const int rightGap = cell.right - ink.right;
+        if (column == 1) {
+            EXPECT_LE(leftGap, 2);
+            EXPECT_GT(rightGap, 20);
+        } else if (column == 2) {
+            EXPECT_NEAR(leftGap, rightGap, 2);
+        } else {
+            EXPECT_LE(rightGap, 2);
+            EXPECT_GT(leftGap, 20);
+        }
+    }
+}
+
+TEST_F(GridTest, SelectionColoursFollowFocusAndStyle) {
+    const COLORREF ownText = RGB(0, 100, 0);
+    const COLORREF ownBack = RGB(230, 240, 250);
+    grid.InsertItem(0, "HH", ownText, ownBack);
+    grid.SetItemText(0, 1, "HH");
+    grid.InsertItem(1, "HH");
+    grid.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    grid.SetCurSel(0);
+    const auto expect = [this](int column, COLORREF text, COLORREF back, const char* when) {
+        const CRect cell = Cell(0, column);
+        EXPECT_EQ(Pixel(grid, cell.right - 4, cell.CenterPoint().y), back) << when << column;
+        EXPECT_TRUE(Shows(cell, text)) << when << column;
+    };
+    const COLORREF windowText = Sys(COLOR_WINDOWTEXT);
+
+    grid.SetFocus();
+    Repaint();
+    expect(0, Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHT), "focused ");
+    expect(1, Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHT), "focused ");
+    const CRect other = Cell(1, 1);
+    EXPECT_EQ(Pixel(grid, other.right - 4, other.CenterPoint().y), white);
+
+    ::SetFocus(dialog);
+    Repaint();
+    expect(0, windowText, Sys(COLOR_BTNFACE), "shown always ");
+    expect(1, windowText, Sys(COLOR_BTNFACE), "shown always ");
+
+    grid.ModifyStyle(LVS_SHOWSELALWAYS, 0);
+    Repaint();
+    expect(0, ownText, ownBack, "hidden ");
+    expect(1, windowText, white, "hidden ");
+
+    // Without full-row select only column 0 is highlighted.
+    grid.SetExtendedStyle(0);
+    grid.SetFocus();
+    Repaint();
+    expect(0, Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHT), "one cell ");
+    expect(1, windowText, white, "one cell ");
+}
+
+TEST_F(GridTest, DropDownCellShowsItsButtonOnlyOnTheSelectedRow) {
+    const std::vector<std::string> choices{"AND", "OR"};
+    grid.InsertItem(0, "r0");
+    grid.InsertItem(1, "r1");
+    grid.SetDropDown(0, 1, TRUE, &choices, 4, 0);
+    grid.SetDropDown(1, 1, TRUE, &choices, 4, 1);
+    const COLORREF own = RGB(255, 240, 200);
+    grid.GetCellData(1, 1)->backColor = own;
+    grid.SetCurSel(0);
+    Repaint();
+
+    const CRect c = Cell(0, 1);
+    const int mid = c.CenterPoint().y;
+    const COLORREF frame = Sys(COLOR_BTNSHADOW);
+    const COLORREF face = Sys(COLOR_BTNFACE);
+    for (int x : {c.left + 1, c.CenterPoint().x, c.right - 3}) {
+        EXPECT_EQ(Pixel(grid, x, c.top), frame) << x;
+        EXPECT_EQ(Pixel(grid, x, c.bottom - 1), frame) << x;
+    }
+    for (int y : {c.top, mid, c.bottom - 2}) {
+        EXPECT_EQ(Pixel(grid, c.left + 1, y), frame) << y;
+    }
+    for (int y : {c.top, mid, c.bottom - 1}) {
+        EXPECT_EQ(Pixel(grid, c.right - 2, y), frame) << y;
+    }
+    // The button: the square at the right end of the working rectangle, 2 pixels in.
+    const CRect k(c.right - c.Height(), c.top + 2, c.right - 3, c.bottom - 1);
+    EXPECT_EQ(Pixel(grid, c.left + 3, c.top + 2), white);
+    EXPECT_EQ(Pixel(grid, k.left - 1, mid), white);
+    EXPECT_TRUE(Shows(CRect(c.left + 3, c.top, k.left - 1, c.bottom), black));
+    EXPECT_EQ(Pixel(grid, k.left, mid), Sys(COLOR_3DLIGHT));
+    EXPECT_EQ(Pixel(grid, k.left + 1, mid), Sys(COLOR_3DHILIGHT));
+    EXPECT_EQ(Pixel(grid, k.right - 1, mid), Sys(COLOR_3DDKSHADOW));
+    EXPECT_EQ(Pixel(grid, k.right - 2, mid), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(Pixel(grid, k.CenterPoint().x, k.bottom - 1), Sys(COLOR_3DDKSHADOW));
+    ExpectArrow(k.left + 3, k.top + 4, face);
+
+    // The unselected row's drop-down cell is plain, in its own colours.
+    const CRect d = Cell(1, 1);
+    const CRect ink = Ink(d, own);
+    EXPECT_EQ(Pixel(grid, d.left + 1, d.top), own);
+    EXPECT_EQ(Pixel(grid, d.right - 2, d.CenterPoint().y), own);
+    ASSERT_FALSE(ink.IsRectEmpty());
+    EXPECT_LT(ink.right, k.left);
+
+    // Held down, the button turns flat and its arrow moves one pixel right and down.
+    const POINT p = At(grid, c.left + 10, mid);
+    display->MoveMouse(p.x, p.y);
+    display->ButtonDown();
+    display->Pump();
+    ASSERT_TRUE(grid.GetCellData(0, 1)->dropDownPressed);
+    EXPECT_NE(grid.dropDown, nullptr);
+    const COLORREF shadow = Sys(COLOR_3DSHADOW);
+    EXPECT_EQ(Pixel(grid, k.left, mid), shadow);
+    EXPECT_EQ(Pixel(grid, k.right - 1, mid), shadow);
+    EXPECT_EQ(Pixel(grid, k.CenterPoint().x, k.top), shadow);
+    EXPECT_EQ(Pixel(grid, k.CenterPoint().x, k.bottom - 1), shadow);
+    EXPECT_EQ(Pixel(grid, k.left + 1, mid), face);
+    EXPECT_EQ(Pixel(grid, k.right - 2, mid), face);
+    ExpectArrow(k.left + 4, k.top + 5, face);
+    display->ButtonUp();
+    display->Pump();
+    EXPECT_FALSE(grid.GetCellData(0, 1)->dropDownPressed);
+    ExpectArrow(k.left + 3, k.top + 4, face);
+}
+
+TEST_F(GridTest, CheckBoxSitsNinePixelsInOrCentredWithoutText) {
+    grid.InsertItem(0, "r0");
+    const COLORREF own = RGB(255, 240, 200);
+    HDITEMA item{};
+    item.mask = HDI_FORMAT;
+    item.fmt = HDF_RIGHT | HDF_STRING; // check box cells ignore the column's alignment
+    ::SendMessageA(grid.GetHeaderWindow(), HDM_SETITEMA, 2, reinterpret_cast<LPARAM>(&item));
+    for (int column : {1, 2}) {
+        grid.GetCellData(0, column)->backColor = own;
+    }
+    grid.SetCheckState(0, 1, 0);
+    grid.SetCheckState(0, 2, 1);
+    grid.SetItemText(0, 2, "HH");
+    Repaint();
+
+    // The box is filled from L + 9; its sunken edge starts one pixel further right.
+    const CRect c = Cell(0, 2);
+    const int side = c.Height() - 1;
+    const int mid = c.top + side / 2;
+    const int box = c.left + 9;
+    EXPECT_EQ(Pixel(grid, box - 1, mid), own);
+    EXPECT_EQ(Pixel(grid, box, mid), Sys(COLOR_WINDOW));
+    EXPECT_EQ(Pixel(grid, box + 1, mid), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(Pixel(grid, box + 2, mid), Sys(COLOR_3DDKSHADOW));
+    EXPECT_EQ(Pixel(grid, box + side - 2, mid), Sys(COLOR_3DLIGHT));
+    EXPECT_EQ(Pixel(grid, box + side, mid), own);
+    const CRect text = Ink(CRect(box + side, c.top, c.right, c.bottom), own);
+    ASSERT_FALSE(text.IsRectEmpty());
+    EXPECT_GE(text.left, box + side + 4);
+    EXPECT_LE(text.left, box + side + 6);
+
+    const CRect e = Cell(0, 1);
+    const int centred = e.left + e.Width() / 2 - side / 2 - 1;
+    EXPECT_EQ(Pixel(grid, centred - 1, mid), own);
+    EXPECT_EQ(Pixel(grid, centred, mid), Sys(COLOR_WINDOW));
+    EXPECT_EQ(Pixel(grid, centred + 1, mid), Sys(COLOR_3DSHADOW));
+    EXPECT_EQ(Pixel(grid, centred + side, mid), own);
+    EXPECT_TRUE(Ink(CRect(centred + side, e.top, e.right, e.bottom), own).IsRectEmpty());
+}
+
+TEST_F(GridTest, EmptyGridShowsItsMessageTenPixelsBelowTheHeader) {
+    Repaint();
+    CRect header;
+    ::SendMessageA(grid.GetHeaderWindow(), HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&header));
+    CRect client;
+    grid.GetClientRect(&client);
+    const CRect below(client.left, header.bottom, client.right, client.bottom);
+    const CRect ink = Ink(below, white);
+    ASSERT_FALSE(ink.IsRectEmpty());
+    EXPECT_GE(ink.top, header.bottom + 10);
+    EXPECT_LE(ink.top, header.bottom + 14);
+    EXPECT_NEAR(ink.left - client.left, client.right - ink.right, 2);
+    EXPECT_GT(ink.Width(), 60);
+
+    // A subclass's text replaces it.
+    grid.message = "I";
+    Repaint();
+    const CRect narrow = Ink(below, white);
+    ASSERT_FALSE(narrow.IsRectEmpty());
+    EXPECT_LT(narrow.Width(), 6);
+    EXPECT_NEAR(narrow.left - client.left, client.right - narrow.right, 2);
+    grid.message = "";
+    Repaint();
+    EXPECT_TRUE(Ink(below, white).IsRectEmpty());
+
+    // Rows hide it.
+    grid.message.reset();
+    grid.InsertItem(0, "");
+    Repaint();
+    EXPECT_TRUE(Ink(below, white).IsRectEmpty());
+}
+
+TEST_F(GridTest, CustomDrawAsksForEveryCellAndDrawsItItself) {
+    grid.InsertItem(0, "a");
+    grid.InsertItem(1, "b");
+    grid.logStages = true;
+    Repaint();
+    const std::string perRow = std::to_string(CDRF_NOTIFYITEMDRAW);
+    const std::string perCell = std::to_string(CDRF_NOTIFYSUBITEMDRAW);
+    const std::string skip = std::to_string(CDRF_SKIPDEFAULT);
+    std::vector<std::string> expected{"list:" + perRow};
+    for (int row = 0; row < 2; ++row) {
+        const std::string r = std::to_string(row);
+        expected.push_back("row" + r + ":" + perCell);
+        for (int column = 0; column < 4; ++column) {
+            expected.push_back("cell" + r + "." + std::to_string(column) + ":" + skip);
+        }
+    }
+    EXPECT_EQ(grid.stages, expected);
+}
+
+// Storing an empty cell's initial choice from the drawing repaints the cell at once; that
+// nested paint must find nothing more to store.
+TEST_F(GridTest, StoringTheInitialChoiceWhilePaintingNestsOnePaintAtMost) {
+    grid.InsertItem(0, "r0");
+    const std::vector<std::string> blankFirst{"", "Plum"};
+    grid.SetDropDown(0, 1, TRUE, &blankFirst, 4, 0);
+    const std::vector<std::string> plum{"Plum"};
+    grid.SetDropDown(0, 2, TRUE, &plum, 4, 0);
+    grid.SetItemText(0, 2, "");
+    grid.SetCurSel(0);
+
+    grid.maxDepth = 0;
+    Repaint();
+    EXPECT_EQ(grid.maxDepth, 2);
+    EXPECT_EQ(grid.GetItemText(0, 1), "");
+    EXPECT_EQ(grid.GetItemText(0, 2), "Plum");
+    grid.maxDepth = 0;
+    Repaint();
+    EXPECT_EQ(grid.maxDepth, 1);
+
+    // Opening the blank-first cell skips the blank entry and stores "Plum" instead.
+    grid.maxDepth = 0;
+    const CRect cell = Cell(0, 1);
+    ClickAt(grid, cell.left + 5, cell.CenterPoint().y);
+    ASSERT_NE(grid.dropDown, nullptr);
+    EXPECT_EQ(grid.GetItemText(0, 1), "Plum");
+    EXPECT_LE(grid.maxDepth, 2);
+}
+
+// The two grids of the query builder, as it sets them up; the pictures go to the build tree.
+class QueryGrids : public GridTest {
+  protected:
+    void SetUp() override {
+        GridTest::SetUp();
+        grid.ShowWindow(SW_HIDE);
+        LOGFONTA description{};
+        description.lfHeight = 14;
+        std::strcpy(description.lfFaceName, "DejaVu Sans");
+        font.CreateFontIndirect(&description);
+        const DWORD style =
+            WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
+        where.Create(style, RECT{10, 10, 390, 130}, CWnd::FromHandle(dialog), 1008);
+        orderBy.Create(style, RECT{10, 140, 390, 290}, CWnd::FromHandle(dialog), 1009);
+        AddColumns(where, 16, {{"Value", 5}, {"AndOr", 3}, {"Fields", 5}, {"Operator", 3}});
+        int order[] = {1, 2, 3, 0};
+        where.SetColumnOrderArray(4, order);
+        where.columnBeforeFirst = 3;
+        AddColumns(orderBy, 12, {{"Check", 2}, {"Fields", 7}, {"AscDesc", 3}});
+    }
+    void TearDown() override {
+        where.DestroyWindow();
+        orderBy.DestroyWindow();
+        GridTest::TearDown();
+    }
+    void AddColumns(SpyGrid& target, int units,
+                    std::initializer_list<std::pair<const char*, int>> columns) {
+        target.SetRedraw(FALSE);
+        target.SetFont(&font);
+        target.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT);
+        CRect window;
+        target.GetWindowRect(&window);
+        const int unit = (window.Width() - 4) / units;
+        for (const auto& [name, width] : columns) {
+            target.InsertColumn(target.GetColumnCount(), name, LVCFMT_LEFT, width * unit);
+        }
+        if (CWnd* header = CWnd::FromHandle(target.GetHeaderWindow())) {
+            header->ModifyStyle(0, HDS_HIDDEN);
+        }
+        target.SetRedraw(TRUE);
+    }
+    void Save(const char* name, bool screen) {
+        const std::string path = std::string(QVSQL_TEST_OUTPUT_DIR "/") + name;
+        EXPECT_TRUE(screen ? display->SaveScreenPng(path) : display->SaveWindowPng(dialog, path));
+        std::printf("screenshot: %s\n", path.c_str());
+    }
+
+    CFont font;
+    SpyGrid where;
+    SpyGrid orderBy;
+    const std::vector<std::string> andOr{"   ", "AND", "OR"};
+    const std::vector<std::string> fields{"ID", "NAME", "PRICE"};
+    const std::vector<std::string> operators{"=", "LIKE", "IN", "BETWEEN"};
+    const std::vector<std::string> sorts{"   ", "ASC", "DESC"};
+};
+
+TEST_F(QueryGrids, LookLikeTheQueryBuilder) {
+    where.InsertItem(0, "42");
+    where.SetDropDown(0, 2, TRUE, &fields, 4, 1);
+    where.SetDropDown(0, 3, TRUE, &operators, 4, 0);
+    where.InsertItem(1, "1 AND 5");
+    where.SetDropDown(1, 1, TRUE, &andOr, 4, 1);
+    where.SetDropDown(1, 2, TRUE, &fields, 4, 2);
+    where.SetDropDown(1, 3, TRUE, &operators, 4, 3);
+    where.SetCurSel(1);
+    for (int row = 0; row < 3; ++row) {
+        orderBy.InsertItem(row, "");
+        orderBy.SetItemText(row, 1, fields[static_cast<std::size_t>(row)]);
+        orderBy.SetCheckState(row, 0, row == 1 ? 1 : 0);
+        orderBy.SetDropDown(row, 2, row == 1, &sorts, 4, row == 1 ? 2 : 0);
+    }
+    orderBy.SetCurSel(1);
+    where.SetFocus();
+    display->Pump();
+    Save("grid_query_builder.png", false);
+
+    // No header: the rows start at the top; the value reads last.
+    CRect first;
+    where.GetItemRect(0, &first, LVIR_BOUNDS);
+    EXPECT_EQ(first.top, 0);
+    CRect value;
+    CRect op;
+    where.GetCellRect(1, 0, LVIR_BOUNDS, value);
+    where.GetCellRect(1, 3, LVIR_BOUNDS, op);
+    EXPECT_EQ(value.left, op.right);
+    EXPECT_EQ(Pixel(where, op.left + 1, op.top), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(Pixel(where, op.right - 4, op.CenterPoint().y), Sys(COLOR_3DDKSHADOW));
+    CRect sort;
+    orderBy.GetCellRect(1, 2, LVIR_BOUNDS, sort);
+    EXPECT_EQ(Pixel(orderBy, sort.left + 1, sort.top), Sys(COLOR_BTNSHADOW));
+    EXPECT_EQ(orderBy.GetItemText(1, 2), "DESC");
+
+    // The operator's list opens below its cell.
+    const POINT p = At(where, op.left + 5, op.CenterPoint().y);
+    display->Click(p.x, p.y);
+    display->Pump();
+    ASSERT_NE(where.dropDown, nullptr);
+    Save("grid_query_builder_open.png", true);
 }
 
 } // namespace
