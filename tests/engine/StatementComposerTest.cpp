@@ -1,5 +1,5 @@
-#include "sql/ChoiceLists.h"
 #include "sql/StatementComposer.h"
+#include "sql/ChoiceLists.h"
 
 #include <gtest/gtest.h>
 
