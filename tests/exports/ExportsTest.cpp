@@ -66,6 +66,25 @@ TEST_F(ExportsTest, OkCopiesTheStatementCutToTheBuffer) {
     EXPECT_STREQ(lib.getTable(), "T");
 }
 
+TEST_F(ExportsTest, SecondOpeningKeepsTheWhenPrintedTable) {
+    // One script spans both openings: the first makes FROM a When Printed prompt, the second
+    // only presses OK on the statement handed back in.
+    LoadedLibrary lib(WriteScript("wp", "choose 1007 \"{WHEN PRINTED}\"\n"
+                                        "click 2260\ntype \"Which?\"\n"
+                                        "choose 2279 \"T\"\nclick 1\nclick 1\n"
+                                        "expect preview \"SELECT * FROM {'Which?'|'T'} \"\n"
+                                        "click 1\n"));
+    lib.setTableAndColumns("T", Columns);
+    lib.setTableAndColumns("{WHEN PRINTED}", "{WHEN PRINTED}\t");
+    lib.setCurrentTable("T");
+    std::array<char, 128> buffer{};
+    ASSERT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, buffer.data(), 128), 0);
+    const std::string first = buffer.data();
+    EXPECT_EQ(first, "SELECT * FROM {'Which?'|'T'} ");
+    ASSERT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, buffer.data(), 128), 0);
+    EXPECT_EQ(std::string(buffer.data()), first);
+}
+
 TEST_F(ExportsTest, HostCreatedDialogIsDrivenThroughItsOwnOperations) {
     LoadedLibrary lib(WriteScript("own", "check 1005 2\nclick 1\n"));
     std::unique_ptr<QvSQLQueryDlg> dialog(lib.create());
