@@ -3,7 +3,6 @@
 #include "platform/ctl/ControlMap.h"
 #include "platform/ctl/ControlSupport.h"
 #include "platform/ctl/PaintedControl.h"
-#include "platform/win/ClassRegistry.h"
 
 namespace ctl {
 
@@ -17,12 +16,7 @@ bool Inside(HWND hwnd, LPARAM lParam) {
 } // namespace
 
 ATOM ButtonControl::Register() {
-    WNDCLASSEXA wc;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.lpfnWndProc = ControlMap<ButtonControl>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<ButtonControl>::RegisterBuiltin(CS_DBLCLKS | CS_GLOBALCLASS);
 }
 
 DWORD ButtonControl::Kind() const {

@@ -3,7 +3,6 @@
 #include "platform/ctl/ComboListWindow.h"
 #include "platform/ctl/ControlSupport.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/ClassRegistry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -25,12 +24,7 @@ int WindowHeight(HWND hwnd) {
 } // namespace
 
 ATOM ComboBoxControl::Register() {
-    WNDCLASSEXA wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = ControlMap<ComboBoxControl>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<ComboBoxControl>::RegisterBuiltin(CS_DBLCLKS);
 }
 
 ComboBoxControl::ComboBoxControl(HWND window)

@@ -1,6 +1,5 @@
 #include "platform/ctl/ComboListWindow.h"
 
-#include "platform/win/ClassRegistry.h"
 #include "platform/win/WinControls.h"
 
 namespace ctl {
@@ -14,12 +13,7 @@ POINT PointOf(LPARAM lParam) {
 } // namespace
 
 ATOM ComboListWindow::Register() {
-    WNDCLASSEXA wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = ControlMap<ComboListWindow>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<ComboListWindow>::RegisterBuiltin(CS_DBLCLKS);
 }
 
 ComboListWindow::ComboListWindow(HWND window) : ListBoxControl(window) {

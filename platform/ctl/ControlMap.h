@@ -2,6 +2,7 @@
 // Per-window state of a built-in control. The state lives from WM_NCCREATE to WM_NCDESTROY;
 // a handler keeps its own reference while it runs, so a window destroyed from inside one of
 // its notifications never frees the state under the handler's feet.
+#include "platform/win/ClassRegistry.h"
 #include "platform/win/WinUser.h"
 
 #include <memory>
@@ -27,6 +28,16 @@ template <class Control> class ControlMap {
             return DefWindowProcA(hwnd, msg, wParam, lParam);
         }
         return keep->Handle(msg, wParam, lParam);
+    }
+
+    // Registers Control::ClassName, one of the reserved built-in names, with Proc.
+    static ATOM RegisterBuiltin(UINT style, LPCSTR cursor = IDC_ARROW) {
+        WNDCLASSEXA wc;
+        wc.style = style;
+        wc.lpfnWndProc = Proc;
+        wc.hCursor = LoadCursorA(nullptr, cursor);
+        wc.lpszClassName = Control::ClassName;
+        return win::RegisterBuiltinClass(wc);
     }
 
     // Null for a window of another class or a destroyed one.

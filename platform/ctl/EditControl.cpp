@@ -3,7 +3,6 @@
 #include "platform/ctl/Clipboard.h"
 #include "platform/ctl/ControlMap.h"
 #include "platform/ctl/ControlSupport.h"
-#include "platform/win/ClassRegistry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -61,12 +60,7 @@ bool UndoOp(EditBuffer& b, const std::string&) {
 } // namespace
 
 ATOM EditControl::Register() {
-    WNDCLASSEXA wc;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.lpfnWndProc = ControlMap<EditControl>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_IBEAM);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<EditControl>::RegisterBuiltin(CS_DBLCLKS | CS_GLOBALCLASS, IDC_IBEAM);
 }
 
 bool EditControl::Multiline() const {

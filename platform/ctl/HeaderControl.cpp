@@ -2,7 +2,6 @@
 
 #include "platform/ctl/ControlSupport.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/ClassRegistry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -51,11 +50,7 @@ UINT AlignmentOf(int format) {
 } // namespace
 
 ATOM HeaderControl::Register() {
-    WNDCLASSEXA wc;
-    wc.lpfnWndProc = ControlMap<HeaderControl>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<HeaderControl>::RegisterBuiltin(0);
 }
 
 HeaderControl::HeaderControl(HWND window) : hwnd(window) {}

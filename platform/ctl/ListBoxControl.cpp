@@ -2,7 +2,6 @@
 
 #include "platform/ctl/ControlSupport.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/ClassRegistry.h"
 #include "platform/win/WinControls.h"
 
 #include <algorithm>
@@ -25,12 +24,7 @@ POINT PointOf(LPARAM lParam) {
 } // namespace
 
 ATOM ListBoxControl::Register() {
-    WNDCLASSEXA wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = ControlMap<ListBoxControl>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<ListBoxControl>::RegisterBuiltin(CS_DBLCLKS);
 }
 
 ListBoxControl::ListBoxControl(HWND window)

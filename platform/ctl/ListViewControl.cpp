@@ -5,7 +5,6 @@
 #include "platform/ctl/ListViewEditor.h"
 #include "platform/ctl/ListViewPainter.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/ClassRegistry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -39,12 +38,7 @@ int CopyOut(const std::string& text, char* buffer, int max) {
 } // namespace
 
 ATOM ListViewControl::Register() {
-    WNDCLASSEXA wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = ControlMap<ListViewControl>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<ListViewControl>::RegisterBuiltin(CS_DBLCLKS);
 }
 
 ListViewControl::ListViewControl(HWND window) : hwnd(window) {}

@@ -3,7 +3,6 @@
 #include "platform/ctl/ControlMap.h"
 #include "platform/ctl/ControlSupport.h"
 #include "platform/ctl/PaintedControl.h"
-#include "platform/win/ClassRegistry.h"
 
 #include <algorithm>
 
@@ -49,12 +48,7 @@ int KeyCode(WPARAM key) {
 } // namespace
 
 ATOM ScrollBarControl::Register() {
-    WNDCLASSEXA wc;
-    wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.lpfnWndProc = ControlMap<ScrollBarControl>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<ScrollBarControl>::RegisterBuiltin(CS_DBLCLKS | CS_GLOBALCLASS);
 }
 
 bool ScrollBarControl::Vertical() const {

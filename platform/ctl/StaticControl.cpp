@@ -3,7 +3,6 @@
 #include "platform/ctl/ControlMap.h"
 #include "platform/ctl/ControlSupport.h"
 #include "platform/ctl/PaintedControl.h"
-#include "platform/win/ClassRegistry.h"
 
 #include <string>
 
@@ -35,12 +34,7 @@ std::string TextOf(HWND hwnd) {
 } // namespace
 
 ATOM StaticControl::Register() {
-    WNDCLASSEXA wc;
-    wc.style = CS_GLOBALCLASS;
-    wc.lpfnWndProc = ControlMap<StaticControl>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<StaticControl>::RegisterBuiltin(CS_GLOBALCLASS);
 }
 
 LRESULT StaticControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {

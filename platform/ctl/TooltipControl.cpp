@@ -1,7 +1,6 @@
 #include "platform/ctl/TooltipControl.h"
 
 #include "platform/gfx/Gdi.h"
-#include "platform/win/ClassRegistry.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -43,11 +42,7 @@ bool IsButtonDown(UINT msg) {
 } // namespace
 
 ATOM TooltipControl::Register() {
-    WNDCLASSEXA wc;
-    wc.lpfnWndProc = ControlMap<TooltipControl>::Proc;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ClassName;
-    return win::RegisterBuiltinClass(wc);
+    return ControlMap<TooltipControl>::RegisterBuiltin(0);
 }
 
 TooltipControl::TooltipControl(HWND window)
