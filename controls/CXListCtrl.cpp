@@ -3,7 +3,7 @@
 #include "controls/CXComboList.h"
 #include "controls/XListCellPainter.h"
 #include "controls/XListMessages.h"
-#include "host/ModuleSettings.h"
+#include "module/ModuleSettings.h"
 #include "platform/afx/CClientDC.h"
 #include "platform/afx/CPaintDC.h"
 

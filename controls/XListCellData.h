@@ -1,8 +1,8 @@
 #pragma once
 // One cell of the grid. The WHERE and ORDER BY grids read and write hasDropDown and
 // initialChoice directly, so the layout is part of the grid's interface.
+#include "platform/base/WinDef.h"
 #include "platform/gfx/SysColors.h"
-#include "platform/win/WinDef.h"
 
 #include <string>
 #include <vector>

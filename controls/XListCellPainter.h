@@ -2,7 +2,7 @@
 // Paints one cell of a CXListCtrl during the list's custom draw: plain text, check box or
 // drop-down cell, in the grid's colours with the selection rule applied.
 #include "platform/afx/CRect.h"
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // 1 to 4. The fields it works on are the grid's own (dropDownPending, dropDownItem, ...);
 // this class holds the logic and names the states they stand for.
 #include "platform/afx/CRect.h"
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The registered messages the grid and its drop-down exchange with each other and with the
 // grid's parent. Registered once per process, the first time any of them is asked for.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 struct XListMessages {
     UINT checkboxClicked; // "WM_XLISTCTRL_CHECKBOX_CLICKED": wParam row, lParam column

@@ -1,6 +1,6 @@
 #include "dialog/CExCheckListBox.h"
 
-#include "platform/gfx/Utf8.h"
+#include "platform/sys/Utf8.h"
 
 #include <algorithm>
 #include <cstring>

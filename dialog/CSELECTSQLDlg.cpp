@@ -6,7 +6,7 @@
 #include "dialog/LibraryModule.h"
 #include "dialog/TableCatalog.h"
 #include "dialog/WhenPrintedPrompt.h"
-#include "host/ModuleSettings.h"
+#include "module/ModuleSettings.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/gfx/GdiObjects.h"
 #include "platform/win/WinDialogs.h"

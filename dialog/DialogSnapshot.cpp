@@ -1,7 +1,7 @@
 #include "dialog/DialogSnapshot.h"
 
 #include "dialog/CSELECTSQLDlg.h"
-#include "host/ModuleSettings.h"
+#include "module/ModuleSettings.h"
 #include "platform/win/WinDialogs.h"
 #include "resources/ResourceIds.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The module handle under which the library's dialog templates and icons are found.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 namespace qvsql {
 

@@ -1,6 +1,6 @@
 #include "dialog/TableCatalog.h"
 
-#include "platform/win/KernelStrings.h"
+#include "platform/sys/KernelStrings.h"
 #include "sql/ColumnListString.h"
 
 #include <algorithm>

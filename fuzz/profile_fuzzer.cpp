@@ -1,6 +1,6 @@
 // Profile lookup against arbitrary files. The first input line names what to look up:
 // "section<TAB>key", or just a key in section SQLBuilder; the rest is the file.
-#include "platform/win/ProfileFile.h"
+#include "platform/sys/ProfileFile.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Script text into the parser: it never crashes, and what it reports points into the text.
+#include "automation/ScriptParser.h"
 #include "fuzz/FuzzCheck.h"
-#include "host/script/ScriptParser.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,7 +3,7 @@
 // destroyed when it is unloaded. It holds the long-lived dialog the exports drive and the
 // module-wide settings.
 #include "dialog/CSELECTSQLDlg.h"
-#include "host/ModuleSettings.h"
+#include "module/ModuleSettings.h"
 #include "platform/afx/CWinApp.h"
 
 class CQvSQLBuilderApp : public CWinApp {

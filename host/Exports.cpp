@@ -3,7 +3,7 @@
 #include "host/ModalRun.h"
 #include "host/SelectQueryDlg.h"
 #include "include/QvSQLBuilder.h"
-#include "platform/win/KernelStrings.h"
+#include "platform/sys/KernelStrings.h"
 
 #include <cstring>
 #include <new>

@@ -1,6 +1,6 @@
 #include "host/ModalRun.h"
 
-#include "host/script/ScriptEnvironment.h"
+#include "automation/ScriptEnvironment.h"
 #include "platform/afx/CDialog.h"
 #include "platform/backend/BackendFactory.h"
 

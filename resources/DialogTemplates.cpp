@@ -1,7 +1,7 @@
 #include "resources/DialogTemplates.h"
 
-#include "platform/win/CommCtrl.h"
-#include "platform/win/WinStyles.h"
+#include "platform/base/CommCtrl.h"
+#include "platform/base/WinStyles.h"
 #include "resources/ResourceIds.h"
 
 namespace res {

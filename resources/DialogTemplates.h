@@ -1,6 +1,6 @@
 #pragma once
 // The library's two dialog templates in dialog units.
-#include "platform/win/DialogTemplate.h"
+#include "platform/base/DialogTemplate.h"
 
 namespace res {
 

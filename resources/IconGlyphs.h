@@ -1,7 +1,7 @@
 #pragma once
 // The button icons drawn from their pixel description: blue glyphs on a transparent
 // background.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Puts the library's templates and icons under its module handle, as the loader would
 // find them in the library's resource section.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 namespace res {
 

@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+bash scripts/check-layers.sh
 cmake --preset release >/dev/null
 cmake --build --preset release
 ctest --preset release "$@"

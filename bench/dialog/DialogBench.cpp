@@ -1,7 +1,7 @@
 // The query builder with a large catalogue: opening it, a click on a column, a repaint.
 // Targets: set-up under 50 ms, a click under 5 ms, a full repaint under 3 ms.
 #include "dialog/CSELECTSQLDlg.h"
-#include "host/ModuleSettings.h"
+#include "module/ModuleSettings.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ctl/BuiltinControls.h"

@@ -1,8 +1,8 @@
 // A report view repainted whole: 10,000 rows should cost what 20 do, as only the shown rows
 // are painted.
 #include "platform/backend/HeadlessBackend.h"
+#include "platform/base/CommCtrl.h"
 #include "platform/ctl/BuiltinControls.h"
-#include "platform/win/CommCtrl.h"
 #include "platform/win/WindowSystem.h"
 
 #include <benchmark/benchmark.h>

@@ -14,7 +14,7 @@
 //       ON_NOTIFY(NM_DBLCLK, 1008, &CMyDialog::OnListDblClk)
 //       ON_REGISTERED_MESSAGE(checkboxClicked, &CMyDialog::OnCheckbox)
 //   END_MESSAGE_MAP()
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CCmdTarget;
 

@@ -4,7 +4,7 @@
 // tool under the pointer; when the window or the tool id changed, the one tooltip of the
 // thread gets that tool instead of the previous one (text asked later); then the message is
 // relayed to the tooltip.
-#include "platform/win/CommCtrl.h"
+#include "platform/base/CommCtrl.h"
 #include "platform/win/WinUser.h"
 
 #include <string>

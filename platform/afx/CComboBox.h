@@ -1,7 +1,7 @@
 #pragma once
 // A combo box control.
 #include "platform/afx/CWnd.h"
-#include "platform/win/WinControls.h"
+#include "platform/base/WinControls.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Data exchange between a dialog's members and its controls: one pass of DoDataExchange,
 // loading the controls (save false) or reading them back (save true).
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 // An edit control.
 #include "platform/afx/CWnd.h"
-#include "platform/win/WinControls.h"
+#include "platform/base/WinControls.h"
 
 class CEdit : public CWnd {
   public:

@@ -3,7 +3,7 @@
 // reached through the parent's WM_DRAWITEM reflected to this object.
 #include "platform/afx/AfxMessageEntries.h"
 #include "platform/afx/CWnd.h"
-#include "platform/win/WinControls.h"
+#include "platform/base/WinControls.h"
 
 class CImageList;
 

@@ -3,7 +3,7 @@
 // through the parent's messages reflected to this object.
 #include "platform/afx/AfxMessageEntries.h"
 #include "platform/afx/CWnd.h"
-#include "platform/win/WinControls.h"
+#include "platform/base/WinControls.h"
 
 #include <string>
 

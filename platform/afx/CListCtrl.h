@@ -2,7 +2,7 @@
 // A report-view list control ("SysListView32").
 #include "platform/afx/CEdit.h"
 #include "platform/afx/CWnd.h"
-#include "platform/win/CommCtrl.h"
+#include "platform/base/CommCtrl.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // hash = hash * 33 + byte over the key, walked in bucket order, newest entry first within
 // a bucket. The table never grows, so the order of an unchanged map never changes.
 #include "platform/afx/AfxPosition.h"
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <array>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 // A POINT with arithmetic.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CPoint : public POINT {
   public:

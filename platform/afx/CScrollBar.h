@@ -1,7 +1,7 @@
 #pragma once
 // A scroll bar control.
 #include "platform/afx/CWnd.h"
-#include "platform/win/WinControls.h"
+#include "platform/base/WinControls.h"
 
 class CScrollBar : public CWnd {
   public:

@@ -1,6 +1,6 @@
 #pragma once
 // A SIZE with arithmetic.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 class CSize : public SIZE {
   public:

@@ -2,7 +2,7 @@
 // An ordered list of strings with the framework's position-based walking. A position that
 // does not name an element reads as an empty string and ends the walk.
 #include "platform/afx/AfxPosition.h"
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <string>
 #include <vector>

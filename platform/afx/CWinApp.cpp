@@ -2,7 +2,7 @@
 
 #include "platform/afx/AfxToolTipFilter.h"
 #include "platform/afx/CWnd.h"
-#include "platform/win/MessageBoxApi.h"
+#include "platform/ctl/MessageBoxApi.h"
 #include "platform/win/WindowSystem.h"
 
 namespace {

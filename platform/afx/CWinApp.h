@@ -4,7 +4,7 @@
 // pre-translate chain: the target window's object, then its parent's (a popup's owner's) and
 // so on up, until one PreTranslateMessage consumes it.
 #include "platform/afx/CCmdTarget.h"
-#include "platform/win/WinControls.h"
+#include "platform/base/WinControls.h"
 #include "platform/win/WinUser.h"
 
 #include <string>

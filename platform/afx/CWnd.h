@@ -5,7 +5,7 @@
 // sends its parent are offered to the child's object first (reflection).
 #include "platform/afx/CCmdTarget.h"
 #include "platform/afx/CDC.h"
-#include "platform/win/CommCtrl.h"
+#include "platform/base/CommCtrl.h"
 #include "platform/win/WinUser.h"
 
 #include <string>

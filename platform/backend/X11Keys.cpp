@@ -1,7 +1,7 @@
 #include "platform/backend/X11Keys.h"
 
+#include "platform/base/WinMessages.h"
 #include "platform/win/KeyTranslator.h"
-#include "platform/win/WinMessages.h"
 
 #include <X11/keysym.h>
 

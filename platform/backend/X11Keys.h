@@ -1,7 +1,7 @@
 #pragma once
 // Keysyms as the window system's keyboard sees them: virtual-key codes by key position (US
 // layout) and the text a key types, as UTF-8.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <string>
 

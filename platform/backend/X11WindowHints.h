@@ -1,7 +1,7 @@
 #pragma once
 // What a window manager reads from a framed window: its title (UTF-8), the close protocol,
 // its owner and a size that cannot be changed.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <X11/Xlib.h>
 

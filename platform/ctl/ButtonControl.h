@@ -2,8 +2,8 @@
 // The "Button" class: push buttons (default or not), check boxes and owner-drawn buttons.
 // A press takes focus and capture; the pushed look follows the pointer; a release inside
 // clicks. Space clicks too. A double click counts as a second press.
+#include "platform/base/WinControls.h"
 #include "platform/ctl/ButtonPainter.h"
-#include "platform/win/WinControls.h"
 
 namespace ctl {
 

@@ -3,8 +3,8 @@
 // WS_VSCROLL): a field showing the selected entry with a drop-down button, and a "ComboLBox"
 // popup holding the entries. The height given at creation is field plus list; the window
 // itself is as high as the field, which the font decides.
+#include "platform/base/WinControls.h"
 #include "platform/ctl/ControlMap.h"
-#include "platform/win/WinControls.h"
 
 namespace ctl {
 

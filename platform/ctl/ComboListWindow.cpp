@@ -1,6 +1,6 @@
 #include "platform/ctl/ComboListWindow.h"
 
-#include "platform/win/WinControls.h"
+#include "platform/base/WinControls.h"
 
 namespace ctl {
 

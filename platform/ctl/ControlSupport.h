@@ -1,8 +1,8 @@
 #pragma once
 // What every built-in control does the same way: asking its parent for colours, telling it
 // about events, reading its own style, and a few classic drawing pieces.
+#include "platform/base/WinControls.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/WinControls.h"
 #include "platform/win/WinUser.h"
 
 namespace ctl {

@@ -1,7 +1,7 @@
 #include "platform/ctl/EditView.h"
 
 #include "platform/ctl/ControlSupport.h"
-#include "platform/gfx/Utf8.h"
+#include "platform/sys/Utf8.h"
 
 #include <algorithm>
 

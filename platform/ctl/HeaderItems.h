@@ -1,6 +1,6 @@
 #pragma once
 // The columns of a header: what each item holds, and the order in which they are shown.
-#include "platform/win/CommCtrl.h"
+#include "platform/base/CommCtrl.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "platform/ctl/ListBoxControl.h"
 
+#include "platform/base/WinControls.h"
 #include "platform/ctl/ControlSupport.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/WinControls.h"
 
 #include <algorithm>
 #include <cstring>

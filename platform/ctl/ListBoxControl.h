@@ -2,10 +2,10 @@
 // The "ListBox" control: single selection, unsorted or LBS_SORT, owner-drawn fixed items with
 // or without strings, integral height unless LBS_NOINTEGRALHEIGHT, and a classic scroll bar in
 // its WS_VSCROLL strip that shows only when the entries do not fit.
+#include "platform/base/WinControls.h"
 #include "platform/ctl/ControlMap.h"
 #include "platform/ctl/ListItems.h"
 #include "platform/ctl/ScrollStrip.h"
-#include "platform/win/WinControls.h"
 
 #include <initializer_list>
 

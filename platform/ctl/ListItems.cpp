@@ -1,6 +1,6 @@
 #include "platform/ctl/ListItems.h"
 
-#include "platform/win/KernelStrings.h"
+#include "platform/sys/KernelStrings.h"
 
 #include <algorithm>
 

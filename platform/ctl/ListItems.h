@@ -1,7 +1,7 @@
 #pragma once
 // The entries of a list box or combo box: text, item data and the searches the controls
 // answer. Comparisons fold ASCII letters only, so UTF-8 text stays byte for byte.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <string>
 #include <string_view>

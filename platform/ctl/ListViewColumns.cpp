@@ -1,4 +1,5 @@
 #include "platform/ctl/ListViewColumns.h"
+#include "platform/win/WinUser.h"
 
 #include <algorithm>
 

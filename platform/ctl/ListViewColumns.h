@@ -1,6 +1,6 @@
 #pragma once
 // A report view's columns are its header's items; this speaks LVM_ column terms to them.
-#include "platform/win/CommCtrl.h"
+#include "platform/base/CommCtrl.h"
 
 namespace ctl {
 

@@ -1,6 +1,7 @@
 #include "platform/ctl/ListViewEditor.h"
+#include "platform/win/WinUser.h"
 
-#include "platform/win/WinStyles.h"
+#include "platform/base/WinStyles.h"
 
 #include <unordered_map>
 #include <vector>

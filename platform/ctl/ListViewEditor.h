@@ -2,7 +2,7 @@
 // The label editor of a report view: an "Edit" child over column 0's cell. Enter commits,
 // Escape cancels, losing the focus commits; the list hears of the end through a message
 // and destroys the child later from a posted one, never inside the child's own handler.
-#include "platform/win/CommCtrl.h"
+#include "platform/base/CommCtrl.h"
 
 #include <string>
 

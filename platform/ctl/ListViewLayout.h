@@ -1,7 +1,7 @@
 #pragma once
 // Where the rows and cells of a report view lie: below the header (as high as its layout
 // answers now), one row height each from the top row on, columns where the header puts them.
-#include "platform/win/CommCtrl.h"
+#include "platform/base/CommCtrl.h"
 
 #include <vector>
 

@@ -1,4 +1,5 @@
 #include "platform/ctl/ListViewPainter.h"
+#include "platform/win/WinUser.h"
 
 #include "platform/gfx/Gdi.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // The rows of a report view: one text per column, an item parameter and the state bits.
-#include "platform/win/CommCtrl.h"
+#include "platform/base/CommCtrl.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "platform/ctl/MessageBoxIcon.h"
 
+#include "platform/base/WinControls.h"
 #include "platform/gfx/Icons.h"
-#include "platform/win/WinControls.h"
 
 #include <cmath>
 #include <cstdlib>

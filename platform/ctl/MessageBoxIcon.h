@@ -1,7 +1,7 @@
 #pragma once
 // The classic message box icons, drawn from shapes at 32 x 32: the warning triangle, the
 // information balloon and the error disc. Made once and kept for the process.
-#include "platform/gfx/GdiTypes.h"
+#include "platform/base/GdiTypes.h"
 
 namespace ctl {
 

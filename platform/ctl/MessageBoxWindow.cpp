@@ -2,9 +2,9 @@
 
 #include "platform/ctl/BuiltinControls.h"
 #include "platform/ctl/ButtonControl.h"
+#include "platform/ctl/MessageBoxApi.h"
 #include "platform/ctl/MessageBoxIcon.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/MessageBoxApi.h"
 #include "platform/win/ModalLoop.h"
 
 #include <algorithm>

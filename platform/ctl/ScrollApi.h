@@ -1,7 +1,7 @@
 #pragma once
 // The user32 scroll calls for scroll bar controls (SB_CTL). Window scroll bars (SB_HORZ,
 // SB_VERT) do not exist on this platform: those calls fail or answer 0.
-#include "platform/win/WinControls.h"
+#include "platform/base/WinControls.h"
 #include "platform/win/WinUser.h"
 
 // The new position.

@@ -2,9 +2,9 @@
 // The "ScrollBar" class (SBS_VERT or SBS_HORZ): arrows, page areas and a thumb. It never
 // moves itself: every action goes to the parent as WM_VSCROLL or WM_HSCROLL, and the parent
 // sets the new position. Held arrows and page areas repeat on the window clock.
+#include "platform/base/WinControls.h"
 #include "platform/ctl/ControlSupport.h"
 #include "platform/ctl/ScrollBarGeometry.h"
-#include "platform/win/WinControls.h"
 #include "platform/win/WinUser.h"
 
 namespace ctl {

@@ -1,7 +1,7 @@
 #pragma once
 // Where the parts of a scroll bar lie for a given size, range, page and position, and which
 // position a dragged thumb stands for.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 namespace ctl {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The classic vertical scroll bar a list draws in its WS_VSCROLL strip: two arrow buttons,
 // a dithered track and a raised thumb, over the scroll bar control's geometry.
+#include "platform/base/GdiTypes.h"
 #include "platform/ctl/ScrollBarGeometry.h"
-#include "platform/gfx/GdiTypes.h"
 
 namespace ctl {
 

@@ -3,8 +3,8 @@
 // mouse messages relayed by the application, an initial delay
 // before the tip shows and a pop-down delay after. A topmost popup that never activates and
 // lets the pointer through to the window below.
+#include "platform/base/CommCtrl.h"
 #include "platform/ctl/ControlMap.h"
-#include "platform/win/CommCtrl.h"
 
 #include <string>
 #include <vector>

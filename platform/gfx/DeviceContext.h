@@ -1,8 +1,8 @@
 #pragma once
 // The state behind an HDC: selected objects, colours, modes, origins, clipping and the
 // pixels it draws into (a borrowed surface, or the bitmap selected into a memory DC).
-#include "platform/gfx/GdiTypes.h"
-#include "platform/gfx/HandleTable.h"
+#include "platform/base/GdiTypes.h"
+#include "platform/base/HandleTable.h"
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 

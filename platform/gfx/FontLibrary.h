@@ -1,8 +1,8 @@
 #pragma once
 // Resolves logical fonts to font files through fontconfig and realises them with FreeType.
 // Faces and realised fonts live until Shutdown.
+#include "platform/base/GdiTypes.h"
 #include "platform/gfx/FontInstance.h"
-#include "platform/gfx/GdiTypes.h"
 
 #include <map>
 #include <memory>

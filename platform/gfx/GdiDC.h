@@ -1,7 +1,7 @@
 #pragma once
 // Device contexts: creation, saved states, colours, modes, origins and clipping.
 // Logical coordinates are device coordinates plus the window origin minus the viewport origin.
-#include "platform/gfx/GdiTypes.h"
+#include "platform/base/GdiTypes.h"
 
 // A memory DC holding a 1 x 1 default bitmap; hdc may be null.
 HDC CreateCompatibleDC(HDC hdc);

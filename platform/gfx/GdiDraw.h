@@ -1,7 +1,7 @@
 #pragma once
 // Drawing primitives. Rectangles exclude their right and bottom edges; lines exclude
 // their end point.
-#include "platform/gfx/GdiTypes.h"
+#include "platform/base/GdiTypes.h"
 
 // A brush may also be a system colour index + 1.
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);

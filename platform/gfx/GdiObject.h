@@ -1,6 +1,6 @@
 #pragma once
 // The drawing objects behind HGDIOBJ handles.
-#include "platform/gfx/GdiTypes.h"
+#include "platform/base/GdiTypes.h"
 #include "platform/gfx/Surface.h"
 
 #include <variant>

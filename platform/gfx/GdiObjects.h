@@ -2,7 +2,7 @@
 // Pens, brushes, fonts and bitmaps behind checked handles. A stale, foreign or deleted
 // handle fails; deleting a stock object is harmless; deleting a selected object is
 // deferred until it is no longer selected anywhere.
-#include "platform/gfx/GdiTypes.h"
+#include "platform/base/GdiTypes.h"
 
 HPEN CreatePen(int style, int width, COLORREF colour);
 HBRUSH CreateSolidBrush(COLORREF colour);

@@ -1,7 +1,7 @@
 #pragma once
 // Text output and measuring. Strings are bytes decoded as UTF-8 for display; invalid or
 // cut sequences show as a replacement character. A count of -1 means up to the terminator.
-#include "platform/gfx/GdiTypes.h"
+#include "platform/base/GdiTypes.h"
 
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT count,
                  const INT* dx);

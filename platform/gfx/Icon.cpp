@@ -1,6 +1,6 @@
 #include "platform/gfx/Icon.h"
 
-#include "platform/gfx/HandleTable.h"
+#include "platform/base/HandleTable.h"
 
 #include <utility>
 

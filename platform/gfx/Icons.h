@@ -1,6 +1,6 @@
 #pragma once
 // Icons with a transparency mask, and state drawing (normal or disabled look).
-#include "platform/gfx/GdiTypes.h"
+#include "platform/base/GdiTypes.h"
 
 // colours: width x height, top row first; mask 1 = transparent, null = all opaque.
 HICON CreateIconFromPixels(int width, int height, const COLORREF* colours, const BYTE* mask);

@@ -1,7 +1,7 @@
 #pragma once
 // Owner of every pen, brush, font and bitmap, and of the stock objects.
+#include "platform/base/HandleTable.h"
 #include "platform/gfx/GdiObject.h"
-#include "platform/gfx/HandleTable.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 // A set of pixels held as y-x banded rectangles: bands sorted top to bottom, each band's
 // rectangles sorted left to right, never touching; equal neighbouring bands are merged.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <vector>
 

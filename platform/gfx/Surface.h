@@ -1,7 +1,7 @@
 #pragma once
 // A 32-bit pixel buffer. Pixels are 0x00RRGGBB, X11's native 24-bit order; colour
 // references (0x00BBGGRR) are converted at the boundary.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <cstdint>
 #include <vector>

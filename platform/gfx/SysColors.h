@@ -1,6 +1,6 @@
 #pragma once
 // System colours of the classic Windows Standard scheme and their stock brushes.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 inline constexpr int COLOR_SCROLLBAR = 0;
 inline constexpr int COLOR_BACKGROUND = 1;

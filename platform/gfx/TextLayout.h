@@ -1,6 +1,6 @@
 #pragma once
 // Lines of a DrawTextA call: prefix characters, line breaks, word wrapping and end ellipsis.
-#include "platform/gfx/GdiTypes.h"
+#include "platform/base/GdiTypes.h"
 #include "platform/gfx/TextPainter.h"
 
 #include <string>

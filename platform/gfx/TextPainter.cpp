@@ -1,6 +1,6 @@
 #include "platform/gfx/TextPainter.h"
 
-#include "platform/gfx/Utf8.h"
+#include "platform/sys/Utf8.h"
 
 namespace gfx {
 

@@ -3,9 +3,9 @@
 // windows, presentation of their pixels and a way to wait for input. The defaults describe a
 // display that shows nothing, never frames a window and never delivers input, with a clock
 // that stands still; real backends override what they provide.
+#include "platform/base/WinDef.h"
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
-#include "platform/win/WinDef.h"
 
 #include <string>
 

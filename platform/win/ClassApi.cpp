@@ -1,6 +1,6 @@
 // Window class registration and lookup.
+#include "platform/sys/KernelStrings.h"
 #include "platform/win/ClassRegistry.h"
-#include "platform/win/KernelStrings.h"
 #include "platform/win/WindowManager.h"
 
 #include <string_view>

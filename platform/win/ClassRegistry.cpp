@@ -1,6 +1,6 @@
 #include "platform/win/ClassRegistry.h"
 
-#include "platform/win/KernelStrings.h"
+#include "platform/sys/KernelStrings.h"
 
 #include <array>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "platform/win/DialogKeys.h"
 
+#include "platform/base/WinControls.h"
 #include "platform/win/DialogNavigator.h"
-#include "platform/win/WinControls.h"
 
 namespace win {
 

@@ -1,7 +1,7 @@
 #include "platform/win/DialogNavigator.h"
 
+#include "platform/base/WinControls.h"
 #include "platform/win/DialogTable.h"
-#include "platform/win/WinControls.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "platform/win/KeyTranslator.h"
 
-#include "platform/win/WinMessages.h"
+#include "platform/base/WinMessages.h"
 
 namespace win {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The character a key makes on a US keyboard layout, as TranslateMessage needs it.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 namespace win {
 

@@ -1,6 +1,6 @@
 // Registered window messages: one number per name, ignoring case, for the process's life.
 // The table is made on first use, so registering works during static initialisation.
-#include "platform/win/KernelStrings.h"
+#include "platform/sys/KernelStrings.h"
 #include "platform/win/WinUser.h"
 
 #include <string>

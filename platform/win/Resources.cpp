@@ -1,7 +1,7 @@
 #include "platform/win/Resources.h"
 
+#include "platform/base/WinStyles.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/WinStyles.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // Resources by module: dialog templates and icon images registered as data under a module
 // handle, looked up by numeric id as the loader would find them in an executable or library.
-#include "platform/win/DialogTemplate.h"
+#include "platform/base/DialogTemplate.h"
 
 #include <deque>
 #include <map>

@@ -1,8 +1,8 @@
 #pragma once
 // The dialog manager: dialogs made from templates, the dialog window class "#32770" and its
 // default procedure, dialog keys, control helpers and dialog units.
-#include "platform/win/DialogTemplate.h"
-#include "platform/win/WinControls.h"
+#include "platform/base/DialogTemplate.h"
+#include "platform/base/WinControls.h"
 #include "platform/win/WinUser.h"
 
 using DLGPROC = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);

@@ -2,9 +2,9 @@
 // The window system's interface: classes, windows, messages, timers, focus, capture,
 // geometry and painting, with Win32's names, parameters and answers. Every call checks its
 // handles: a stale or foreign HWND is answered with failure and never dereferenced.
-#include "platform/win/WinDef.h"
-#include "platform/win/WinMessages.h"
-#include "platform/win/WinStyles.h"
+#include "platform/base/WinDef.h"
+#include "platform/base/WinMessages.h"
+#include "platform/base/WinStyles.h"
 
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);

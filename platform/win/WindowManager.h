@@ -1,7 +1,7 @@
 #pragma once
 // Owner of every window: the checked handle table, the z-order of top-level windows, the
 // focus, activation and capture holders, and the backend.
-#include "platform/gfx/HandleTable.h"
+#include "platform/base/HandleTable.h"
 #include "platform/win/Backend.h"
 #include "platform/win/Window.h"
 

@@ -3,7 +3,7 @@
 // steps: each step is one turn of whichever modal loop is running (the builder's, a When
 // Printed dialog's or a message box's); once the steps are spent the loops end with Cancel.
 #include "dialog/CSELECTSQLDlg.h"
-#include "host/ModuleSettings.h"
+#include "module/ModuleSettings.h"
 #include "platform/backend/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/win/ProfileFile.h"
+#include "platform/sys/ProfileFile.h"
 
 #include "tests/host/TempDir.h"
 

@@ -1,5 +1,5 @@
-#include "platform/win/KernelStrings.h"
-#include "platform/win/ModulePath.h"
+#include "platform/sys/KernelStrings.h"
+#include "platform/sys/ModulePath.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // "vscroll:<code>:<pos>" and "hscroll:<code>:<pos>".
 #include "tests/platform/WinFixture.h"
 
-#include "platform/win/WinControls.h"
+#include "platform/base/WinControls.h"
 
 namespace wintest {
 

@@ -1,7 +1,7 @@
 #include "tests/platform/CtlFixture.h"
 
+#include "platform/base/CommCtrl.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/CommCtrl.h"
 
 #include <string>
 

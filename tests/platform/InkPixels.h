@@ -1,7 +1,7 @@
 #pragma once
 // Anti-aliased text has few pixels of the exact ink colour, and how many depends on the face, so
 // a pixel counts as ink when it is a blend from the paper toward the ink.
-#include "platform/win/WinDef.h"
+#include "platform/base/WinDef.h"
 
 #include <array>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // "begin:<row>", "end:<row>:<text or (null)>", and with drawLog "cd:<stage>:<row>:<sub>".
 #include "tests/platform/CtlFixture.h"
 
-#include "platform/win/CommCtrl.h"
+#include "platform/base/CommCtrl.h"
 
 namespace wintest {
 

@@ -2,8 +2,8 @@
 // past a dialog's key filter, centred, with its caption and icon.
 #include "tests/platform/CtlFixture.h"
 
+#include "platform/ctl/MessageBoxApi.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/MessageBoxApi.h"
 #include "platform/win/WindowSystem.h"
 
 #include <functional>

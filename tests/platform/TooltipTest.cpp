@@ -2,8 +2,8 @@
 // press, on leaving and after the pop-down delay, and a new tool restarting the delay.
 #include "tests/platform/CtlFixture.h"
 
+#include "platform/base/CommCtrl.h"
 #include "platform/gfx/Gdi.h"
-#include "platform/win/CommCtrl.h"
 #include "platform/win/WindowSystem.h"
 
 #include <cstring>

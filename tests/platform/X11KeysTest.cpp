@@ -1,5 +1,5 @@
 #include "platform/backend/X11Keys.h"
-#include "platform/win/WinMessages.h"
+#include "platform/base/WinMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tools/qvsql/Commands.h"
 
-#include "host/TextTranslator.h"
+#include "module/TextTranslator.h"
 #include "sql/IdentifierQuoter.h"
 #include "sql/StatementComposer.h"
 #include "sql/StatementReader.h"

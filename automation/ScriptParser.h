@@ -1,0 +1,23 @@
+#pragma once
+// Script text to commands. Every line is checked before anything plays, so a typing error in
+// the last line never leaves a half-played run behind.
+#include "automation/ScriptCommand.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qvsql {
+
+struct ParsedScript {
+    std::vector<ScriptCommand> commands;
+    int errorLine = 0; // 0: no error
+    std::string error;
+};
+
+ParsedScript ParseScript(std::string_view source);
+
+// The virtual key of a key name ("RETURN", "F2", "A", "7"), or 0 for an unknown name.
+unsigned KeyCodeOf(std::string_view name);
+
+} // namespace qvsql

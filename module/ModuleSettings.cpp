@@ -1,0 +1,62 @@
+#include "module/ModuleSettings.h"
+
+#include "module/LanguageNames.h"
+#include "module/TextTranslator.h"
+#include "platform/sys/ModulePath.h"
+
+#include <array>
+#include <cstring>
+
+namespace qvsql {
+
+namespace {
+ModuleSettings* installedSettings = nullptr;
+}
+
+ModuleSettings& ActiveModuleSettings() {
+    if (installedSettings)
+        return *installedSettings;
+    static ModuleSettings defaults;
+    return defaults;
+}
+
+void SetActiveModuleSettings(ModuleSettings* settings) {
+    installedSettings = settings;
+}
+
+ModuleSettings::ModuleSettings() {
+    BuildStringFilePath();
+}
+
+void ModuleSettings::SetGroupingChars(const char* chars) {
+    if (chars != nullptr && strnlen(chars, 2) == 2)
+        groupingChars = chars;
+}
+
+void ModuleSettings::SetLanguage(int index) {
+    if (index < 0 || index >= static_cast<int>(languageNames.size()))
+        return;
+    languageIndex = index;
+    BuildStringFilePath();
+}
+
+void ModuleSettings::SetCurrentTable(const char* table) {
+    if (table != nullptr)
+        currentTable = table;
+}
+
+const char* ModuleSettings::GetTable() const {
+    return currentTable.c_str();
+}
+
+void ModuleSettings::BuildStringFilePath() {
+    std::array<char, MAX_PATH> exePath{};
+    GetModuleFileNameA(nullptr, exePath.data(), MAX_PATH);
+    stringFilePath = qvsql::BuildStringFilePath(exePath.data(), languageIndex);
+}
+
+std::string ModuleSettings::Translate(std::string_view section, std::string_view text) const {
+    return TranslateText(stringFilePath, section, text);
+}
+
+} // namespace qvsql

@@ -1,0 +1,67 @@
+#include "module/TextTranslator.h"
+
+#include "module/LanguageNames.h"
+#include "platform/sys/ProfileFile.h"
+
+#include <array>
+
+namespace qvsql {
+namespace {
+
+// One pass leaves nothing to replace: the replacement never forms a new pair.
+void ReplaceEscape(std::string& text, char letter, char replacement) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == letter) {
+            out.push_back(replacement);
+            ++i;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    text = std::move(out);
+}
+
+} // namespace
+
+std::string BuildStringFilePath(std::string_view exePath, int languageIndex) {
+    const bool known = languageIndex >= 0 && languageIndex < static_cast<int>(languageNames.size());
+    const std::string_view name =
+        languageNames[known ? static_cast<std::size_t>(languageIndex) : 0];
+    const std::size_t slash = exePath.rfind('/');
+    const bool hasFolder = slash != std::string_view::npos && slash > 0;
+    std::string path(hasFolder ? exePath.substr(0, slash + 1) : std::string_view());
+    path.append(name);
+    path.append(".str");
+    return path;
+}
+
+std::string MakeTranslationKey(std::string_view text) {
+    std::string key;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\t' || (c == '.' && i + 1 < text.size() && text[i + 1] == '.'))
+            break;
+        if (c != '&' && c != '\n')
+            key.push_back(c);
+    }
+    return key;
+}
+
+std::string TranslateText(const std::string& stringFilePath, std::string_view section,
+                          std::string_view text) {
+    if (text.empty())
+        return {};
+    const std::string key = MakeTranslationKey(text);
+    const std::string sectionName(section);
+    std::array<char, 1024> buffer{};
+    GetPrivateProfileStringA(sectionName.c_str(), key.c_str(), "", buffer.data(), 1023,
+                             stringFilePath.c_str());
+    std::string result(buffer.data());
+    ReplaceEscape(result, 'r', '\r');
+    ReplaceEscape(result, 'n', '\n');
+    return result;
+}
+
+} // namespace qvsql

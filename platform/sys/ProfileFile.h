@@ -1,0 +1,26 @@
+#pragma once
+// Reading one value from a profile (INI) file: [section] headers and key=value lines.
+#include "platform/base/WinDef.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace qvsql {
+
+class ProfileFile {
+  public:
+    // The value of key in section, cut to maxBytes bytes; nothing when the file, the
+    // section or the key is missing, or when section or key is empty. The file is read as
+    // a stream and only the bytes that can matter are kept.
+    static std::optional<std::string> Find(const char* path, std::string_view section,
+                                           std::string_view key, std::size_t maxBytes);
+};
+
+} // namespace qvsql
+
+// The value (or the default, "" when null) cut to size - 1 bytes and terminated; the
+// result is the number of bytes copied. A null buffer or size 0 writes nothing.
+DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
+                               DWORD size, LPCSTR path);
