@@ -3,6 +3,7 @@
 #include "controls/CXComboList.h"
 #include "controls/XListCellPainter.h"
 #include "controls/XListMessages.h"
+#include "module/InterfaceTexts.h"
 #include "module/ModuleSettings.h"
 #include "platform/afx/CClientDC.h"
 #include "platform/afx/CPaintDC.h"
@@ -354,7 +355,7 @@ void CXListCtrl::OnPaint() {
 }
 
 std::string CXListCtrl::GetEmptyMessage() const {
-    return "There are no items to show.";
+    return qvsql::texts::gridEmpty;
 }
 
 void CXListCtrl::DrawEmptyMessage() {
@@ -370,7 +371,7 @@ void CXListCtrl::DrawEmptyMessage() {
     }
     rect.top += emptyMessageGap;
     const std::string message = GetEmptyMessage();
-    std::string text = qvsql::ActiveModuleSettings().Translate("SQLBuilder", message);
+    std::string text = qvsql::ActiveModuleSettings().Translate(qvsql::texts::section, message);
     if (text.empty()) {
         text = message;
     }

@@ -1,6 +1,7 @@
 #include "dialog/COrderByListCtrl.h"
 
 #include "dialog/GridCells.h"
+#include "module/InterfaceTexts.h"
 
 #include <array>
 
@@ -16,7 +17,7 @@ constexpr std::array<gridcells::ColumnSpec, 3> columns{
 COrderByListCtrl::~COrderByListCtrl() = default;
 
 std::string COrderByListCtrl::GetEmptyMessage() const {
-    return "No columns?";
+    return qvsql::texts::orderByGridEmpty;
 }
 
 void COrderByListCtrl::SetUpColumns() {

@@ -6,6 +6,7 @@
 #include "dialog/LibraryModule.h"
 #include "dialog/TableCatalog.h"
 #include "dialog/WhenPrintedPrompt.h"
+#include "module/InterfaceTexts.h"
 #include "module/ModuleSettings.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/gfx/GdiObjects.h"
@@ -17,8 +18,6 @@
 
 namespace {
 
-constexpr const char* section = "SQLBuilder";
-constexpr const char* title = "Orvane SQL Query Builder - SELECT SQL Query";
 constexpr COLORREF labelBlue = RGB(0, 0, 255);
 constexpr COLORREF previewWhite = RGB(255, 255, 255);
 
@@ -137,7 +136,8 @@ BOOL CSELECTSQLDlg::OnInitDialog() {
 
 void CSELECTSQLDlg::TranslateTexts() {
     const qvsql::ModuleSettings& settings = qvsql::ActiveModuleSettings();
-    const std::string translatedTitle = settings.Translate(section, title);
+    const std::string translatedTitle =
+        settings.Translate(qvsql::texts::section, qvsql::texts::dialogTitle);
     if (!translatedTitle.empty()) {
         SetWindowText(translatedTitle);
     }
@@ -147,7 +147,7 @@ void CSELECTSQLDlg::TranslateTexts() {
         if (text[0] == '\0') {
             continue;
         }
-        const std::string translated = settings.Translate(section, text);
+        const std::string translated = settings.Translate(qvsql::texts::section, text);
         if (!translated.empty()) {
             SetDlgItemTextA(m_hWnd, id, translated.c_str());
         }

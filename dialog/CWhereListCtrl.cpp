@@ -1,6 +1,7 @@
 #include "dialog/CWhereListCtrl.h"
 
 #include "dialog/GridCells.h"
+#include "module/InterfaceTexts.h"
 
 #include <array>
 
@@ -20,7 +21,7 @@ int Size(const std::vector<std::string>& list) {
 CWhereListCtrl::~CWhereListCtrl() = default;
 
 std::string CWhereListCtrl::GetEmptyMessage() const {
-    return "Add search condition here.";
+    return qvsql::texts::whereGridEmpty;
 }
 
 void CWhereListCtrl::SetUpColumns() {

@@ -1,5 +1,6 @@
 #include "resources/DialogTemplates.h"
 
+#include "module/InterfaceTexts.h"
 #include "platform/base/CommCtrl.h"
 #include "platform/base/WinStyles.h"
 #include "resources/ResourceIds.h"
@@ -20,7 +21,7 @@ const DialogTemplate& QueryBuilderTemplate() {
     static const DialogTemplate dialog{
         dialogStyle,
         0,
-        "Orvane SQL Query Builder - SELECT SQL Query",
+        qvsql::texts::dialogTitle,
         0,
         0,
         400,
@@ -28,9 +29,9 @@ const DialogTemplate& QueryBuilderTemplate() {
         "MS Sans Serif",
         8,
         {
-            {IDC_SYNTAX_LABEL, "Static", "Syntax:", label, 0, 7, 7, 93, 10},
+            {IDC_SYNTAX_LABEL, "Static", qvsql::texts::syntaxLabel, label, 0, 7, 7, 93, 10},
             {IDC_SYNTAX_TEXT, "Static", syntaxReminder, label, 0, 7, 20, 104, 80},
-            {IDC_PREVIEW_LABEL, "Static", "SQL statement preview", label, 0, 7, 106, 120, 11},
+            {IDC_PREVIEW_LABEL, "Static", qvsql::texts::previewLabel, label, 0, 7, 106, 120, 11},
             {IDC_PREVIEW, "Edit", "", tab | WS_BORDER | ES_MULTILINE | ES_READONLY, 0, 7, 116, 120,
              143},
             {IDC_STATIC, "Static", "", child | SS_ETCHEDVERT, 0, 130, 7, 1, 252},
@@ -52,8 +53,8 @@ const DialogTemplate& QueryBuilderTemplate() {
             {IDC_ORDERBY_GRID, "SysListView32", "", grid, 0, 177, 173, 147, 86},
             {IDC_UP, "Button", "", tab | BS_PUSHBUTTON, 0, 325, 173, 16, 10},
             {IDC_DOWN, "Button", "", tab | BS_PUSHBUTTON, 0, 325, 183, 16, 10},
-            {IDOK, "Button", "OK", tab | BS_DEFPUSHBUTTON, 0, 333, 229, 60, 14},
-            {IDCANCEL, "Button", "Cancel", tab | BS_PUSHBUTTON, 0, 333, 245, 60, 14},
+            {IDOK, "Button", qvsql::texts::ok, tab | BS_DEFPUSHBUTTON, 0, 333, 229, 60, 14},
+            {IDCANCEL, "Button", qvsql::texts::cancel, tab | BS_PUSHBUTTON, 0, 333, 245, 60, 14},
         }};
     return dialog;
 }
