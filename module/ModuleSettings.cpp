@@ -2,9 +2,7 @@
 
 #include "module/LanguageNames.h"
 #include "module/TextTranslator.h"
-#include "platform/sys/ModulePath.h"
 
-#include <array>
 #include <cstring>
 
 namespace qvsql {
@@ -50,9 +48,7 @@ const char* ModuleSettings::GetTable() const {
 }
 
 void ModuleSettings::BuildStringFilePath() {
-    std::array<char, MAX_PATH> exePath{};
-    GetModuleFileNameA(nullptr, exePath.data(), MAX_PATH);
-    stringFilePath = qvsql::BuildStringFilePath(exePath.data(), languageIndex);
+    stringFilePath = HostStringFilePath(languageIndex);
 }
 
 std::string ModuleSettings::Translate(std::string_view section, std::string_view text) const {

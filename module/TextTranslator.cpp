@@ -1,9 +1,11 @@
 #include "module/TextTranslator.h"
 
 #include "module/LanguageNames.h"
+#include "platform/sys/ModulePath.h"
 #include "platform/sys/ProfileFile.h"
 
 #include <array>
+#include <climits>
 
 namespace qvsql {
 namespace {
@@ -37,6 +39,14 @@ std::string BuildStringFilePath(std::string_view exePath, int languageIndex) {
     return path;
 }
 
+std::string HostStringFilePath(int languageIndex) {
+    std::array<char, PATH_MAX> exePath{};
+    const DWORD length = GetModuleFileNameA(nullptr, exePath.data(), PATH_MAX);
+    if (length == 0 || length >= PATH_MAX)
+        return {};
+    return BuildStringFilePath(std::string_view(exePath.data(), length), languageIndex);
+}
+
 std::string MakeTranslationKey(std::string_view text) {
     std::string key;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -51,7 +61,7 @@ std::string MakeTranslationKey(std::string_view text) {
 
 std::string TranslateText(const std::string& stringFilePath, std::string_view section,
                           std::string_view text) {
-    if (text.empty())
+    if (text.empty() || stringFilePath.empty())
         return {};
     const std::string key = MakeTranslationKey(text);
     const std::string sectionName(section);

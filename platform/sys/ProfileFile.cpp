@@ -1,13 +1,12 @@
 #include "platform/sys/ProfileFile.h"
 
 #include "platform/sys/KernelStrings.h"
+#include "platform/sys/RegularFile.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
 #include <limits>
-#include <memory>
 
 namespace qvsql {
 namespace {
@@ -62,10 +61,6 @@ std::string ValueText(const TrimmedField& field, std::size_t maxBytes) {
     text = text.substr(0, std::min(length, maxBytes));
     return std::string(text.substr(0, text.find('\0')));
 }
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // Reads the file byte by byte, remembering only the field of the current line.
 class ProfileScanner {
@@ -171,13 +166,13 @@ std::optional<std::string> ProfileFile::Find(const char* path, std::string_view 
                                              std::string_view key, std::size_t maxBytes) {
     if (path == nullptr || section.empty() || key.empty())
         return std::nullopt;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
+    std::optional<RegularFile> file = RegularFile::Open(path);
     if (!file)
         return std::nullopt;
     ProfileScanner scanner(section, key, maxBytes);
     std::array<char, 16384> chunk{};
     bool atStart = true;
-    while (const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get())) {
+    while (const std::size_t got = file->Read(chunk.data(), chunk.size())) {
         std::string_view bytes(chunk.data(), got);
         if (atStart && bytes.starts_with(byteOrderMark))
             bytes.remove_prefix(byteOrderMark.size());

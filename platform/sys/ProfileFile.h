@@ -12,8 +12,8 @@ namespace qvsql {
 class ProfileFile {
   public:
     // The value of key in section, cut to maxBytes bytes; nothing when the file, the
-    // section or the key is missing, or when section or key is empty. The file is read as
-    // a stream and only the bytes that can matter are kept.
+    // section or the key is missing, or when section or key is empty. Only a regular file
+    // RegularFile accepts is read, as a stream that keeps only the bytes that can matter.
     static std::optional<std::string> Find(const char* path, std::string_view section,
                                            std::string_view key, std::size_t maxBytes);
 };

@@ -1,4 +1,5 @@
 #include "platform/sys/ProfileFile.h"
+#include "platform/sys/RegularFile.h"
 
 #include "tests/host/TempDir.h"
 
@@ -7,6 +8,7 @@
 #include <array>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -137,7 +139,7 @@ TEST(ProfileFile, BadFilesStillGiveAnswers) {
     const std::string nuls("[S]\nk\0=1\nk=ab\0cd\n", 18);
     EXPECT_EQ(Lookup(dir.Write("nul.str", nuls), "S", "k"), "ab");
 
-    const std::string huge(10 * 1024 * 1024, 'y');
+    const std::string huge(3 * 1024 * 1024, 'y');
     const std::string path =
         dir.Write("huge.str", "[S]\nlong=" + huge + "\njunk" + huge +
                                   "\npad=" + std::string(huge.size(), ' ') + "z\nk=v\n;" + huge);
@@ -148,6 +150,28 @@ TEST(ProfileFile, BadFilesStillGiveAnswers) {
 
     EXPECT_EQ(Lookup(dir.Write("tail.str", "[S]\nk=last  "), "S", "k"), "last");
     EXPECT_EQ(Lookup(dir.Write("hdr.str", "[S"), "S", "k", 1023, "d"), "d");
+}
+
+// A hostile path never blocks or floods the reader: FIFOs and devices are not read, and a
+// file over the size limit counts as missing.
+TEST(ProfileFile, OnlyRegularFilesWithinTheLimitAreRead) {
+    TempDir dir;
+    const std::string fifo = (dir.Path() / "fifo.str").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/urandom"),
+                                    std::string("/dev/null"), dir.Path().string()})
+        EXPECT_EQ(Lookup(path, "S", "k", 1023, "d"), "d") << path;
+
+    // Sparse files: the size is what counts, not the bytes.
+    const std::string limit = dir.Write("limit.str", "[S]\nk=v\n");
+    std::filesystem::resize_file(limit, qvsql::RegularFile::maxBytes);
+    EXPECT_EQ(Lookup(limit, "S", "k", 1023, "d"), "v");
+    const std::string over = dir.Write("over.str", "[S]\nk=v\n");
+    std::filesystem::resize_file(over, qvsql::RegularFile::maxBytes + 1);
+    EXPECT_EQ(Lookup(over, "S", "k", 1023, "d"), "d");
+    const std::string link = (dir.Path() / "link.str").string();
+    std::filesystem::create_symlink(limit, link);
+    EXPECT_EQ(Lookup(link, "S", "k", 1023, "d"), "v");
 }
 
 } // namespace

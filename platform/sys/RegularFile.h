@@ -1,0 +1,53 @@
+#pragma once
+// Reading a file only when it is a regular file of bounded size. FIFOs, devices and folders
+// are never opened for reading, so a hostile path can neither block nor flood the reader.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace qvsql {
+
+// What tells one version of a file from another: its identity, size and change time.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t changedSeconds = 0;
+    std::int64_t changedNanoseconds = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+class RegularFile {
+  public:
+    // Larger files are refused: no profile or text file of the library comes near it.
+    static constexpr std::size_t maxBytes = 16 * 1024 * 1024;
+
+    // Nothing when the path is null, missing or unreadable, names anything but a regular
+    // file, or names one larger than maxBytes.
+    static std::optional<RegularFile> Open(const char* path);
+    // The whole file, under the same conditions.
+    static std::optional<std::string> ReadAll(const char* path);
+    // The stamp of a file Open would accept, without opening it.
+    static std::optional<FileStamp> StampOf(const char* path);
+
+    RegularFile(RegularFile&& other) noexcept;
+    RegularFile& operator=(RegularFile&& other) noexcept;
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+    ~RegularFile();
+
+    // Up to size bytes; 0 at the end, on an error, or once maxBytes have been read (a file
+    // that grows while it is read stops there).
+    std::size_t Read(char* buffer, std::size_t size);
+    const FileStamp& Stamp() const { return stamp_; }
+
+  private:
+    RegularFile(int fd, const FileStamp& stamp) : fd_(fd), stamp_(stamp) {}
+
+    int fd_ = -1;
+    FileStamp stamp_;
+    std::size_t readSoFar_ = 0;
+};
+
+} // namespace qvsql
