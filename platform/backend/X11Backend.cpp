@@ -81,6 +81,7 @@ struct X11Backend::Impl {
         bool framed = false;
         bool shown = false;
         bool mapped = false;
+        bool exposed = false; // until the first Expose after mapping, nothing is presented
         SIZE size{};
         std::unique_ptr<X11Presenter> presenter;
     };
@@ -135,6 +136,7 @@ struct X11Backend::Impl {
             return;
         }
         n.mapped = want;
+        n.exposed = false;
         if (want) {
             n.framed ? XMapWindow(display, n.xid) : XMapRaised(display, n.xid);
         } else if (n.framed) {
@@ -155,6 +157,7 @@ struct X11Backend::Impl {
             return;
         }
         if (e.type == Expose) {
+            n->exposed = true;
             const gfx::Surface* s = win::WindowSurface(it->second);
             const XExposeEvent& x = e.xexpose;
             if (s) {
@@ -291,7 +294,9 @@ void X11Backend::DestroyNative(HWND hwnd) {
 
 void X11Backend::Present(HWND hwnd, const gfx::Surface& surface, const gfx::Region& dirty) {
     Impl::Native* n = impl->Find(hwnd);
-    if (n && n->mapped) {
+    // Before the first Expose the window may not show yet; the Expose presents what was
+    // drawn meanwhile, so the first frame goes out once.
+    if (n && n->mapped && n->exposed) {
         n->presenter->Present(n->xid, surface, dirty);
     }
 }

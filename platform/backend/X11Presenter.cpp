@@ -13,6 +13,9 @@ namespace {
 
 // Many small rectangles cost more requests than one bounding box costs pixels.
 constexpr std::size_t MaxRects = 16;
+// A segment holds a second copy of the window's pixels and costs a round trip per frame;
+// it pays only for frames large enough that copying them through the socket costs more.
+constexpr long SharedMinPixels = 512L * 1024L;
 
 int shmErrors = 0;
 
@@ -129,7 +132,11 @@ void X11Presenter::Present(::Window window, const gfx::Surface& surface, const g
     if (surface.Width() <= 0 || surface.Height() <= 0 || dirty.IsEmpty()) {
         return;
     }
-    const bool shared = shmWanted && Share(surface.Width(), surface.Height());
+    const bool large = static_cast<long>(surface.Width()) * surface.Height() >= SharedMinPixels;
+    const bool shared = shmWanted && large && Share(surface.Width(), surface.Height());
+    if (!shared) {
+        Unshare();
+    }
     std::vector<RECT> rects = dirty.Rects();
     if (rects.size() > MaxRects) {
         rects = {dirty.Bounds()};

@@ -1,7 +1,7 @@
 #pragma once
 // Puts a window's surface on its X window: through a shared-memory image when the server
-// shares memory with us, else through XPutImage. Surface pixels (0x00RRGGBB) are the
-// visual's own, so nothing is converted.
+// shares memory with us and the window is large, else through XPutImage. Surface pixels
+// (0x00RRGGBB) are the visual's own, so nothing is converted.
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 

@@ -143,7 +143,6 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     cls->windowCount++;
     wm.Link(w);
     if (!w->IsChild()) {
-        w->SizeSurface();
         wm.GetBackend().CreateNative(hwnd, w->rect);
     }
     if (CreationHookSlot()) {

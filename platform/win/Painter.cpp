@@ -69,7 +69,7 @@ gfx::Region Painter::VisibleRegion(const Window* w, bool clientOnly) {
     const Window* root = WindowManager::Root(const_cast<Window*>(w));
     const RECT own = clientOnly ? w->client : RECT{0, 0, w->Width(), w->Height()};
     gfx::Region region(Offset(own, WindowManager::SurfaceOrigin(w)));
-    region.Intersect(RECT{0, 0, root->surface->Width(), root->surface->Height()});
+    region.Intersect(RECT{0, 0, root->SurfaceSize().cx, root->SurfaceSize().cy});
     for (const Window* c = w; c->IsChild(); c = c->parent) {
         const POINT po = ClientSurfaceOrigin(c->parent);
         region.Intersect(Offset(c->parent->ClientBounds(), po));
@@ -221,9 +221,22 @@ void Painter::Update(HWND hwnd, bool children) {
     }
 }
 
+// A DC that draws nowhere, for measuring and for windows that have no pixels.
+HDC Painter::ScratchDC() {
+    static auto scratch = std::make_shared<gfx::Surface>(1, 1);
+    HDC dc = CreateSurfaceDC(scratch.get(), {0, 0}, gfx::Region{});
+    if (dc) {
+        Dcs()[dc] = {nullptr, scratch, {}};
+    }
+    return dc;
+}
+
 HDC Painter::MakeDC(Window* w, const gfx::Region& clip, POINT origin) {
     Window* root = WindowManager::Root(w);
-    HDC dc = CreateSurfaceDC(root->surface.get(), origin, clip);
+    if (!root->surface && !WindowManager::IsShown(root)) {
+        return ScratchDC(); // showing it later repaints all of it
+    }
+    HDC dc = CreateSurfaceDC(&root->EnsureSurface(), origin, clip);
     if (dc) {
         Dcs()[dc] = {root->handle, root->surface, clip};
     }
@@ -278,12 +291,7 @@ HDC Painter::BeginPaint(HWND hwnd, PAINTSTRUCT* ps) {
 HDC Painter::GetDC(HWND hwnd, bool whole) {
     Window* w = WindowManager::Get().Find(hwnd);
     if (!hwnd) {
-        static auto scratch = std::make_shared<gfx::Surface>(1, 1);
-        HDC dc = CreateSurfaceDC(scratch.get(), {0, 0}, gfx::Region{});
-        if (dc) {
-            Dcs()[dc] = {nullptr, scratch, {}};
-        }
-        return dc;
+        return ScratchDC();
     }
     if (!w) {
         return nullptr;

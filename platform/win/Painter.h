@@ -28,6 +28,7 @@ class Painter {
     static void Present();
 
   private:
+    static HDC ScratchDC();
     static HDC MakeDC(Window* w, const gfx::Region& clip, POINT origin);
     static void PaintFrame(Window* w);
 };

@@ -40,16 +40,23 @@ struct Window {
     std::shared_ptr<gfx::Surface> surface; // top-level windows only; DCs share it
     gfx::Region dirty;                     // surface pixels not yet presented
 
-    // Pixels kept for a top-level window; anything larger is never seen on a screen.
+    // Pixels kept for a top-level window; anything larger is never seen on a screen. They
+    // are made when the window is first drawn while shown, so windows that never show
+    // (tooltips, lists not yet dropped down) cost none.
     static constexpr LONG MaxSurfaceSide = 4096;
+    SIZE SurfaceSize() const {
+        return {std::min(Width(), MaxSurfaceSide), std::min(Height(), MaxSurfaceSide)};
+    }
     void SizeSurface() {
-        const LONG w = std::min(Width(), MaxSurfaceSide);
-        const LONG h = std::min(Height(), MaxSurfaceSide);
-        if (!surface) {
-            surface = std::make_shared<gfx::Surface>(w, h);
-        } else {
-            surface->Resize(w, h);
+        if (surface) {
+            surface->Resize(SurfaceSize().cx, SurfaceSize().cy);
         }
+    }
+    gfx::Surface& EnsureSurface() {
+        if (!surface) {
+            surface = std::make_shared<gfx::Surface>(SurfaceSize().cx, SurfaceSize().cy);
+        }
+        return *surface;
     }
 
     bool IsChild() const { return (style & WS_CHILD) != 0 && parent != nullptr; }

@@ -222,5 +222,28 @@ TEST_F(Paint, SystemColourChangesReachEveryWindow) {
     EXPECT_FALSE(SetSysColors(0, &index, &old));
 }
 
+TEST_F(Paint, AWindowGetsPixelsOnlyOnceItShows) {
+    HWND hidden = CreateWindowExA(0, ClassName, "hidden", WS_POPUP, 0, 0, 640, 512, nullptr,
+                                  nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hidden);
+    Fill(hidden, Red);
+    display->Pump();
+    HDC dc = GetDC(hidden);
+    ASSERT_TRUE(dc);
+    RECT all{0, 0, 640, 512};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SIZE extent{};
+    EXPECT_TRUE(GetTextExtentPoint32A(dc, "Wide", 4, &extent)) << "measuring needs no pixels";
+    EXPECT_GT(extent.cx, 0);
+    ReleaseDC(hidden, dc);
+    EXPECT_EQ(win::WindowSurface(hidden), nullptr) << "a window never shown holds no pixels";
+    ShowWindow(hidden, SW_SHOWNA);
+    display->Pump();
+    ASSERT_NE(win::WindowSurface(hidden), nullptr);
+    EXPECT_EQ(At(hidden, 320, 256), Red) << "showing paints all of it";
+    SetWindowPos(hidden, nullptr, 0, 0, 100, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(win::WindowSurface(hidden)->Width(), 100);
+}
+
 } // namespace
 } // namespace wintest

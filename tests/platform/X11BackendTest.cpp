@@ -7,6 +7,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -93,6 +94,28 @@ class X11 : public X11Fixture {
 
     bool Got(HWND hwnd, UINT msg) const { return !Of(hwnd, {msg}).empty(); }
 };
+
+TEST_F(X11, SharesMemoryOnlyForLargeWindows) {
+    ASSERT_TRUE(Connect(true));
+    int major = 0;
+    int minor = 0;
+    Bool pixmaps = False;
+    if (!XShmQueryVersion(peer, &major, &minor, &pixmaps)) {
+        GTEST_SKIP() << "the server shares no memory";
+    }
+    HWND small = Top();
+    HWND large = CreateWindowExA(0, "X11Top", "Large", WS_POPUP | WS_VISIBLE, 0, 0, 1000, 600,
+                                 nullptr, nullptr, nullptr, nullptr);
+    Button(large);
+    ASSERT_TRUE(Until([&] { return Viewable(small) && Viewable(large); }));
+    EXPECT_TRUE(Until([&] { return PixelAt(large, 30, 35) == Red; }));
+    EXPECT_EQ(PixelAt(large, 999, 599), Face);
+    EXPECT_TRUE(display->UsesSharedMemory(large));
+    EXPECT_FALSE(display->UsesSharedMemory(small))
+        << "a dialog-sized frame goes through the socket";
+    DestroyWindow(large);
+    DestroyWindow(small);
+}
 
 TEST_F(X11, PresentsPaintedPixelsWithAndWithoutSharedMemory) {
     for (bool shm : {true, false}) {
