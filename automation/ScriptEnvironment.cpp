@@ -1,40 +1,31 @@
 #include "automation/ScriptEnvironment.h"
 
+#include "automation/ScriptFiles.h"
 #include "automation/ScriptParser.h"
 #include "automation/ScriptPlayer.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/win/WindowSystem.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace qvsql {
 
 namespace {
 
-constexpr int ScriptFailed = 3;
-
-// Ends at once: windows and the library's objects are mid-flight, so no destructor runs.
-[[noreturn]] void Fail(const std::string& line) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", line.c_str());
-    std::fflush(stderr);
-    std::_Exit(ScriptFailed);
-}
-
-std::string ReadScript(const char* path) {
-    std::error_code ignored;
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path, ignored)) {
-        Fail(std::string("script: cannot read ") + path);
+// The script as commands; after a failure, none (the first wait for input ends the dialog).
+std::vector<ScriptCommand> LoadScript(const char* path) {
+    std::string text;
+    std::string why;
+    if (!ReadScriptFile(path, text, why)) {
+        ReportScriptFailure(why);
+        return {};
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    ParsedScript parsed = ParseScript(text);
+    if (parsed.errorLine != 0) {
+        ReportScriptFailure("script:" + std::to_string(parsed.errorLine) + ": " + parsed.error);
+    }
+    return std::move(parsed.commands);
 }
 
 } // namespace
@@ -45,11 +36,7 @@ bool StartScriptFromEnvironment() {
     if (started || !path || !*path) {
         return started;
     }
-    ParsedScript parsed = ParseScript(ReadScript(path));
-    if (parsed.errorLine != 0) {
-        Fail("script:" + std::to_string(parsed.errorLine) + ": " + parsed.error);
-    }
-    auto player = std::make_shared<ScriptPlayer>(std::move(parsed.commands), Fail);
+    auto player = std::make_shared<ScriptPlayer>(LoadScript(path), ReportScriptFailure);
     auto display = std::make_unique<backend::HeadlessBackend>();
     display->SetScript([player](backend::HeadlessBackend& d) { return player->Step(d); });
     win::SetBackend(std::move(display));

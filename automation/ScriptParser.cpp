@@ -11,7 +11,8 @@ namespace qvsql {
 namespace {
 
 // Argument kinds: n integer, u integer >= 0, b 0 or 1, s string, k key name, c optional count,
-// p path (word or string).
+// p path (word or string), x coordinate, w milliseconds. Counts, coordinates and waits are
+// bounded so that no script can hold a host for long or overflow a position.
 struct VerbForm {
     std::string_view name;
     ScriptVerb verb;
@@ -29,10 +30,10 @@ constexpr std::array<VerbForm, 21> Forms = {{
     {"pick", ScriptVerb::Pick, "s"},
     {"key", ScriptVerb::Key, "kc"},
     {"type", ScriptVerb::Type, "s"},
-    {"move", ScriptVerb::Move, "nn"},
-    {"down", ScriptVerb::Down, "nn"},
-    {"up", ScriptVerb::Up, "nn"},
-    {"wait", ScriptVerb::Wait, "u"},
+    {"move", ScriptVerb::Move, "xx"},
+    {"down", ScriptVerb::Down, "xx"},
+    {"up", ScriptVerb::Up, "xx"},
+    {"wait", ScriptVerb::Wait, "w"},
     {"expect preview", ScriptVerb::ExpectPreview, "s"},
     {"expect text", ScriptVerb::ExpectText, "ns"},
     {"expect cell", ScriptVerb::ExpectCell, "nuus"},
@@ -66,6 +67,33 @@ constexpr std::array<NamedKey, 15> Keys = {{
 }};
 
 constexpr std::string_view ShiftPrefix = "SHIFT+";
+
+struct Bounds {
+    char kind;
+    int low;
+    int high;
+};
+
+constexpr std::array<Bounds, 4> Limits = {{
+    {'u', 0, MaxScriptIndex},
+    {'c', 0, MaxScriptCount},
+    {'x', -MaxScriptCoordinate, MaxScriptCoordinate},
+    {'w', 0, MaxScriptWaitMs},
+}};
+
+// "" when value suits the kind, else what was expected.
+std::string CheckBounds(char kind, int value, const std::string& text) {
+    if (kind == 'b' && value != 0 && value != 1) {
+        return "expected 0 or 1, found " + text;
+    }
+    for (const Bounds& b : Limits) {
+        if (b.kind == kind && (value < b.low || value > b.high)) {
+            return "expected a number from " + std::to_string(b.low) + " to " +
+                   std::to_string(b.high) + ", found " + text;
+        }
+    }
+    return "";
+}
 
 bool ReadInt(const std::string& text, int& value) {
     const char* end = text.data() + text.size();
@@ -113,11 +141,8 @@ std::string ReadArg(char kind, const ScriptToken& token, ScriptCommand& command)
     if (token.quoted || !ReadInt(token.text, value)) {
         return "expected a number, found " + token.text;
     }
-    if ((kind == 'u' || kind == 'c') && value < 0) {
-        return "expected a number of 0 or more, found " + token.text;
-    }
-    if (kind == 'b' && value != 0 && value != 1) {
-        return "expected 0 or 1, found " + token.text;
+    if (std::string problem = CheckBounds(kind, value, token.text); !problem.empty()) {
+        return problem;
     }
     command.numbers.push_back(value);
     return "";

@@ -9,6 +9,13 @@
 
 namespace qvsql {
 
+// Bounds of the numbers a script may give (docs/scripting.md says the same).
+inline constexpr int MaxScriptIndex = 1000000;    // items, rows, columns
+inline constexpr int MaxScriptCount = 1000;       // repeats of a key
+inline constexpr int MaxScriptCoordinate = 10000; // client pixels of move, down and up
+inline constexpr int MaxScriptWaitMs = 60000;     // one wait
+inline constexpr std::size_t MaxScriptBytes = 1 << 20;
+
 struct ParsedScript {
     std::vector<ScriptCommand> commands;
     int errorLine = 0; // 0: no error

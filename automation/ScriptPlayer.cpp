@@ -1,6 +1,7 @@
 #include "automation/ScriptPlayer.h"
 
 #include "automation/ScriptExpectations.h"
+#include "automation/ScriptFiles.h"
 #include "automation/ScriptGrid.h"
 #include "automation/ScriptWindows.h"
 
@@ -69,7 +70,8 @@ std::string ScriptPlayer::Play(const ScriptCommand& command, backend::HeadlessBa
     case ScriptVerb::Up:
         return PlayRaw(command, active);
     case ScriptVerb::Screenshot:
-        return display.SaveWindowPng(active, command.text) ? "" : "cannot write " + command.text;
+        return WriteNewScreenshot(display, active, command.text) ? ""
+                                                                 : "cannot write " + command.text;
     default:
         return CheckExpectation(command, active);
     }

@@ -1,5 +1,7 @@
-// The eight calls a host makes. Nothing thrown inside may reach the host.
+// The eight calls a host makes. Nothing thrown inside may reach the host, and a call made
+// while another is in progress (another thread, or re-entry from a host callback) is refused.
 #include "host/CQvSQLBuilderApp.h"
+#include "host/CallGate.h"
 #include "host/ModalRun.h"
 #include "host/SelectQueryDlg.h"
 #include "include/QvSQLBuilder.h"
@@ -15,7 +17,10 @@ CQvSQLBuilderApp& App() {
     return TheQvSQLBuilderApp();
 }
 
-template <typename Call> void Guarded(Call call) {
+template <typename Call> void Guarded(const char* name, Call call) {
+    const qvsql::CallGate gate(name);
+    if (!gate.Admitted())
+        return;
     try {
         call();
     } catch (...) {
@@ -43,6 +48,9 @@ int RunSelectDialog(const char* table, const char* columns, char* buffer, int si
 extern "C" {
 
 QvSQLQueryDlg* CreateSELECTSQLQueryDlg(void) {
+    const qvsql::CallGate gate("CreateSELECTSQLQueryDlg");
+    if (!gate.Admitted())
+        return nullptr;
     try {
         return new (std::nothrow) SelectQueryDlg;
     } catch (...) {
@@ -51,32 +59,36 @@ QvSQLQueryDlg* CreateSELECTSQLQueryDlg(void) {
 }
 
 void SetGroupingChars(const char* chars) {
-    Guarded([&] { App().settings.SetGroupingChars(chars); });
+    Guarded("SetGroupingChars", [&] { App().settings.SetGroupingChars(chars); });
 }
 
 void SetLanguage(int index) {
-    Guarded([&] { App().settings.SetLanguage(index); });
+    Guarded("SetLanguage", [&] { App().settings.SetLanguage(index); });
 }
 
 void SetTableAndColumns(const char* table, const char* columns) {
     if (table && columns)
-        Guarded([&] { App().selectDialog.SetTableAndColumns(table, columns); });
+        Guarded("SetTableAndColumns", [&] { App().selectDialog.SetTableAndColumns(table, columns); });
 }
 
 void SetShemaTable(const char* table, const char* schema) {
     if (table && schema)
-        Guarded([&] { App().selectDialog.SetSchemaTable(table, schema); });
+        Guarded("SetShemaTable", [&] { App().selectDialog.SetSchemaTable(table, schema); });
 }
 
 void SetCurrentTable(const char* table) {
-    Guarded([&] { App().settings.SetCurrentTable(table); });
+    Guarded("SetCurrentTable", [&] { App().settings.SetCurrentTable(table); });
 }
 
 const char* GetTable(void) {
-    return App().settings.GetTable();
+    const qvsql::CallGate gate("GetTable");
+    return gate.Admitted() ? App().settings.GetTable() : "";
 }
 
 int GetSELECTSQLQuery(const char* table, const char* columns, char* buffer, int size) {
+    const qvsql::CallGate gate("GetSELECTSQLQuery");
+    if (!gate.Admitted())
+        return 1;
     try {
         return RunSelectDialog(table, columns, buffer, size);
     } catch (...) {

@@ -27,6 +27,7 @@ else
     echo "demo: the display $DISPLAY cannot be reached, playing the script headless"
   script=$PWD/tools/qvsql-host/demo.script
   echo "== qvsql-host headless, playing tools/qvsql-host/demo.script into the dialog"
+  rm -f "$build_abs/qvsql-demo.png" # the script makes a new file, never overwrites
   (cd "$build_abs" && QVSQL_BACKEND=headless QVSQL_SCRIPT="$script" "$host" --table Customers) || status=$?
   [ "$status" -ne 0 ] || echo "== the dialog as the script left it: $build/qvsql-demo.png"
 fi

@@ -1,5 +1,7 @@
 #include "platform/backend/X11Backend.h"
 
+#include "platform/backend/X11Connection.h"
+#include "platform/backend/X11ErrorTrap.h"
 #include "platform/backend/X11Events.h"
 #include "platform/backend/X11Presenter.h"
 #include "platform/backend/X11WindowHints.h"
@@ -27,12 +29,6 @@ constexpr long EventMask = ExposureMask | StructureNotifyMask | ButtonPressMask 
 // Events handled in one turn, so a flood of motion cannot hold the loop.
 constexpr int EventBatch = 1000;
 
-// X errors are asynchronous and mostly races with windows already gone; none is worth
-// ending the process for.
-int IgnoreError(Display*, XErrorEvent*) {
-    return 0;
-}
-
 unsigned Side(LONG v) {
     return static_cast<unsigned>(std::clamp<LONG>(v, 1, 32767));
 }
@@ -40,21 +36,6 @@ unsigned Side(LONG v) {
 bool IsLocal(Display* display) {
     const char* name = DisplayString(display);
     return name && (name[0] == ':' || std::strncmp(name, "unix:", 5) == 0);
-}
-
-// Surface pixels go out as they are: 32 bits each, red in bits 16-23.
-bool TakesSurfacePixels(Display* display, const Visual* v) {
-    if (v->red_mask != 0xFF0000 || v->green_mask != 0x00FF00 || v->blue_mask != 0x0000FF) {
-        return false;
-    }
-    int count = 0;
-    XPixmapFormatValues* formats = XListPixmapFormats(display, &count);
-    bool fits = false;
-    for (int i = 0; i < count; ++i) {
-        fits = fits || (formats[i].depth == 24 && formats[i].bits_per_pixel == 32);
-    }
-    XFree(formats);
-    return fits;
 }
 
 struct Shape {
@@ -86,9 +67,10 @@ struct X11Backend::Impl {
         std::unique_ptr<X11Presenter> presenter;
     };
 
-    Impl(Display* d, const XVisualInfo& info, bool useShm)
-        : display(d), visual(info.visual), depth(info.depth), shm(useShm), hints(d),
-          events(d, hints.Protocols(), hints.DeleteWindow()) {
+    Impl(Display* d, const XVisualInfo& info, const X11PixelFormat& pixels, bool useShm)
+        : display(d), visual(info.visual), depth(info.depth), format(pixels), shm(useShm),
+          hints(d), events(d, hints.Protocols(), hints.DeleteWindow()) {
+        X11ErrorTrap::Adopt(d, &lost);
         root = DefaultRootWindow(d);
         ownColormap = visual != DefaultVisual(d, DefaultScreen(d));
         colormap = ownColormap ? XCreateColormap(d, root, visual, AllocNone)
@@ -99,6 +81,7 @@ struct X11Backend::Impl {
     }
 
     ~Impl() {
+        X11ErrorTrap::Scope trap;
         for (auto& [hwnd, n] : natives) {
             n.presenter.reset();
             XDestroyWindow(display, n.xid);
@@ -110,6 +93,7 @@ struct X11Backend::Impl {
             XFreeColormap(display, colormap);
         }
         XCloseDisplay(display);
+        X11ErrorTrap::Release(display);
     }
 
     Native* Find(HWND hwnd) {
@@ -172,7 +156,9 @@ struct X11Backend::Impl {
     Display* display;
     Visual* visual;
     int depth;
+    X11PixelFormat format;
     bool shm;
+    bool lost = false; // the server went away: nothing more is sent
     ::Window root = 0;
     Colormap colormap = 0;
     bool ownColormap = false;
@@ -184,27 +170,33 @@ struct X11Backend::Impl {
     std::map<::Window, HWND> byXid;
 };
 
-std::unique_ptr<X11Backend> X11Backend::Open(const char* displayName, bool shm) {
-    static const XErrorHandler installed = XSetErrorHandler(IgnoreError);
-    (void)installed;
-    Display* display = XOpenDisplay(displayName);
-    if (!display) {
-        return nullptr;
-    }
+std::unique_ptr<X11Backend> X11Backend::Open(const char* displayName, bool shm,
+                                             std::string* why) {
+    X11ErrorTrap::Scope trap;
+    std::string problem;
+    Display* display = X11Connection::Open(displayName, problem);
     XVisualInfo info{};
-    const int screen = DefaultScreen(display);
-    const bool found = XMatchVisualInfo(display, screen, 24, TrueColor, &info) != 0;
-    if (!found || !TakesSurfacePixels(display, info.visual)) {
+    int bitsPerPixel = 0;
+    if (display && !X11PixelFormat::Choose(display, info, bitsPerPixel)) {
+        problem = std::string("the X display ") + DisplayString(display) +
+                  " has no TrueColor visual of depth 15, 16, 24 or 30 to draw on";
         XCloseDisplay(display);
+        display = nullptr;
+    }
+    if (!display) {
+        if (why) {
+            *why = problem;
+        }
         return nullptr;
     }
+    const X11PixelFormat format(info.red_mask, info.green_mask, info.blue_mask, bitsPerPixel);
     int major = 0;
     int minor = 0;
     Bool pixmaps = False;
     const bool useShm =
         shm && IsLocal(display) && XShmQueryVersion(display, &major, &minor, &pixmaps);
     return std::unique_ptr<X11Backend>(
-        new X11Backend(std::make_unique<Impl>(display, info, useShm)));
+        new X11Backend(std::make_unique<Impl>(display, info, format, useShm)));
 }
 
 X11Backend::X11Backend(std::unique_ptr<Impl> i) : impl(std::move(i)) {}
@@ -225,7 +217,8 @@ SIZE X11Backend::ScreenSize() const {
 }
 
 void X11Backend::CreateNative(HWND hwnd, const RECT& r) {
-    if (!hwnd || impl->Find(hwnd)) {
+    X11ErrorTrap::Scope trap;
+    if (!hwnd || impl->Find(hwnd) || impl->lost) {
         return;
     }
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
@@ -248,15 +241,16 @@ void X11Backend::CreateNative(HWND hwnd, const RECT& r) {
         Impl::Native* owner = impl->Find(GetWindow(hwnd, GW_OWNER));
         impl->hints.Decorate(n.xid, n.size, owner ? owner->xid : 0);
     }
-    n.presenter =
-        std::make_unique<X11Presenter>(impl->display, impl->visual, impl->depth, impl->shm);
+    n.presenter = std::make_unique<X11Presenter>(impl->display, impl->visual, impl->depth,
+                                                 impl->format, impl->shm);
     impl->byXid[n.xid] = hwnd;
     impl->natives[hwnd] = std::move(n);
 }
 
 void X11Backend::MoveNative(HWND hwnd, const RECT& r) {
+    X11ErrorTrap::Scope trap;
     Impl::Native* n = impl->Find(hwnd);
-    if (!n) {
+    if (!n || impl->lost) {
         return;
     }
     const SIZE size{r.right - r.left, r.bottom - r.top};
@@ -269,39 +263,51 @@ void X11Backend::MoveNative(HWND hwnd, const RECT& r) {
 }
 
 void X11Backend::ShowNative(HWND hwnd, bool visible) {
-    if (Impl::Native* n = impl->Find(hwnd)) {
+    X11ErrorTrap::Scope trap;
+    Impl::Native* n = impl->lost ? nullptr : impl->Find(hwnd);
+    if (n) {
         n->shown = visible;
         impl->UpdateMapping(*n);
     }
 }
 
 void X11Backend::SetNativeTitle(HWND hwnd, const std::string& title) {
-    if (Impl::Native* n = impl->Find(hwnd)) {
+    X11ErrorTrap::Scope trap;
+    Impl::Native* n = impl->lost ? nullptr : impl->Find(hwnd);
+    if (n) {
         impl->hints.SetTitle(n->xid, title);
     }
 }
 
 void X11Backend::DestroyNative(HWND hwnd) {
+    X11ErrorTrap::Scope trap;
     auto it = impl->natives.find(hwnd);
     if (it == impl->natives.end()) {
         return;
     }
     it->second.presenter.reset();
-    XDestroyWindow(impl->display, it->second.xid);
+    if (!impl->lost) {
+        XDestroyWindow(impl->display, it->second.xid);
+    }
     impl->byXid.erase(it->second.xid);
     impl->natives.erase(it);
 }
 
 void X11Backend::Present(HWND hwnd, const gfx::Surface& surface, const gfx::Region& dirty) {
+    X11ErrorTrap::Scope trap;
     Impl::Native* n = impl->Find(hwnd);
     // Before the first Expose the window may not show yet; the Expose presents what was
     // drawn meanwhile, so the first frame goes out once.
-    if (n && n->mapped && n->exposed) {
+    if (n && n->mapped && n->exposed && !impl->lost) {
         n->presenter->Present(n->xid, surface, dirty);
     }
 }
 
 void X11Backend::SetCursorShape(HCURSOR cursor) {
+    X11ErrorTrap::Scope trap;
+    if (impl->lost) {
+        return;
+    }
     unsigned glyph = XC_left_ptr;
     for (const Shape& s : Shapes) {
         if (cursor && LoadCursorA(nullptr, s.id) == cursor) {
@@ -315,8 +321,9 @@ void X11Backend::SetCursorShape(HCURSOR cursor) {
 }
 
 bool X11Backend::ProcessEvents() {
+    X11ErrorTrap::Scope trap;
     int handled = 0;
-    while (handled < EventBatch && XPending(impl->display) > 0) {
+    while (handled < EventBatch && !impl->lost && XPending(impl->display) > 0) {
         XEvent e;
         XNextEvent(impl->display, &e);
         impl->Dispatch(e);
@@ -326,9 +333,13 @@ bool X11Backend::ProcessEvents() {
 }
 
 bool X11Backend::WaitForInput(DWORD deadline) {
+    X11ErrorTrap::Scope trap;
     for (;;) {
         if (ProcessEvents()) {
             return true;
+        }
+        if (impl->lost) {
+            return false;
         }
         int timeout = -1;
         if (deadline != 0) {
@@ -349,6 +360,10 @@ bool X11Backend::WaitForInput(DWORD deadline) {
 unsigned long X11Backend::NativeWindow(HWND hwnd) const {
     const Impl::Native* n = impl->Find(hwnd);
     return n ? n->xid : 0;
+}
+
+bool X11Backend::Connected() const {
+    return !impl->lost;
 }
 
 bool X11Backend::UsesSharedMemory(HWND hwnd) const {

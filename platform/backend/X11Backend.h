@@ -5,14 +5,17 @@
 #include "platform/win/Backend.h"
 
 #include <memory>
+#include <string>
 
 namespace backend {
 
 class X11Backend : public win::Backend {
   public:
-    // Null when the display cannot be opened or offers no 24-bit TrueColor visual.
+    // Null when the display cannot be opened, does not answer in time or offers no TrueColor
+    // visual the library can fill; why (when given) then says so in one line.
     // displayName null means $DISPLAY; shm false never tries shared memory.
-    static std::unique_ptr<X11Backend> Open(const char* displayName = nullptr, bool shm = true);
+    static std::unique_ptr<X11Backend> Open(const char* displayName = nullptr, bool shm = true,
+                                            std::string* why = nullptr);
     ~X11Backend() override;
     X11Backend(const X11Backend&) = delete;
     X11Backend& operator=(const X11Backend&) = delete;
@@ -35,6 +38,8 @@ class X11Backend : public win::Backend {
     // The X window of a top-level window; 0 for none.
     unsigned long NativeWindow(HWND hwnd) const;
     bool UsesSharedMemory(HWND hwnd) const;
+    // False once the server has gone away: every call is then a no-op and waiting fails.
+    bool Connected() const;
 
   private:
     struct Impl;

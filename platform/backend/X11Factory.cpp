@@ -3,8 +3,8 @@
 
 namespace backend {
 
-std::unique_ptr<win::Backend> CreateX11Backend() {
-    return X11Backend::Open();
+std::unique_ptr<win::Backend> CreateX11Backend(std::string* why) {
+    return X11Backend::Open(nullptr, true, why);
 }
 
 } // namespace backend

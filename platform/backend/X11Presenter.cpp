@@ -1,11 +1,14 @@
 #include "platform/backend/X11Presenter.h"
 
+#include "platform/backend/X11ErrorTrap.h"
+
 #include <X11/Xutil.h>
 
 #include <algorithm>
 #include <cstring>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <vector>
 
 namespace backend {
 
@@ -17,13 +20,6 @@ constexpr std::size_t MaxRects = 16;
 // it pays only for frames large enough that copying them through the socket costs more.
 constexpr long SharedMinPixels = 512L * 1024L;
 
-int shmErrors = 0;
-
-int CountShmError(Display*, XErrorEvent*) {
-    ++shmErrors;
-    return 0;
-}
-
 int HostByteOrder() {
     const std::uint32_t probe = 1;
     unsigned char first = 0;
@@ -33,8 +29,8 @@ int HostByteOrder() {
 
 } // namespace
 
-X11Presenter::X11Presenter(Display* d, Visual* v, int bits, bool shm)
-    : display(d), visual(v), depth(bits), shmWanted(shm),
+X11Presenter::X11Presenter(Display* d, Visual* v, int bits, const X11PixelFormat& f, bool shm)
+    : display(d), visual(v), depth(bits), format(f), shmWanted(shm),
       gc(XCreateGC(d, DefaultRootWindow(d), 0, nullptr)) {}
 
 X11Presenter::~X11Presenter() {
@@ -71,12 +67,10 @@ bool X11Presenter::Share(int width, int height) {
     segment.readOnly = True;
     // An attach refused by the server arrives as an error; catch it here instead of dying.
     XSync(display, False);
-    shmErrors = 0;
-    XErrorHandler previous = XSetErrorHandler(CountShmError);
+    const unsigned long before = X11ErrorTrap::Errors();
     bool attached = XShmAttach(display, &segment) != 0;
     XSync(display, False);
-    attached = attached && shmErrors == 0;
-    XSetErrorHandler(previous);
+    attached = attached && X11ErrorTrap::Errors() == before;
     shmctl(segment.shmid, IPC_RMID, nullptr); // freed once both sides detach
     if (!attached) {
         shmdt(segment.shmaddr);
@@ -104,8 +98,8 @@ void X11Presenter::Unshare() {
 void X11Presenter::PutShared(::Window window, const gfx::Surface& surface, const RECT& r) {
     for (int y = r.top; y < r.bottom; ++y) {
         char* dest = shmImage->data + static_cast<std::ptrdiff_t>(y) * shmImage->bytes_per_line +
-                     static_cast<std::ptrdiff_t>(r.left) * 4;
-        std::memcpy(dest, surface.Row(y) + r.left, static_cast<std::size_t>(r.right - r.left) * 4);
+                     static_cast<std::ptrdiff_t>(r.left) * format.BytesPerPixel();
+        format.ConvertRow(surface.Row(y) + r.left, r.right - r.left, dest);
     }
     XShmPutImage(display, window, gc, shmImage, r.left, r.top, r.left, r.top,
                  static_cast<unsigned>(r.right - r.left), static_cast<unsigned>(r.bottom - r.top),
@@ -125,6 +119,29 @@ void X11Presenter::PutPlain(::Window window, const gfx::Surface& surface, const 
     XPutImage(display, window, gc, image, r.left, r.top, r.left, r.top,
               static_cast<unsigned>(r.right - r.left), static_cast<unsigned>(r.bottom - r.top));
     image->data = nullptr; // the surface's pixels stay the surface's
+    XDestroyImage(image);
+}
+
+void X11Presenter::PutConverted(::Window window, const gfx::Surface& surface, const RECT& r) {
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    const int line = width * format.BytesPerPixel();
+    std::vector<char> pixels(static_cast<std::size_t>(line) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        format.ConvertRow(surface.Row(r.top + y) + r.left, width,
+                          pixels.data() + static_cast<std::ptrdiff_t>(y) * line);
+    }
+    const int pad = format.BytesPerPixel() == 2 ? 16 : 32;
+    XImage* image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0,
+                                 pixels.data(), static_cast<unsigned>(width),
+                                 static_cast<unsigned>(height), pad, line);
+    if (!image) {
+        return;
+    }
+    image->byte_order = HostByteOrder();
+    XPutImage(display, window, gc, image, 0, 0, r.left, r.top, static_cast<unsigned>(width),
+              static_cast<unsigned>(height));
+    image->data = nullptr; // the vector's
     XDestroyImage(image);
 }
 
@@ -149,8 +166,10 @@ void X11Presenter::Present(::Window window, const gfx::Surface& surface, const g
         }
         if (shared) {
             PutShared(window, surface, r);
-        } else {
+        } else if (format.Identity()) {
             PutPlain(window, surface, r);
+        } else {
+            PutConverted(window, surface, r);
         }
     }
     if (shared) {

@@ -4,6 +4,7 @@
 #include "HostOptions.h"
 #include "QvSQLLibrary.h"
 #include "RowTable.h"
+#include "ScriptFailureWatch.h"
 #include "WhenPrinted.h"
 
 #include <cstdlib>
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int StatementSize = 8192;
 constexpr std::size_t RowLimit = 20;
+constexpr int ScriptFailedStatus = 3;
 
 std::string_view Env(const char* name) {
     const char* value = std::getenv(name);
@@ -83,6 +85,7 @@ int Run(const HostOptions& options) {
     }
     const Catalogue db(options.db.empty() ? DefaultDatabase() : options.db);
     const std::vector<CatalogueTable> tables = db.Tables();
+    const ScriptFailureWatch script;
     const QvSQLLibrary lib;
     if (!lib.Loaded())
         throw std::runtime_error(lib.Error());
@@ -98,7 +101,10 @@ int Run(const HostOptions& options) {
     options.sql.copy(buffer.data(), buffer.size() - 1);
     const auto known = registered.find(table);
     const char* columns = known == registered.end() ? nullptr : known->second.c_str();
-    if (lib.getSELECTSQLQuery(table.c_str(), columns, buffer.data(), StatementSize) != 0)
+    const int result = lib.getSELECTSQLQuery(table.c_str(), columns, buffer.data(), StatementSize);
+    if (script.Failed())
+        return ScriptFailedStatus;
+    if (result != 0)
         return 1;
     const std::string sql = buffer.data();
     std::cout << sql << std::endl;
