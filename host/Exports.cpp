@@ -68,7 +68,8 @@ void SetLanguage(int index) {
 
 void SetTableAndColumns(const char* table, const char* columns) {
     if (table && columns)
-        Guarded("SetTableAndColumns", [&] { App().selectDialog.SetTableAndColumns(table, columns); });
+        Guarded("SetTableAndColumns",
+                [&] { App().selectDialog.SetTableAndColumns(table, columns); });
 }
 
 void SetShemaTable(const char* table, const char* schema) {

@@ -1,6 +1,21 @@
 /* QvSQLBuilder: the query builder a host loads to let its user compose one SQL SELECT
  * statement. Strings are 8-bit, in the host's code page; every call runs on the host's
- * user-interface thread. */
+ * user-interface thread.
+ *
+ * One call at a time: a call made while another is in progress (from another thread, or
+ * from a host callback run while a dialog is open, such as a GLib or Qt timer) is refused
+ * before it touches anything, with one line on standard error: GetSELECTSQLQuery answers 1,
+ * DoModal -1, GetTable "", CreateSELECTSQLQueryDlg null, the setters do nothing.
+ *
+ * The dialog shows on the X display named by DISPLAY (QVSQL_BACKEND=x11|headless chooses);
+ * when none can be used, or the X server goes away while the dialog is open, one line on
+ * standard error says so and the call answers as Cancel (DoModal -1 when not shown). The
+ * host's Xlib error handlers are left as they were.
+ *
+ * QVSQL_SCRIPT=FILE (any build) plays the script FILE into the dialogs instead of a display,
+ * so a host can test its own use of the dialog (docs/scripting.md). A script that fails
+ * prints one line and cancels the dialog; QVSQL_SCRIPT_FAILURE_FD=N also writes that line to
+ * the host's descriptor N. */
 #ifndef QVSQLBUILDER_H
 #define QVSQLBUILDER_H
 
@@ -12,7 +27,8 @@
 class ISELECTSQLQueryDlg {
   public:
     virtual ~ISELECTSQLQueryDlg() = default;
-    /* 1 after OK, 2 after Cancel, -1 when the dialog could not be shown. */
+    /* 1 after OK, 2 after Cancel (or a display lost while open), -1 when the dialog could
+     * not be shown (no display; a call refused). */
     virtual std::intptr_t DoModal() = 0;
     /* The statement; valid until the next call on this dialog. */
     virtual const char* GetSQL() const = 0;
@@ -47,7 +63,8 @@ void SetCurrentTable(const char* table);
 const char* GetTable(void);
 /* Shows the dialog with the buffer's statement. OK: the new statement is copied into the
  * buffer (at most size - 1 characters and a terminating zero) and the result is 0. Cancel,
- * no display, a null buffer or a size below 1: 1, and the buffer is left alone. */
+ * no display, a display lost while open, a refused call, a null buffer or a size below 1:
+ * 1, and the buffer is left alone. */
 int GetSELECTSQLQuery(const char* table, const char* columns, char* buffer, int size);
 
 #ifdef __cplusplus

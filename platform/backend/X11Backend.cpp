@@ -5,6 +5,7 @@
 #include "platform/backend/X11Events.h"
 #include "platform/backend/X11Presenter.h"
 #include "platform/backend/X11WindowHints.h"
+#include "platform/win/ModalLoop.h"
 #include "platform/win/WindowSystem.h"
 
 #include <X11/XKBlib.h>
@@ -68,8 +69,8 @@ struct X11Backend::Impl {
     };
 
     Impl(Display* d, const XVisualInfo& info, const X11PixelFormat& pixels, bool useShm)
-        : display(d), visual(info.visual), depth(info.depth), format(pixels), shm(useShm),
-          hints(d), events(d, hints.Protocols(), hints.DeleteWindow()) {
+        : display(d), visual(info.visual), depth(info.depth), format(pixels), shm(useShm), hints(d),
+          events(d, hints.Protocols(), hints.DeleteWindow()) {
         X11ErrorTrap::Adopt(d, &lost);
         root = DefaultRootWindow(d);
         ownColormap = visual != DefaultVisual(d, DefaultScreen(d));
@@ -84,7 +85,9 @@ struct X11Backend::Impl {
         X11ErrorTrap::Scope trap;
         for (auto& [hwnd, n] : natives) {
             n.presenter.reset();
-            XDestroyWindow(display, n.xid);
+            if (n.xid && !lost) {
+                XDestroyWindow(display, n.xid);
+            }
         }
         for (auto& [glyph, c] : cursors) {
             XFreeCursor(display, c);
@@ -103,6 +106,34 @@ struct X11Backend::Impl {
     const Native* Find(HWND hwnd) const {
         auto it = natives.find(hwnd);
         return it == natives.end() ? nullptr : &it->second;
+    }
+    // A native that can still be drawn on: its X window exists on a live connection.
+    Native* Live(HWND hwnd) {
+        Native* n = Find(hwnd);
+        return n && n->xid && !lost ? n : nullptr;
+    }
+
+    // Another client destroyed the window: it is forgotten, and a framed one is asked to
+    // close as through its close box; a modal loop it still runs is ended when the queue is
+    // empty. A popup's owner decides itself when to let it go.
+    void Gone(HWND hwnd, Native& n) {
+        byXid.erase(n.xid);
+        n.xid = 0;
+        n.mapped = false;
+        if (n.framed) {
+            PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+    }
+
+    // True when a modal loop was ended because its window had gone.
+    bool EndOrphanedLoops() {
+        bool ended = false;
+        for (auto& [hwnd, n] : natives) {
+            if (!n.xid && win::ModalLoop::IsRunning(hwnd)) {
+                ended = win::ModalLoop::End(hwnd, IDCANCEL) || ended;
+            }
+        }
+        return ended;
     }
 
     Cursor FontCursor(unsigned glyph) {
@@ -140,6 +171,10 @@ struct X11Backend::Impl {
         if (!n) {
             return;
         }
+        if (e.type == DestroyNotify) {
+            Gone(it->second, *n);
+            return;
+        }
         if (e.type == Expose) {
             n->exposed = true;
             const gfx::Surface* s = win::WindowSurface(it->second);
@@ -170,8 +205,7 @@ struct X11Backend::Impl {
     std::map<::Window, HWND> byXid;
 };
 
-std::unique_ptr<X11Backend> X11Backend::Open(const char* displayName, bool shm,
-                                             std::string* why) {
+std::unique_ptr<X11Backend> X11Backend::Open(const char* displayName, bool shm, std::string* why) {
     X11ErrorTrap::Scope trap;
     std::string problem;
     Display* display = X11Connection::Open(displayName, problem);
@@ -249,8 +283,8 @@ void X11Backend::CreateNative(HWND hwnd, const RECT& r) {
 
 void X11Backend::MoveNative(HWND hwnd, const RECT& r) {
     X11ErrorTrap::Scope trap;
-    Impl::Native* n = impl->Find(hwnd);
-    if (!n || impl->lost) {
+    Impl::Native* n = impl->Live(hwnd);
+    if (!n) {
         return;
     }
     const SIZE size{r.right - r.left, r.bottom - r.top};
@@ -264,8 +298,7 @@ void X11Backend::MoveNative(HWND hwnd, const RECT& r) {
 
 void X11Backend::ShowNative(HWND hwnd, bool visible) {
     X11ErrorTrap::Scope trap;
-    Impl::Native* n = impl->lost ? nullptr : impl->Find(hwnd);
-    if (n) {
+    if (Impl::Native* n = impl->Live(hwnd)) {
         n->shown = visible;
         impl->UpdateMapping(*n);
     }
@@ -273,8 +306,7 @@ void X11Backend::ShowNative(HWND hwnd, bool visible) {
 
 void X11Backend::SetNativeTitle(HWND hwnd, const std::string& title) {
     X11ErrorTrap::Scope trap;
-    Impl::Native* n = impl->lost ? nullptr : impl->Find(hwnd);
-    if (n) {
+    if (Impl::Native* n = impl->Live(hwnd)) {
         impl->hints.SetTitle(n->xid, title);
     }
 }
@@ -286,7 +318,7 @@ void X11Backend::DestroyNative(HWND hwnd) {
         return;
     }
     it->second.presenter.reset();
-    if (!impl->lost) {
+    if (it->second.xid && !impl->lost) {
         XDestroyWindow(impl->display, it->second.xid);
     }
     impl->byXid.erase(it->second.xid);
@@ -295,10 +327,10 @@ void X11Backend::DestroyNative(HWND hwnd) {
 
 void X11Backend::Present(HWND hwnd, const gfx::Surface& surface, const gfx::Region& dirty) {
     X11ErrorTrap::Scope trap;
-    Impl::Native* n = impl->Find(hwnd);
+    Impl::Native* n = impl->Live(hwnd);
     // Before the first Expose the window may not show yet; the Expose presents what was
     // drawn meanwhile, so the first frame goes out once.
-    if (n && n->mapped && n->exposed && !impl->lost) {
+    if (n && n->mapped && n->exposed) {
         n->presenter->Present(n->xid, surface, dirty);
     }
 }
@@ -316,7 +348,9 @@ void X11Backend::SetCursorShape(HCURSOR cursor) {
     }
     impl->cursor = impl->FontCursor(glyph);
     for (auto& [hwnd, n] : impl->natives) {
-        XDefineCursor(impl->display, n.xid, impl->cursor);
+        if (n.xid) {
+            XDefineCursor(impl->display, n.xid, impl->cursor);
+        }
     }
 }
 
@@ -340,6 +374,9 @@ bool X11Backend::WaitForInput(DWORD deadline) {
         }
         if (impl->lost) {
             return false;
+        }
+        if (impl->EndOrphanedLoops()) {
+            return true;
         }
         int timeout = -1;
         if (deadline != 0) {

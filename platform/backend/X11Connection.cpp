@@ -112,8 +112,7 @@ bool X11Connection::Parse(const std::string& name, Address& address) {
     const char* digits = name.c_str() + colon + 1;
     char* end = nullptr;
     const long number = std::strtol(digits, &end, 10);
-    if (end == digits || (*end != '\0' && *end != '.') || number < 0 ||
-        number > MaxDisplayNumber) {
+    if (end == digits || (*end != '\0' && *end != '.') || number < 0 || number > MaxDisplayNumber) {
         return false;
     }
     address.host = host == "unix" ? std::string() : host;

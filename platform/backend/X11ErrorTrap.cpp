@@ -88,8 +88,9 @@ int X11ErrorTrap::OnIOError(Display* display) {
 void X11ErrorTrap::OnIOErrorExit(Display* display, void* lost) {
     auto* flag = static_cast<bool*>(lost);
     if (flag && !*flag) {
-        std::fprintf(stderr, "qvsql: lost the connection to the X display %s; the dialog ends "
-                             "as Cancel\n",
+        std::fprintf(stderr,
+                     "qvsql: lost the connection to the X display %s; the dialog ends "
+                     "as Cancel\n",
                      DisplayString(display));
     }
     if (flag) {

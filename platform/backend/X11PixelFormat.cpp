@@ -67,8 +67,7 @@ bool X11PixelFormat::Choose(Display* display, XVisualInfo& visual, int& bitsPerP
 }
 
 std::uint32_t X11PixelFormat::Convert(std::uint32_t rgb) const {
-    return red.Place((rgb >> 16) & 0xFF) | green.Place((rgb >> 8) & 0xFF) |
-           blue.Place(rgb & 0xFF);
+    return red.Place((rgb >> 16) & 0xFF) | green.Place((rgb >> 8) & 0xFF) | blue.Place(rgb & 0xFF);
 }
 
 void X11PixelFormat::ConvertRow(const std::uint32_t* source, int count, char* dest) const {

@@ -132,9 +132,9 @@ void X11Presenter::PutConverted(::Window window, const gfx::Surface& surface, co
                           pixels.data() + static_cast<std::ptrdiff_t>(y) * line);
     }
     const int pad = format.BytesPerPixel() == 2 ? 16 : 32;
-    XImage* image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0,
-                                 pixels.data(), static_cast<unsigned>(width),
-                                 static_cast<unsigned>(height), pad, line);
+    XImage* image =
+        XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0, pixels.data(),
+                     static_cast<unsigned>(width), static_cast<unsigned>(height), pad, line);
     if (!image) {
         return;
     }

@@ -14,6 +14,8 @@
 #include "platform/win/WinDialogs.h"
 
 #include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -174,13 +176,28 @@ TEST_F(ScriptPlayerTest, MissingTargetsFail) {
     }
 }
 
-TEST_F(ScriptPlayerTest, ScreenshotWritesThePng) {
-    const auto path = std::filesystem::temp_directory_path() / "qvsql-script-shot.png";
-    std::filesystem::remove(path);
-    Play("screenshot " + path.string());
+TEST_F(ScriptPlayerTest, ScreenshotMakesANewFileAndNeverOverwritesOrFollowsALink) {
+    namespace fs = std::filesystem;
+    const auto dir = fs::temp_directory_path() / ("qvsql-shot-" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const auto fresh = dir / "new.png";
+    Play("screenshot " + fresh.string());
     EXPECT_TRUE(failures.empty());
-    EXPECT_GT(std::filesystem::file_size(path), 100u);
-    std::filesystem::remove(path);
+    EXPECT_GT(fs::file_size(fresh), 100u);
+
+    const auto victim = dir / "victim.txt";
+    std::ofstream(victim) << "keep";
+    fs::create_symlink(victim, dir / "link.png");
+    for (const fs::path& taken : {fresh, dir / "link.png"}) {
+        failures.clear();
+        const auto before = fs::file_size(fresh);
+        EXPECT_EQ(Play("screenshot " + taken.string()), IDCANCEL);
+        EXPECT_EQ(failures, std::vector<std::string>{"script:1: cannot write " + taken.string()});
+        EXPECT_EQ(fs::file_size(fresh), before);
+    }
+    EXPECT_EQ(fs::file_size(victim), 4u);
+    fs::remove_all(dir);
 }
 
 } // namespace

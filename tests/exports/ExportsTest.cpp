@@ -6,9 +6,12 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <memory>
 #include <set>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -125,6 +128,34 @@ TEST_F(ExportsTest, UnloadingDestroysEverything) {
     EXPECT_EQ(std::string(buffer.data()).rfind("SELECT Beta FROM T", 0), 0u) << buffer.data();
     again.Unload();
     EXPECT_FALSE(LoadedLibrary::StillMapped());
+}
+
+// A script never ends or hangs its host: a FIFO is refused unopened, a failing verb cancels,
+// and the host that asked for it hears of the failure on its own descriptor.
+TEST_F(ExportsTest, ABadScriptCancelsWithoutEndingOrHangingTheHost) {
+    const std::string fifo = WriteScript("fifo", "");
+    std::remove(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    int channel[2];
+    ASSERT_EQ(pipe2(channel, O_NONBLOCK), 0);
+    setenv("QVSQL_SCRIPT_FAILURE_FD", std::to_string(channel[1]).c_str(), 1);
+    std::array<char, 8> buffer{'k', 'e', 'e', 'p', '\0'};
+    const std::array<char, 8> before = buffer;
+    for (const std::string& script :
+         {fifo, WriteScript("expect", "expect preview \"nothing\"\nclick 1\n"),
+          WriteScript("bad", "move 2147483647 0\n")}) {
+        LoadedLibrary lib(script);
+        lib.setTableAndColumns("T", Columns);
+        EXPECT_EQ(lib.getSELECTSQLQuery("T", Columns, buffer.data(), 8), 1) << script;
+        EXPECT_EQ(buffer, before);
+        char line[256] = {};
+        EXPECT_GT(read(channel[0], line, sizeof line - 1), 0) << script;
+        EXPECT_EQ(std::string(line).rfind("script", 0), 0u) << line;
+    }
+    unsetenv("QVSQL_SCRIPT_FAILURE_FD");
+    close(channel[0]);
+    close(channel[1]);
+    std::remove(fifo.c_str());
 }
 
 TEST(ExportsSymbols, ExactlyTheEightExports) {

@@ -37,8 +37,9 @@ std::string ReadDisplayNumber(int fd) {
     dup2(null, 0);
     dup2(null, 1);
     dup2(null, 2);
-    std::vector<std::string> args = {"Xvfb", "-displayfd", std::to_string(fd), "-screen", "0",
-                                     screen, "-nolisten", "tcp", "-noreset"};
+    std::vector<std::string> args = {"Xvfb",      "-displayfd", std::to_string(fd),
+                                     "-screen",   "0",          screen,
+                                     "-nolisten", "tcp",        "-noreset"};
     args.insert(args.end(), options.begin(), options.end());
     std::vector<char*> argv;
     for (std::string& a : args) {

@@ -1,0 +1,140 @@
+// A host for the desktop tests: loads the library with dlopen and obeys one command per line
+// of standard input, printing one line per command, so a test can kill its X server, destroy
+// its windows or call from a second thread and still read what the host saw.
+//   display NAME   DISPLAY becomes NAME
+//   handler        opens a connection of its own and installs its own X error handler
+//   provoke        makes one X error on that connection; prints how many the handler saw
+//   window         maps a top-level window of its own, with its pid, and prints its id
+//   call [SQL]     GetSELECTSQLQuery on table T with SQL (or "keep me") in the buffer;
+//                  prints the result and the buffer
+//   thread         a second thread waits for "go" on standard input, then calls every
+//                  export while the main thread's dialog is open; prints what it got
+//   unload         dlclose
+//   quit           prints "alive" and ends with status 0
+#include "include/QvSQLBuilder.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <iostream>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+void* library = nullptr;
+Display* own = nullptr;
+int hostErrors = 0;
+std::thread second;
+
+int CountError(Display*, XErrorEvent*) {
+    ++hostErrors;
+    return 0;
+}
+
+template <typename F> F Bind(const char* name) {
+    return library ? reinterpret_cast<F>(dlsym(library, name)) : nullptr;
+}
+
+void Say(const std::string& line) {
+    std::cout << line << std::endl;
+}
+
+void Call(const std::string& sql) {
+    auto get = Bind<decltype(&GetSELECTSQLQuery)>("GetSELECTSQLQuery");
+    char buffer[128] = "keep me";
+    if (!sql.empty())
+        sql.copy(buffer, sizeof buffer - 1);
+    const int result = get ? get("T", "Alpha\tBeta\t", buffer, sizeof buffer) : -9;
+    Say("result " + std::to_string(result) + " buffer '" + buffer + "'");
+}
+
+void Provoke() {
+    XMapWindow(own, 0x7ffffff0); // no such window
+    XSync(own, False);
+    Say("host saw " + std::to_string(hostErrors) + " errors");
+}
+
+void Window() {
+    const ::Window w =
+        XCreateSimpleWindow(own, DefaultRootWindow(own), 100, 50, 600, 500, 0, 0, 0xFFFFFF);
+    const long pid = getpid();
+    XChangeProperty(own, w, XInternAtom(own, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+    XMapWindow(own, w);
+    XSync(own, False);
+    Say("window " + std::to_string(w));
+}
+
+// Every call must be refused while the main thread's dialog is open.
+void Hammer() {
+    std::string go;
+    std::getline(std::cin, go);
+    auto get = Bind<decltype(&GetSELECTSQLQuery)>("GetSELECTSQLQuery");
+    auto set = Bind<decltype(&SetTableAndColumns)>("SetTableAndColumns");
+    auto table = Bind<decltype(&SetCurrentTable)>("SetCurrentTable");
+    auto current = Bind<decltype(&GetTable)>("GetTable");
+    auto create = Bind<decltype(&CreateSELECTSQLQueryDlg)>("CreateSELECTSQLQueryDlg");
+    int refused = 0;
+    constexpr int Rounds = 200;
+    for (int i = 0; i < Rounds; ++i) {
+        char buffer[16] = "untouched";
+        refused += get("T", "Alpha\t", buffer, sizeof buffer) == 1 &&
+                   std::strcmp(buffer, "untouched") == 0;
+        set("T", "Gamma\tDelta\t");
+        table("Other");
+        refused += std::strcmp(current(), "") == 0;
+        refused += create() == nullptr;
+    }
+    Say("refused " + std::to_string(refused) + " of " + std::to_string(3 * Rounds));
+}
+
+bool Obey(const std::string& line) {
+    if (line.rfind("display ", 0) == 0) {
+        setenv("DISPLAY", line.substr(8).c_str(), 1);
+        Say("ok");
+    } else if (line == "handler") {
+        own = XOpenDisplay(nullptr);
+        XSetErrorHandler(CountError);
+        Say(own ? "ok" : "no display");
+    } else if (line == "provoke" && own) {
+        Provoke();
+    } else if (line == "window" && own) {
+        Window();
+    } else if (line == "call" || line.rfind("call ", 0) == 0) {
+        Call(line.size() > 5 ? line.substr(5) : std::string());
+    } else if (line == "thread") {
+        second = std::thread(Hammer);
+    } else if (line == "unload") {
+        dlclose(library);
+        library = nullptr;
+        Say("unloaded");
+    } else if (line == "quit") {
+        if (second.joinable())
+            second.join();
+        Say("alive");
+        return false;
+    } else {
+        Say("unknown " + line);
+    }
+    return true;
+}
+
+} // namespace
+
+int main() {
+    library = dlopen(QVSQL_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        Say(dlerror());
+        return 2;
+    }
+    std::string line;
+    while (std::getline(std::cin, line) && Obey(line)) {
+    }
+    return 0;
+}
