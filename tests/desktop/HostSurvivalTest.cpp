@@ -132,7 +132,6 @@ TEST_F(HostSurvival, ASecondThreadIsRefusedWhileTheDialogIsOpen) {
     host.Send("call");
     const ::Window dialog = WaitForWindow(server.peer);
     ASSERT_NE(dialog, 0u);
-    host.Send("go");
     EXPECT_EQ(host.Line(), "refused 600 of 600");
     RequestClose(server.peer, dialog);
     EXPECT_EQ(host.Line(), Untouched);

@@ -7,8 +7,8 @@
 //   window         maps a top-level window of its own, with its pid, and prints its id
 //   call [SQL]     GetSELECTSQLQuery on table T with SQL (or "keep me") in the buffer;
 //                  prints the result and the buffer
-//   thread         a second thread waits for "go" on standard input, then calls every
-//                  export while the main thread's dialog is open; prints what it got
+//   thread         a second thread waits until a call of its own is refused (the main
+//                  thread's call is in progress), then calls every export; prints what it got
 //   unload         dlclose
 //   quit           prints "alive" and ends with status 0
 #include "include/QvSQLBuilder.h"
@@ -16,6 +16,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -73,13 +74,18 @@ void Window() {
 
 // Every call must be refused while the main thread's dialog is open.
 void Hammer() {
-    std::string go;
-    std::getline(std::cin, go);
+    auto create = Bind<decltype(&CreateSELECTSQLQueryDlg)>("CreateSELECTSQLQueryDlg");
+    for (int wait = 0; wait < 2000; ++wait) {
+        QvSQLQueryDlg* probe = create();
+        if (!probe)
+            break;
+        delete probe;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     auto get = Bind<decltype(&GetSELECTSQLQuery)>("GetSELECTSQLQuery");
     auto set = Bind<decltype(&SetTableAndColumns)>("SetTableAndColumns");
     auto table = Bind<decltype(&SetCurrentTable)>("SetCurrentTable");
     auto current = Bind<decltype(&GetTable)>("GetTable");
-    auto create = Bind<decltype(&CreateSELECTSQLQueryDlg)>("CreateSELECTSQLQueryDlg");
     int refused = 0;
     constexpr int Rounds = 200;
     for (int i = 0; i < Rounds; ++i) {
