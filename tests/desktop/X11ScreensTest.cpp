@@ -65,8 +65,8 @@ TEST(X11Screens, SixteenAndThirtyBitScreensShowTheColoursConverted) {
     RegisterFilled();
     const std::pair<const char*, unsigned long> screens[] = {
         // 5-6-5 keeps the high bits; 10-10-10 repeats them below.
-        {"640x480x16", (0x12ul >> 3) << 11 | (0x34ul >> 2) << 5 | (0x56ul >> 3)},
-        {"640x480x30", (0x12ul << 2 | 0x12ul >> 6) << 20 | (0x34ul << 2 | 0x34ul >> 6) << 10 |
+        {"1024x768x16", (0x12ul >> 3) << 11 | (0x34ul >> 2) << 5 | (0x56ul >> 3)},
+        {"1024x768x30", (0x12ul << 2 | 0x12ul >> 6) << 20 | (0x34ul << 2 | 0x34ul >> 6) << 10 |
                            (0x56ul << 2 | 0x56ul >> 6)},
     };
     for (const auto& [screen, expected] : screens) {
@@ -78,11 +78,13 @@ TEST(X11Screens, SixteenAndThirtyBitScreensShowTheColoursConverted) {
             ASSERT_NE(made, nullptr) << screen;
             backend::X11Backend& display = *made;
             win::SetBackend(std::move(made));
-            const HWND hwnd = CreateWindowExA(0, "DepthFilled", "", WS_POPUP | WS_VISIBLE, 10, 10,
-                                              60, 40, nullptr, nullptr, nullptr, nullptr);
+            // Large enough to go through shared memory when it is offered.
+            const HWND hwnd = CreateWindowExA(0, "DepthFilled", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                              800, 700, nullptr, nullptr, nullptr, nullptr);
             Display* peer = XOpenDisplay(server.Name().c_str());
             EXPECT_EQ(ServerPixel(peer, display, hwnd, expected), expected)
                 << screen << " shm " << shm;
+            EXPECT_EQ(display.UsesSharedMemory(hwnd), shm) << screen;
             XCloseDisplay(peer);
             DestroyWindow(hwnd);
             win::SetBackend(nullptr);
