@@ -6,6 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
+  libharfbuzz-dev libfribidi-dev fonts-wqy-microhei fonts-tlwg-loma-ttf
   libx11-dev libxext-dev libxtst-dev xvfb xdotool libsqlite3-dev sqlite3
 )
 

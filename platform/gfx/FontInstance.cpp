@@ -1,6 +1,9 @@
 #include "platform/gfx/FontInstance.h"
 
+#include "platform/gfx/TextShaper.h"
+
 #include <ft2build.h>
+#include <hb-ft.h>
 #include FT_FREETYPE_H
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H
@@ -50,6 +53,9 @@ FontInstance::FontInstance(FT_Face f, const FontStyle& s, std::string familyName
 }
 
 FontInstance::~FontInstance() {
+    if (shaper) {
+        hb_font_destroy(shaper);
+    }
     if (size) {
         FT_Done_Size(size);
     }
@@ -93,22 +99,64 @@ const Glyph& FontInstance::GlyphFor(char32_t codePoint) {
     }
     auto found = glyphs.find(codePoint);
     if (found == glyphs.end()) {
-        found = glyphs.emplace(codePoint, Rasterise(codePoint)).first;
+        const FT_UInt index = face ? FT_Get_Char_Index(face, codePoint) : 0;
+        found = glyphs.emplace(codePoint, &GlyphAt(index)).first;
     }
     if (codePoint < ascii.size()) {
-        ascii[codePoint] = &found->second;
+        ascii[codePoint] = found->second;
+    }
+    return *found->second;
+}
+
+const Glyph& FontInstance::GlyphAt(std::uint32_t index) {
+    auto found = byIndex.find(index);
+    if (found == byIndex.end()) {
+        found = byIndex.emplace(index, Rasterise(index)).first;
     }
     return found->second;
 }
 
-Glyph FontInstance::Rasterise(char32_t codePoint) {
+bool FontInstance::Has(char32_t codePoint) const {
+    return face && FT_Get_Char_Index(face, codePoint) != 0;
+}
+
+const ShapedText& FontInstance::Shaped(std::string_view text) {
+    constexpr std::size_t MaxCached = 1024;
+    constexpr std::size_t MaxCachedLength = 512;
+    auto found = shaped.find(text);
+    if (found != shaped.end()) {
+        return found->second;
+    }
+    if (text.size() > MaxCachedLength) {
+        uncached = TextShaper(*this).Shape(text);
+        return uncached;
+    }
+    if (shaped.size() >= MaxCached) {
+        shaped.clear();
+    }
+    return shaped.emplace(std::string(text), TextShaper(*this).Shape(text)).first->second;
+}
+
+hb_font_t* FontInstance::Shaper() {
+    if (!face) {
+        return nullptr;
+    }
+    FT_Activate_Size(size);
+    if (!shaper) {
+        shaper = hb_ft_font_create(face, nullptr);
+        hb_ft_font_set_load_flags(shaper, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP);
+    }
+    return shaper;
+}
+
+Glyph FontInstance::Rasterise(std::uint32_t index) {
     Glyph glyph;
+    glyph.index = index;
     glyph.advance = std::max(1, style.pixelSize / 2);
     if (!face) {
         return glyph;
     }
     FT_Activate_Size(size);
-    const FT_UInt index = FT_Get_Char_Index(face, codePoint);
     if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) {
         return glyph;
     }

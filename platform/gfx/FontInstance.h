@@ -1,14 +1,18 @@
 #pragma once
-// One realised font: a face at a pixel size with its style, its metrics and its glyph cache.
-// Glyphs are rasterised once per code point and kept as 8-bit coverage.
+// One realised font: a face at a pixel size with its style, its metrics, its glyph cache and
+// its cache of shaped texts. Glyphs are rasterised once and kept as 8-bit coverage.
+#include "platform/gfx/ShapedText.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 struct FT_FaceRec_;
 struct FT_SizeRec_;
+struct hb_font_t;
 
 namespace gfx {
 
@@ -18,6 +22,7 @@ struct Glyph {
     int width = 0;
     int height = 0;
     int advance = 0;
+    std::uint32_t index = 0; // 0: the face's missing-glyph box
     std::vector<std::uint8_t> coverage;
 };
 
@@ -51,13 +56,27 @@ class FontInstance {
     FontInstance& operator=(const FontInstance&) = delete;
 
     const Glyph& GlyphFor(char32_t codePoint);
+    const Glyph& GlyphAt(std::uint32_t index);
+    bool Has(char32_t codePoint) const;
+    // The text shaped in this font with fallback faces, cached while the cache stays small.
+    const ShapedText& Shaped(std::string_view text);
+    // HarfBuzz's view of the face at this size; null without a face.
+    hb_font_t* Shaper();
+    FT_FaceRec_* Face() const { return face; }
     const FontMetrics& Metrics() const { return metrics; }
     const FontStyle& Style() const { return style; }
     int Height() const { return metrics.ascent + metrics.descent; }
     const std::string& Family() const { return family; }
 
   private:
-    Glyph Rasterise(char32_t codePoint);
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
+    Glyph Rasterise(std::uint32_t index);
     void ComputeMetrics();
 
     FT_FaceRec_* face;
@@ -65,8 +84,12 @@ class FontInstance {
     FontStyle style;
     std::string family;
     FontMetrics metrics;
-    std::unordered_map<char32_t, Glyph> glyphs;
+    std::unordered_map<char32_t, const Glyph*> glyphs;
     std::array<const Glyph*, 128> ascii{};
+    std::unordered_map<std::uint32_t, Glyph> byIndex;
+    std::unordered_map<std::string, ShapedText, TextHash, std::equal_to<>> shaped;
+    ShapedText uncached; // the last text too long to keep
+    hb_font_t* shaper = nullptr;
 };
 
 } // namespace gfx

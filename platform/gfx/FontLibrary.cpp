@@ -82,6 +82,11 @@ FontLibrary::FontLibrary() : config(FcInitLoadConfigAndFonts()) {
 
 FontLibrary::~FontLibrary() {
     instances.clear();
+    for (const auto& [key, list] : candidates) {
+        for (const Candidate& c : list) {
+            FcCharSetDestroy(c.charset);
+        }
+    }
     for (const auto& [key, face] : files) {
         if (face) {
             FT_Done_Face(face);
@@ -195,13 +200,81 @@ FontInstance& FontLibrary::Realize(const LOGFONTA& log) {
     style.underline = log.lfUnderline != 0;
     style.strikeOut = log.lfStrikeOut != 0;
     style.weight = bold ? FW_BOLD : FW_NORMAL;
-    const InstanceKey key{open.face,    style.pixelSize, style.pixelWidth, style.bold,
-                          style.italic, style.underline, style.strikeOut,  open.file.family};
+    return Instance(open.face, style, open.file.family);
+}
+
+FontInstance& FontLibrary::Instance(FT_Face face, const FontStyle& style,
+                                    const std::string& family) {
+    const InstanceKey key{face,         style.pixelSize, style.pixelWidth, style.bold,
+                          style.italic, style.underline, style.strikeOut,  family};
     auto& instance = instances[key];
     if (!instance) {
-        instance = std::make_unique<FontInstance>(open.face, style, open.file.family);
+        instance = std::make_unique<FontInstance>(face, style, family);
     }
     return *instance;
+}
+
+// fontconfig's ordered list for the primary family and style, with each face's character set.
+const std::vector<FontLibrary::Candidate>& FontLibrary::Candidates(const FontInstance& primary) {
+    const bool bold = primary.Style().weight >= FW_SEMIBOLD;
+    const bool italic = primary.Style().italic;
+    auto [slot, added] = candidates.try_emplace({primary.Family(), bold, italic});
+    FcPattern* pattern = added ? FcPatternCreate() : nullptr;
+    if (!pattern) {
+        return slot->second;
+    }
+    FcPatternAddString(pattern, FC_FAMILY,
+                       reinterpret_cast<const FcChar8*>(primary.Family().c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(config, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcFontSet* set = FcFontSort(config, pattern, FcTrue, nullptr, &result);
+    FcPatternDestroy(pattern);
+    for (int i = 0; set && i < set->nfont; ++i) {
+        FcCharSet* charset = nullptr;
+        const std::string path = PatternString(set->fonts[i], FC_FILE);
+        if (path.empty() ||
+            FcPatternGetCharSet(set->fonts[i], FC_CHARSET, 0, &charset) != FcResultMatch) {
+            continue;
+        }
+        int index = 0;
+        int weight = FC_WEIGHT_REGULAR;
+        int slant = FC_SLANT_ROMAN;
+        FcPatternGetInteger(set->fonts[i], FC_INDEX, 0, &index);
+        FcPatternGetInteger(set->fonts[i], FC_WEIGHT, 0, &weight);
+        FcPatternGetInteger(set->fonts[i], FC_SLANT, 0, &slant);
+        const FaceFile file{path, index, PatternString(set->fonts[i], FC_FAMILY),
+                            weight >= FC_WEIGHT_DEMIBOLD, slant != FC_SLANT_ROMAN};
+        slot->second.push_back(Candidate{file, FcCharSetCopy(charset)});
+    }
+    if (set) {
+        FcFontSetDestroy(set);
+    }
+    return slot->second;
+}
+
+FontInstance* FontLibrary::Fallback(const FontInstance& primary, char32_t codePoint) {
+    const auto key = std::make_pair(&primary, codePoint);
+    const auto found = fallbacks.find(key);
+    if (found != fallbacks.end()) {
+        return found->second;
+    }
+    FontInstance* chosen = nullptr;
+    for (const Candidate& c : Candidates(primary)) {
+        FT_Face face = FcCharSetHasChar(c.charset, codePoint) ? Open(c.file) : nullptr;
+        if (face && FT_Get_Char_Index(face, codePoint) != 0) {
+            FontStyle style = primary.Style();
+            style.bold = style.weight >= FW_SEMIBOLD && !c.file.bold;
+            style.italic = style.italic && !c.file.italic;
+            chosen = &Instance(face, style, c.file.family);
+            break;
+        }
+    }
+    fallbacks.emplace(key, chosen);
+    return chosen;
 }
 
 } // namespace gfx

@@ -8,9 +8,12 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 struct FT_LibraryRec_;
 struct _FcConfig;
+struct _FcCharSet;
 
 namespace gfx {
 
@@ -23,6 +26,10 @@ class FontLibrary {
     FontLibrary& operator=(const FontLibrary&) = delete;
 
     FontInstance& Realize(const LOGFONTA& log);
+    // A face that has the character, in the primary font's size and style: the first of
+    // fontconfig's candidates for the primary family whose character set holds it; null
+    // when no installed face has it. Choices are cached.
+    FontInstance* Fallback(const FontInstance& primary, char32_t codePoint);
 
     struct Substitution {
         std::string family;
@@ -43,8 +50,15 @@ class FontLibrary {
         int widthPercent = 100;
     };
 
+    struct Candidate {
+        FaceFile file;
+        _FcCharSet* charset = nullptr;
+    };
+
     FontLibrary();
     ~FontLibrary();
+    const std::vector<Candidate>& Candidates(const FontInstance& primary);
+    FontInstance& Instance(FT_FaceRec_* face, const FontStyle& style, const std::string& family);
     const OpenFace& Face(const std::string& name, bool bold, bool italic);
     FaceFile Match(const std::string& family, bool bold, bool italic) const;
     FT_FaceRec_* Open(const FaceFile& file);
@@ -57,6 +71,8 @@ class FontLibrary {
     std::map<std::tuple<std::string, int>, FT_FaceRec_*> files;
     using InstanceKey = std::tuple<FT_FaceRec_*, int, int, bool, bool, bool, bool, std::string>;
     std::map<InstanceKey, std::unique_ptr<FontInstance>> instances;
+    std::map<std::tuple<std::string, bool, bool>, std::vector<Candidate>> candidates;
+    std::map<std::pair<const FontInstance*, char32_t>, FontInstance*> fallbacks;
 };
 
 } // namespace gfx
