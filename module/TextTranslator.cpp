@@ -1,6 +1,8 @@
 #include "module/TextTranslator.h"
 
+#include "module/CodePages.h"
 #include "module/LanguageNames.h"
+#include "module/StringFileEncoding.h"
 #include "platform/sys/ModulePath.h"
 #include "platform/sys/ProfileFile.h"
 
@@ -23,6 +25,17 @@ void ReplaceEscape(std::string& text, char letter, char replacement) {
         }
     }
     text = std::move(out);
+}
+
+// Decoded before the escapes are written out: in a double-byte code page the second byte
+// of a character may be a backslash.
+std::string AsUtf8(const std::string& stringFilePath, std::string_view value) {
+    static StringFileEncoding encodings;
+    if (value.empty())
+        return {};
+    if (encodings.IsUtf8(stringFilePath))
+        return CodePages::RepairUtf8(value);
+    return CodePages::Decode(value, CodePages::OfStringFile(stringFilePath));
 }
 
 } // namespace
@@ -68,7 +81,7 @@ std::string TranslateText(const std::string& stringFilePath, std::string_view se
     std::array<char, 1024> buffer{};
     GetPrivateProfileStringA(sectionName.c_str(), key.c_str(), "", buffer.data(), 1023,
                              stringFilePath.c_str());
-    std::string result(buffer.data());
+    std::string result = AsUtf8(stringFilePath, buffer.data());
     ReplaceEscape(result, 'r', '\r');
     ReplaceEscape(result, 'n', '\n');
     return result;

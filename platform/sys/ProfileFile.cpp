@@ -2,6 +2,7 @@
 
 #include "platform/sys/KernelStrings.h"
 #include "platform/sys/RegularFile.h"
+#include "platform/sys/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -160,7 +161,31 @@ class ProfileScanner {
     std::optional<std::string> value_;
 };
 
+// A decoded U+FFFD is valid only where the text spells it out.
+bool IsValidUtf8(std::string_view text) {
+    constexpr std::string_view replacement = "\xEF\xBF\xBD";
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        const std::size_t start = pos;
+        if (gfx::DecodeUtf8(text, pos) == gfx::ReplacementChar &&
+            text.substr(start, pos - start) != replacement)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+std::optional<ProfileFile::Encoding> ProfileFile::JudgeEncoding(const char* path) {
+    std::optional<RegularFile> file = RegularFile::Open(path);
+    if (!file)
+        return std::nullopt;
+    const std::string bytes = file->ReadToEnd();
+    return Encoding{bytes.starts_with(byteOrderMark) || IsValidUtf8(bytes), file->Stamp()};
+}
 
 std::optional<std::string> ProfileFile::Find(const char* path, std::string_view section,
                                              std::string_view key, std::size_t maxBytes) {

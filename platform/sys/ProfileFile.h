@@ -1,6 +1,7 @@
 #pragma once
 // Reading one value from a profile (INI) file: [section] headers and key=value lines.
 #include "platform/base/WinDef.h"
+#include "platform/sys/RegularFile.h"
 
 #include <cstddef>
 #include <optional>
@@ -16,6 +17,15 @@ class ProfileFile {
     // RegularFile accepts is read, as a stream that keeps only the bytes that can matter.
     static std::optional<std::string> Find(const char* path, std::string_view section,
                                            std::string_view key, std::size_t maxBytes);
+
+    // The encoding of a whole file: UTF-8 when it starts with a byte-order mark or all of
+    // its bytes are valid UTF-8, else bytes of a legacy code page the caller knows. Nothing
+    // when Find would not read the file; the stamp tells which version was judged.
+    struct Encoding {
+        bool utf8 = true;
+        FileStamp stamp;
+    };
+    static std::optional<Encoding> JudgeEncoding(const char* path);
 };
 
 } // namespace qvsql

@@ -44,16 +44,13 @@ std::optional<RegularFile> RegularFile::Open(const char* path) {
     return RegularFile(fd, *stamp);
 }
 
-std::optional<std::string> RegularFile::ReadAll(const char* path) {
-    std::optional<RegularFile> file = Open(path);
-    if (!file)
-        return std::nullopt;
-    std::string bytes(file->Stamp().size, '\0');
+std::string RegularFile::ReadToEnd() {
+    std::string bytes(stamp_.size, '\0');
     std::size_t filled = 0;
     for (;;) {
         if (filled == bytes.size())
             bytes.resize(std::min(maxBytes, std::max<std::size_t>(bytes.size() * 2, 4096)));
-        const std::size_t got = file->Read(bytes.data() + filled, bytes.size() - filled);
+        const std::size_t got = Read(bytes.data() + filled, bytes.size() - filled);
         if (got == 0)
             break;
         filled += got;

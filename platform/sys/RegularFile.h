@@ -26,8 +26,6 @@ class RegularFile {
     // Nothing when the path is null, missing or unreadable, names anything but a regular
     // file, or names one larger than maxBytes.
     static std::optional<RegularFile> Open(const char* path);
-    // The whole file, under the same conditions.
-    static std::optional<std::string> ReadAll(const char* path);
     // The stamp of a file Open would accept, without opening it.
     static std::optional<FileStamp> StampOf(const char* path);
 
@@ -40,6 +38,8 @@ class RegularFile {
     // Up to size bytes; 0 at the end, on an error, or once maxBytes have been read (a file
     // that grows while it is read stops there).
     std::size_t Read(char* buffer, std::size_t size);
+    // Everything Read still gives.
+    std::string ReadToEnd();
     const FileStamp& Stamp() const { return stamp_; }
 
   private:

@@ -174,4 +174,38 @@ TEST(ProfileFile, OnlyRegularFilesWithinTheLimitAreRead) {
     EXPECT_EQ(Lookup(link, "S", "k", 1023, "d"), "v");
 }
 
+// UTF-8 or not is a property of the whole file: one bad byte anywhere makes it legacy, a
+// byte-order mark makes it UTF-8 whatever follows.
+TEST(ProfileFile, EncodingIsJudgedOnTheWholeFile) {
+    TempDir dir;
+    const auto utf8 = [&](const std::string& bytes) {
+        const auto verdict = qvsql::ProfileFile::JudgeEncoding(dir.Write("e.str", bytes).c_str());
+        EXPECT_TRUE(verdict);
+        return verdict && verdict->utf8;
+    };
+    const std::string body(100000, 'a');
+    EXPECT_TRUE(utf8(""));
+    EXPECT_TRUE(utf8("[S]\nk=\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBD\n"));
+    EXPECT_TRUE(utf8("\xEF\xBB\xBF[S]\nk=\xE9\xFF\n"));
+    EXPECT_FALSE(utf8("[S]\nk=\xE9t\xE9\n"));
+    EXPECT_FALSE(utf8(body + "\xE9"));
+    EXPECT_FALSE(utf8(body + "\xE3\x81"));
+    EXPECT_FALSE(utf8("\xEF\xBB[S]\n\xC0\xAF"));
+    EXPECT_FALSE(utf8("\xED\xA0\x80")); // a surrogate
+
+    const std::string fifo = (dir.Path() / "fifo.str").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(qvsql::ProfileFile::JudgeEncoding(fifo.c_str()));
+    EXPECT_FALSE(qvsql::ProfileFile::JudgeEncoding(dir.Path().c_str()));
+    EXPECT_FALSE(qvsql::ProfileFile::JudgeEncoding(nullptr));
+
+    const std::string path = dir.Write("stamp.str", "one");
+    const auto first = qvsql::RegularFile::StampOf(path.c_str());
+    dir.Write("stamp.str", "three");
+    const auto second = qvsql::RegularFile::StampOf(path.c_str());
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(*first, *second);
+    EXPECT_EQ(qvsql::ProfileFile::JudgeEncoding(path.c_str())->stamp, *second);
+}
+
 } // namespace
