@@ -25,6 +25,8 @@ const std::string& ScratchFolder() {
         std::string pattern = "/tmp/qvsql-stringfile-fuzz-XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr)
             std::abort();
+        static const std::string made = pattern;
+        std::atexit([] { rmdir(made.c_str()); });
         return pattern + "/";
     }();
     return folder;
