@@ -1,6 +1,7 @@
 #include "host/ModalRun.h"
 
 #include "automation/ScriptEnvironment.h"
+#include "host/WindowIcon.h"
 #include "platform/afx/CDialog.h"
 #include "platform/backend/BackendFactory.h"
 #include "platform/win/WindowSystem.h"
@@ -17,6 +18,7 @@ std::string PrepareDisplay() {
     static bool prepared = false;
     if (!prepared) {
         prepared = true;
+        ShareLibraryIcon();
         scripted = StartScriptFromEnvironment();
     }
     if (scripted || (win::GetBackend().CanReceiveInput() && !backend::DisplayLost())) {

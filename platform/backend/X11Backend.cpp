@@ -64,6 +64,8 @@ struct X11Backend::Impl {
         bool shown = false;
         bool mapped = false;
         bool exposed = false; // until the first Expose after mapping, nothing is presented
+        bool owned = false;   // transient for a window of ours
+        bool placed = false;  // shown once: placed over the host's window if it has one
         SIZE size{};
         std::unique_ptr<X11Presenter> presenter;
     };
@@ -123,6 +125,30 @@ struct X11Backend::Impl {
         if (n.framed) {
             PostMessageA(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
+    }
+
+    // A dialog of no window of ours is transient for the host's active window when that
+    // belongs to this process, centred over it (kept on the screen); else it stays where the
+    // window system put it.
+    void PlaceOverHost(HWND hwnd, Native& n) {
+        const ::Window host = hints.ActiveWindowOfThisProcess();
+        XWindowAttributes a{};
+        int x = 0;
+        int y = 0;
+        ::Window child = 0;
+        if (!host || !XGetWindowAttributes(display, host, &a) ||
+            !XTranslateCoordinates(display, host, root, 0, 0, &x, &y, &child)) {
+            return;
+        }
+        hints.SetOwner(n.xid, host);
+        const int screen = DefaultScreen(display);
+        const POINT at{
+            std::clamp<LONG>(x + (a.width - n.size.cx) / 2, 0,
+                             std::max<LONG>(0, DisplayWidth(display, screen) - n.size.cx)),
+            std::clamp<LONG>(y + (a.height - n.size.cy) / 2, 0,
+                             std::max<LONG>(0, DisplayHeight(display, screen) - n.size.cy))};
+        XMoveWindow(display, n.xid, at.x, at.y);
+        win::NativeMoved(hwnd, at);
     }
 
     // True when a modal loop was ended because its window had gone.
@@ -185,7 +211,101 @@ struct X11Backend::Impl {
             }
             return;
         }
+        if (e.type == FocusOut || e.type == FocusIn) {
+            FocusChanged(e.xfocus);
+        } else if (e.type == ConfigureNotify && e.xconfigure.send_event && n->framed) {
+            MovedByManager(it->second, e.xconfigure);
+        }
         events.Handle(it->second, e, n->framed);
+    }
+
+    // The keyboard left this process for another client, or came back.
+    void FocusChanged(const XFocusChangeEvent& e) {
+        if (e.mode != NotifyNormal && e.mode != NotifyWhileGrabbed) {
+            return;
+        }
+        ::Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(display, &focus, &revert);
+        const bool ours = byXid.count(focus) != 0;
+        if (ours == active) {
+            return;
+        }
+        active = ours;
+        ours ? RaisePopups() : LeftForAnotherClient();
+    }
+
+    // What Win32 tells a process that loses the foreground: modes are cancelled (a held
+    // capture, an open list), whatever is active is deactivated and loses the focus; popups
+    // sink with their owner instead of floating over the other application.
+    void LeftForAnotherClient() {
+        CancelModes();
+        if (const HWND was = GetActiveWindow()) {
+            win::NativeActivated(was, false);
+        }
+        for (auto& [hwnd, n] : natives) {
+            if (!n.framed && n.mapped) {
+                StackAboveOwner(hwnd, n);
+            }
+        }
+    }
+
+    void CancelModes() {
+        const HWND capture = GetCapture();
+        if (capture) {
+            SendMessageA(capture, WM_CANCELMODE, 0, 0);
+        }
+        if (capture && GetCapture() == capture) {
+            ReleaseCapture();
+        }
+    }
+
+    void StackAboveOwner(HWND hwnd, const Native& popup) {
+        HWND owner = GetWindow(hwnd, GW_OWNER);
+        while (owner && !Find(owner)) {
+            owner = GetParent(owner);
+        }
+        const Native* top = owner ? Find(owner) : nullptr;
+        ::Window frame = top ? top->xid : 0;
+        for (::Window up = frame; up && up != root;) {
+            frame = up;
+            ::Window rootReturn = 0;
+            ::Window* children = nullptr;
+            unsigned count = 0;
+            if (!XQueryTree(display, frame, &rootReturn, &up, &children, &count)) {
+                return;
+            }
+            if (children) {
+                XFree(children);
+            }
+        }
+        XWindowChanges changes{};
+        changes.sibling = frame;
+        changes.stack_mode = frame ? Above : Below;
+        XConfigureWindow(display, popup.xid, frame ? CWSibling | CWStackMode : CWStackMode,
+                         &changes);
+    }
+
+    void RaisePopups() {
+        for (auto& [hwnd, n] : natives) {
+            if (!n.framed && n.mapped && n.xid) {
+                XRaiseWindow(display, n.xid);
+            }
+        }
+    }
+
+    // The window manager moved a dialog (its frame was dragged): as on Win32, modes are
+    // cancelled and the dialog is activated in place of a popup of its own.
+    void MovedByManager(HWND hwnd, const XConfigureEvent& e) {
+        RECT r{};
+        if (!GetWindowRect(hwnd, &r) || (r.left == e.x && r.top == e.y)) {
+            return;
+        }
+        CancelModes();
+        const HWND current = GetActiveWindow();
+        if (current && current != hwnd && GetWindow(current, GW_OWNER)) {
+            win::NativeActivated(hwnd, true);
+        }
     }
 
     Display* display;
@@ -193,7 +313,8 @@ struct X11Backend::Impl {
     int depth;
     X11PixelFormat format;
     bool shm;
-    bool lost = false; // the server went away: nothing more is sent
+    bool lost = false;  // the server went away: nothing more is sent
+    bool active = true; // the keyboard is with one of our windows (as far as we know)
     ::Window root = 0;
     Colormap colormap = 0;
     bool ownColormap = false;
@@ -273,7 +394,10 @@ void X11Backend::CreateNative(HWND hwnd, const RECT& r) {
                           Side(n.size.cy), 0, impl->depth, InputOutput, impl->visual, mask, &a);
     if (n.framed) {
         Impl::Native* owner = impl->Find(GetWindow(hwnd, GW_OWNER));
-        impl->hints.Decorate(n.xid, n.size, owner ? owner->xid : 0);
+        const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+        n.owned = owner != nullptr;
+        impl->hints.Decorate(n.xid, n.size, owner ? owner->xid : 0,
+                             (exStyle & WS_EX_DLGMODALFRAME) != 0 || (style & DS_MODALFRAME) != 0);
     }
     n.presenter = std::make_unique<X11Presenter>(impl->display, impl->visual, impl->depth,
                                                  impl->format, impl->shm);
@@ -299,8 +423,13 @@ void X11Backend::MoveNative(HWND hwnd, const RECT& r) {
 void X11Backend::ShowNative(HWND hwnd, bool visible) {
     X11ErrorTrap::Scope trap;
     if (Impl::Native* n = impl->Live(hwnd)) {
+        if (visible && n->framed && !n->owned && !n->placed) {
+            impl->PlaceOverHost(hwnd, *n);
+        }
+        n->placed = n->placed || visible;
         n->shown = visible;
         impl->UpdateMapping(*n);
+        XFlush(impl->display);
     }
 }
 
@@ -320,6 +449,7 @@ void X11Backend::DestroyNative(HWND hwnd) {
     it->second.presenter.reset();
     if (it->second.xid && !impl->lost) {
         XDestroyWindow(impl->display, it->second.xid);
+        XFlush(impl->display); // gone from the screen now, not at the next call
     }
     impl->byXid.erase(it->second.xid);
     impl->natives.erase(it);

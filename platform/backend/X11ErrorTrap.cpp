@@ -1,23 +1,28 @@
 #include "platform/backend/X11ErrorTrap.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
-#include <vector>
 
 namespace backend {
 
 namespace {
 
+constexpr std::size_t MaxConnections = 8;
+
+// Trivially destructible, so it outlives every static of the library that closes a
+// connection while the library unloads.
 struct TrapState {
-    std::vector<Display*> ours;
+    std::array<Display*, MaxConnections> ours{};
     int depth = 0;
     unsigned long errors = 0;
     XErrorHandler previousError = nullptr;
     XIOErrorHandler previousIOError = nullptr;
 };
 
+constinit TrapState state;
+
 TrapState& State() {
-    static TrapState state;
     return state;
 }
 
@@ -48,13 +53,17 @@ X11ErrorTrap::Scope::~Scope() {
 }
 
 void X11ErrorTrap::Adopt(Display* display, bool* lost) {
-    State().ours.push_back(display);
+    auto& ours = State().ours;
+    const auto free = std::find(ours.begin(), ours.end(), nullptr);
+    if (free != ours.end()) {
+        *free = display;
+    }
     XSetIOErrorExitHandler(display, OnIOErrorExit, lost);
 }
 
 void X11ErrorTrap::Release(Display* display) {
     auto& ours = State().ours;
-    ours.erase(std::remove(ours.begin(), ours.end(), display), ours.end());
+    std::replace(ours.begin(), ours.end(), display, static_cast<Display*>(nullptr));
 }
 
 unsigned long X11ErrorTrap::Errors() {
@@ -63,7 +72,7 @@ unsigned long X11ErrorTrap::Errors() {
 
 bool X11ErrorTrap::Ours(Display* display) {
     const auto& ours = State().ours;
-    return std::find(ours.begin(), ours.end(), display) != ours.end();
+    return display && std::find(ours.begin(), ours.end(), display) != ours.end();
 }
 
 // Errors on our connections are races with windows already gone; none is worth more.

@@ -90,8 +90,9 @@ TEST_F(HostSurvival, TheServerDiesComesBackOrDestroysTheDialog) {
 
     host.Send("quit");
     EXPECT_EQ(host.Line(), "alive");
-    EXPECT_EQ(host.Wait(), 0);
+    const int status = host.Wait();
     const std::string errors = host.Errors();
+    EXPECT_EQ(status, 0) << errors;
     EXPECT_NE(errors.find("qvsql: lost the connection to the X display"), std::string::npos)
         << errors;
 }
