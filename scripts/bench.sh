@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release preset and runs the engine benchmarks; extra arguments go to
-# engine_bench (for example --benchmark_filter=Split). Ends with the speed targets:
+# engine_bench (for example --benchmark_filter=Split). Then table registration through the
+# exports at 1,000 to 1,000,000 tables beside a plain hash map (target: CPU time per table
+# at 1,000,000 within 1.5 times that at 1,000). Ends with the speed targets:
 # per-item cost at n = 10000 within 1.5 times that at n = 100, and compose, split and
 # read-back within 30 times copying as many bytes item by item (the plain memcpy of the
 # statement is shown beside it). Misses are reported, not fatal:
@@ -11,7 +13,7 @@ cd "$(dirname "$0")/.."
 build="${QVSQL_BUILD_DIR:-build/release}"
 bash scripts/setup.sh
 cmake --preset release -B "$build" >/dev/null
-cmake --build "$build" --target engine_bench -j2
+cmake --build "$build" --target engine_bench registration_bench -j2
 
 csv="$build/engine_bench.csv"
 "$build/bench/engine_bench" --benchmark_out="$csv" --benchmark_out_format=csv "$@"
@@ -49,3 +51,20 @@ awk -F, '
         }
       }
   }' "$csv"
+
+reg_csv="$build/registration_bench.csv"
+"$build/bench/host/registration_bench" --benchmark_out="$reg_csv" --benchmark_out_format=csv >/dev/null
+awk -F, '
+  /^"BM_Register/ {
+    gsub(/"/, "", $1)
+    split($1, part, "/")
+    per[part[1], part[2]] = $4 * ($5 == "ns" ? 1 : $5 == "us" ? 1e3 : $5 == "ms" ? 1e6 : 1e9) / part[2]
+  }
+  END {
+    print "registration, CPU ns per table:"
+    for (n = 1000; n <= 1000000; n *= 10)
+      printf "  n=%-8d library %7.0f   plain hash map %7.0f\n", n, per["BM_RegisterTables", n], per["BM_RegisterBaseline", n]
+    growth = per["BM_RegisterTables", 1000000] / per["BM_RegisterTables", 1000]
+    base = per["BM_RegisterBaseline", 1000000] / per["BM_RegisterBaseline", 1000]
+    printf "  per table n=1000000 / n=1000 = %.2f (<= 1.5)  %s; the plain hash map grows %.2f\n", growth, growth <= 1.5 ? "ok" : "MISSED", base
+  }' "$reg_csv"

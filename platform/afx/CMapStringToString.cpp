@@ -1,6 +1,6 @@
 #include "platform/afx/CMapStringToString.h"
 
-UINT CMapStringToString::HashKey(const std::string& key) {
+UINT CMapStringToString::HashKey(std::string_view key) {
     UINT hash = 0;
     for (char c : key) {
         hash = hash * 33 + static_cast<unsigned char>(c);
@@ -8,16 +8,11 @@ UINT CMapStringToString::HashKey(const std::string& key) {
     return hash;
 }
 
-CMapStringToString::Assoc* CMapStringToString::Find(const std::string& key) const {
-    for (Assoc* a = buckets[HashKey(key) % HashTableSize].get(); a; a = a->next.get()) {
-        if (a->key == key) {
-            return a;
-        }
-    }
-    return nullptr;
+CMapStringToString::Assoc* CMapStringToString::Find(std::string_view key) const {
+    return index.Find(key);
 }
 
-BOOL CMapStringToString::Lookup(const std::string& key, std::string& value) const {
+BOOL CMapStringToString::Lookup(std::string_view key, std::string& value) const {
     const Assoc* a = Find(key);
     if (!a) {
         return FALSE;
@@ -26,7 +21,7 @@ BOOL CMapStringToString::Lookup(const std::string& key, std::string& value) cons
     return TRUE;
 }
 
-std::string& CMapStringToString::operator[](const std::string& key) {
+std::string& CMapStringToString::operator[](std::string_view key) {
     if (Assoc* a = Find(key)) {
         return a->value;
     }
@@ -34,31 +29,37 @@ std::string& CMapStringToString::operator[](const std::string& key) {
     a->bucket = HashKey(key) % HashTableSize;
     a->key = key;
     auto& head = buckets[a->bucket];
+    if (head) {
+        head->previous = a.get();
+    }
     a->next = std::move(head);
     head = std::move(a);
-    ++count;
+    index.Add(head.get());
     return head->value;
 }
 
-BOOL CMapStringToString::RemoveKey(const std::string& key) {
-    for (auto* link = &buckets[HashKey(key) % HashTableSize]; *link; link = &(*link)->next) {
-        if ((*link)->key == key) {
-            *link = std::move((*link)->next);
-            --count;
-            return TRUE;
-        }
+BOOL CMapStringToString::RemoveKey(std::string_view key) {
+    Assoc* a = Find(key);
+    if (!a) {
+        return FALSE;
     }
-    return FALSE;
+    index.Remove(a);
+    if (a->next) {
+        a->next->previous = a->previous;
+    }
+    auto& link = a->previous ? a->previous->next : buckets[a->bucket];
+    link = std::move(a->next); // frees a
+    return TRUE;
 }
 
 void CMapStringToString::RemoveAll() {
+    index.Clear();
     // Unlinks one entry at a time so that a long chain is not freed recursively.
     for (auto& head : buckets) {
         while (head) {
             head = std::move(head->next);
         }
     }
-    count = 0;
 }
 
 const CMapStringToString::Assoc* CMapStringToString::FirstFrom(UINT bucket) const {
