@@ -19,6 +19,11 @@
 #ifndef QVSQLBUILDER_H
 #define QVSQLBUILDER_H
 
+/* The version of this header and of the library it comes with (libQvSQLBuilder.so.MAJOR). */
+#define QVSQLBUILDER_VERSION_MAJOR 1
+#define QVSQLBUILDER_VERSION_MINOR 0
+#define QVSQLBUILDER_VERSION_PATCH 0
+
 #ifdef __cplusplus
 #include <cstdint>
 

@@ -8,6 +8,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
   libharfbuzz-dev libfribidi-dev fonts-wqy-microhei fonts-tlwg-loma-ttf
   libx11-dev libxext-dev libxtst-dev xvfb xdotool libsqlite3-dev sqlite3
+  unixodbc-dev odbc-postgresql libsqliteodbc postgresql postgresql-client python3 dpkg-dev
 )
 
 missing=()

@@ -16,22 +16,48 @@ TEST(HostOptions, ParsesEveryOptionAndKeepsDefaults) {
     EXPECT_FALSE(none.grouping);
     EXPECT_TRUE(none.run);
     EXPECT_TRUE(none.whenPrinted);
+    EXPECT_FALSE(none.listTables);
     EXPECT_FALSE(none.help);
+    EXPECT_EQ(none.connectTimeout.count(), 10);
+    EXPECT_EQ(none.queryTimeout.count(), 30);
+    EXPECT_EQ(none.maxTables, 10000u);
 
-    const HostOptions all =
-        ParseHostOptions({"--table", "Print Jobs", "--language", "4", "--grouping", "\"\"", "--sql",
-                          "--no-run", "--db", "/tmp/x.db", "--no-run", "--no-when-printed", "-h"});
+    const HostOptions all = ParseHostOptions({"--table",    "Print Jobs",
+                                              "--language", "4",
+                                              "--grouping", "\"\"",
+                                              "--sql",      "--no-run",
+                                              "--db",       "/tmp/x.db",
+                                              "--no-run",   "--no-when-printed",
+                                              "-h",         "--schema",
+                                              "sales",      "--connect-timeout",
+                                              "3",          "--query-timeout",
+                                              "7",          "--max-tables",
+                                              "0",          "--list-tables",
+                                              "--version"});
     EXPECT_EQ(all.table, "Print Jobs");
     EXPECT_EQ(all.language, 4);
     EXPECT_EQ(all.grouping, "\"\"");
-    EXPECT_EQ(all.sql, "--no-run"); // a value is taken as is, even when it looks like a flag
+    EXPECT_EQ(all.sql, "--no-run"); // a value is taken as is, even when it looks like an option
     EXPECT_EQ(all.db, "/tmp/x.db");
+    EXPECT_EQ(all.schema, "sales");
+    EXPECT_EQ(all.connectTimeout.count(), 3);
+    EXPECT_EQ(all.queryTimeout.count(), 7);
+    EXPECT_EQ(all.maxTables, 0u);
     EXPECT_FALSE(all.run);
     EXPECT_FALSE(all.whenPrinted);
+    EXPECT_TRUE(all.listTables);
     EXPECT_TRUE(all.help);
+    EXPECT_TRUE(all.version);
 
-    // An empty value is a value: an empty grouping string is the host's to hand over.
+    // --name=VALUE, with "=" and blanks inside the value kept.
+    const HostOptions joined = ParseHostOptions(
+        {"--table=Print Jobs", "--odbc=DSN=labels;UID=a=b", "--grouping=", "--language=1"});
+    EXPECT_EQ(joined.table, "Print Jobs");
+    EXPECT_EQ(joined.odbc, "DSN=labels;UID=a=b");
+    EXPECT_EQ(joined.grouping, ""); // an empty grouping string is the host's to hand over
+    EXPECT_EQ(joined.language, 1);
     EXPECT_EQ(ParseHostOptions({"--grouping", ""}).grouping, "");
+    EXPECT_TRUE(ParseHostOptions({"--no-run", "--"}).table == std::nullopt);
 }
 
 TEST(HostOptions, RejectsBadCommandLines) {
@@ -46,7 +72,13 @@ TEST(HostOptions, RejectsBadCommandLines) {
         {"--language", " "},
         {"--tables", "T"},
         {"Customers"},
-        {"--no-run", "--"},
+        {"--no-run", "--", "Customers"},
+        {"--no-run=yes"},
+        {"-x"},
+        {"--connect-timeout=0"},
+        {"--query-timeout=-5"},
+        {"--max-tables=lots"},
+        {"--db", "a.db", "--odbc", "DSN=x"},
     };
     for (const auto& args : bad)
         EXPECT_THROW(ParseHostOptions(args), std::invalid_argument) << args[0];

@@ -1,29 +1,15 @@
 #include "QvSQLLibrary.h"
 
+#include "HostPaths.h"
+
 #include <dlfcn.h>
 #include <filesystem>
 
-namespace {
-
-constexpr const char* LibraryFile = "libQvSQLBuilder.so";
-
-std::filesystem::path ExecutableFolder() {
-    std::error_code ignored;
-    return std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
-}
-
-} // namespace
-
 QvSQLLibrary::QvSQLLibrary() {
-    const std::filesystem::path folder = ExecutableFolder();
-    for (const std::filesystem::path& path :
-         {folder / LibraryFile, folder / ".." / "lib" / LibraryFile,
-          std::filesystem::path(QVSQL_BUILT_LIBRARY)}) {
-        if (std::filesystem::exists(path) && Open(path.string()))
+    for (const std::string& candidate : LibraryCandidates()) {
+        if (Open(candidate))
             return;
     }
-    if (error.empty())
-        error = std::string("cannot find ") + LibraryFile;
 }
 
 QvSQLLibrary::~QvSQLLibrary() {
@@ -32,14 +18,19 @@ QvSQLLibrary::~QvSQLLibrary() {
 }
 
 bool QvSQLLibrary::Open(const std::string& path) {
+    // A path is tried only where the file is; a bare name goes to the loader's search.
+    if (path.find('/') != std::string::npos && !std::filesystem::exists(path))
+        return false;
     handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        error = dlerror();
+        error = std::string("cannot load ") + path + ": " + dlerror();
         return false;
     }
+    error.clear();
     Bind(setGroupingChars, "SetGroupingChars");
     Bind(setLanguage, "SetLanguage");
     Bind(setTableAndColumns, "SetTableAndColumns");
+    Bind(setShemaTable, "SetShemaTable");
     Bind(setCurrentTable, "SetCurrentTable");
     Bind(getTable, "GetTable");
     Bind(getSELECTSQLQuery, "GetSELECTSQLQuery");
@@ -53,5 +44,5 @@ bool QvSQLLibrary::Open(const std::string& path) {
 template <typename F> void QvSQLLibrary::Bind(F& function, const char* name) {
     function = reinterpret_cast<F>(dlsym(handle, name));
     if (!function)
-        error = std::string(LibraryFile) + " lacks " + name;
+        error = std::string("the library lacks ") + name;
 }

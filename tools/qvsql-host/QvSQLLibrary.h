@@ -6,7 +6,7 @@
 
 class QvSQLLibrary {
   public:
-    // Beside the executable, then in ../lib, then where the build put it.
+    // The first of LibraryCandidates() that loads and has every export.
     QvSQLLibrary();
     ~QvSQLLibrary();
     QvSQLLibrary(const QvSQLLibrary&) = delete;
@@ -18,6 +18,7 @@ class QvSQLLibrary {
     decltype(&SetGroupingChars) setGroupingChars = nullptr;
     decltype(&SetLanguage) setLanguage = nullptr;
     decltype(&SetTableAndColumns) setTableAndColumns = nullptr;
+    decltype(&SetShemaTable) setShemaTable = nullptr;
     decltype(&SetCurrentTable) setCurrentTable = nullptr;
     decltype(&GetTable) getTable = nullptr;
     decltype(&GetSELECTSQLQuery) getSELECTSQLQuery = nullptr;
@@ -27,5 +28,5 @@ class QvSQLLibrary {
     template <typename F> void Bind(F& function, const char* name);
 
     void* handle = nullptr;
-    std::string error;
+    std::string error = "cannot find the library";
 };

@@ -1,6 +1,6 @@
 #pragma once
 // Rows printed as a plain text table, each column as wide as its widest cell.
-#include "Catalogue.h"
+#include "Database.h"
 
 #include <ostream>
 

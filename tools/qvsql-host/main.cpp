@@ -1,17 +1,20 @@
 // qvsql-host: a small label-printing host. It loads the query builder library, offers it the
-// tables of a SQLite database, and runs the statement the user composes.
-#include "Catalogue.h"
+// tables of a SQLite or ODBC database, and runs the statement the user composes.
+#include "HostError.h"
 #include "HostOptions.h"
+#include "HostPaths.h"
+#include "OdbcDatabase.h"
 #include "QvSQLLibrary.h"
+#include "Registration.h"
 #include "RowTable.h"
 #include "ScriptFailureWatch.h"
+#include "SqliteDatabase.h"
 #include "WhenPrinted.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
-#include <map>
-#include <stdexcept>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -19,7 +22,6 @@ namespace {
 
 constexpr int StatementSize = 8192;
 constexpr std::size_t RowLimit = 20;
-constexpr int ScriptFailedStatus = 3;
 
 std::string_view Env(const char* name) {
     const char* value = std::getenv(name);
@@ -27,105 +29,120 @@ std::string_view Env(const char* name) {
 }
 
 // Headless without a script, the dialog could only cancel at once.
-bool CanShowDialog() {
+void RequireDisplay() {
     if (!Env("QVSQL_SCRIPT").empty())
-        return true;
+        return;
     const std::string_view backend = Env("QVSQL_BACKEND");
-    return backend != "headless" && (backend == "x11" || !Env("DISPLAY").empty());
+    if (backend != "headless" && (backend == "x11" || !Env("DISPLAY").empty()))
+        return;
+    throw HostError(ExitStatus::NoDisplay,
+                    "no display. Run it on an X display (set DISPLAY, or use xvfb-run), or give "
+                    "it a script to play headless: QVSQL_SCRIPT=FILE (see docs/scripting.md).");
 }
 
-std::string DefaultDatabase() {
-    std::error_code ignored;
-    const auto folder = std::filesystem::read_symlink("/proc/self/exe", ignored).parent_path();
-    const auto beside = folder / "sample.db";
-    if (std::filesystem::exists(beside))
-        return beside.string();
-    return (folder / ".." / "share" / "qvsql-host" / "sample.db").string();
+std::unique_ptr<Database> OpenDatabase(const HostOptions& options) {
+    if (!options.odbc.empty())
+        return OpenOdbc(options.odbc, {options.connectTimeout, options.queryTimeout});
+    return std::make_unique<SqliteDatabase>(options.db.empty() ? SampleDatabase() : options.db,
+                                            options.queryTimeout);
 }
 
-std::string ColumnList(const std::vector<std::string>& columns) {
-    std::string list;
-    for (const std::string& column : columns)
-        list += column + '\t';
-    return list;
+// The tables to offer, with their notes on standard error; at least one table.
+RegistrationPlan Plan(Database& db, const HostOptions& options) {
+    RegistrationPlan plan =
+        PlanRegistration(db.Tables(options.schema),
+                         {options.whenPrinted, options.maxTables, options.table.value_or("")});
+    for (const std::string& note : plan.notes)
+        std::cerr << "qvsql-host: " << note << '\n';
+    if (plan.catalogueTables == 0)
+        throw HostError(ExitStatus::NoTables,
+                        options.schema.empty()
+                            ? "the database has no tables"
+                            : "the schema \"" + VisibleName(options.schema) + "\" has no tables");
+    return plan;
 }
 
-// Table name to column list, as the library is told; When Printed choices included.
-std::map<std::string, std::string>
-Register(const QvSQLLibrary& lib, const std::vector<CatalogueTable>& tables, bool whenPrinted) {
-    std::map<std::string, std::string> registered;
-    for (CatalogueTable table : tables) {
-        if (whenPrinted)
-            table.columns.emplace_back(WhenPrintedName);
-        registered[table.name] = ColumnList(table.columns);
+const Registration& CurrentTable(const RegistrationPlan& plan, const HostOptions& options) {
+    if (!options.table)
+        return plan.tables.front();
+    const auto found =
+        std::find_if(plan.tables.begin(), plan.tables.end(),
+                     [&](const Registration& r) { return r.name == *options.table; });
+    if (found == plan.tables.end())
+        throw HostError(ExitStatus::UnknownTable, "no table \"" + VisibleName(*options.table) +
+                                                      "\" among those offered (--list-tables)");
+    return *found;
+}
+
+void Register(const QvSQLLibrary& lib, const RegistrationPlan& plan, const std::string& grouping,
+              const HostOptions& options) {
+    if (options.language)
+        lib.setLanguage(*options.language);
+    lib.setGroupingChars(grouping.c_str());
+    for (const Registration& table : plan.tables) {
+        lib.setTableAndColumns(table.name.c_str(), table.columns.c_str());
+        if (table.schemaValue)
+            lib.setShemaTable(table.name.c_str(), table.schemaValue->c_str());
     }
-    if (whenPrinted)
-        registered[WhenPrintedName] = ColumnList({WhenPrintedName});
-    for (const auto& [name, columns] : registered)
-        lib.setTableAndColumns(name.c_str(), columns.c_str());
-    return registered;
 }
 
-int RunStatement(const Catalogue& db, const std::string& sql) {
-    try {
-        PrintRowTable(std::cout, db.Run(ReplaceWhenPrinted(sql), RowLimit));
-        return 0;
-    } catch (const std::runtime_error& e) {
-        std::cerr << "qvsql-host: the statement failed: " << e.what() << '\n';
-        return 2;
-    }
+int ListTables(const HostOptions& options) {
+    const auto db = OpenDatabase(options);
+    for (const Registration& table : Plan(*db, options).tables)
+        std::cout << table.name << '\n';
+    return 0;
 }
 
 int Run(const HostOptions& options) {
-    if (!CanShowDialog()) {
-        std::cerr << "qvsql-host: no display. Run it on an X display (set DISPLAY, or use "
-                     "xvfb-run), or give it a script to play headless: QVSQL_SCRIPT=FILE "
-                     "(see docs/scripting.md).\n";
-        return 1;
-    }
-    const Catalogue db(options.db.empty() ? DefaultDatabase() : options.db);
-    const std::vector<CatalogueTable> tables = db.Tables();
+    RequireDisplay();
     const ScriptFailureWatch script;
     const QvSQLLibrary lib;
     if (!lib.Loaded())
-        throw std::runtime_error(lib.Error());
-    if (options.language)
-        lib.setLanguage(*options.language);
-    if (options.grouping)
-        lib.setGroupingChars(options.grouping->c_str());
-    const auto registered = Register(lib, tables, options.whenPrinted);
-    const std::string table = options.table.value_or(tables.empty() ? "" : tables[0].name);
-    lib.setCurrentTable(table.c_str());
+        throw HostError(ExitStatus::NoLibrary, lib.Error());
+    const auto db = OpenDatabase(options);
+    const RegistrationPlan plan = Plan(*db, options);
+    const Registration& table = CurrentTable(plan, options);
+    Register(lib, plan, options.grouping.value_or(db->GroupingChars()), options);
+    lib.setCurrentTable(table.name.c_str());
 
     std::vector<char> buffer(StatementSize, '\0');
     options.sql.copy(buffer.data(), buffer.size() - 1);
-    const auto known = registered.find(table);
-    const char* columns = known == registered.end() ? nullptr : known->second.c_str();
-    const int result = lib.getSELECTSQLQuery(table.c_str(), columns, buffer.data(), StatementSize);
+    const int result = lib.getSELECTSQLQuery(table.name.c_str(), table.columns.c_str(),
+                                             buffer.data(), StatementSize);
     if (script.Failed())
-        return ScriptFailedStatus;
+        return static_cast<int>(ExitStatus::ScriptFailed);
     if (result != 0)
-        return 1;
+        return static_cast<int>(ExitStatus::Cancelled);
     const std::string sql = buffer.data();
     std::cout << sql << std::endl;
-    return options.run ? RunStatement(db, sql) : 0;
+    if (options.run)
+        PrintRowTable(std::cout, db->Run(ReplaceWhenPrinted(sql), RowLimit));
+    return 0;
+}
+
+int Main(const HostOptions& options) {
+    if (options.help)
+        std::cout << HostUsage;
+    else if (options.version)
+        std::cout << "qvsql-host " << QVSQL_VERSION << '\n';
+    else
+        return options.listTables ? ListTables(options) : Run(options);
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     try {
-        const HostOptions options = ParseHostOptions({argv + 1, argv + argc});
-        if (options.help) {
-            std::cout << HostUsage;
-            return 0;
-        }
-        return Run(options);
+        return Main(ParseHostOptions({argv + 1, argv + argc}));
     } catch (const std::invalid_argument& e) {
-        std::cerr << "qvsql-host: " << e.what() << '\n' << HostUsage;
-        return 2;
+        std::cerr << "qvsql-host: " << e.what() << " (qvsql-host --help lists the options)\n";
+        return static_cast<int>(ExitStatus::Usage);
+    } catch (const HostError& e) {
+        std::cerr << "qvsql-host: " << e.what() << '\n';
+        return static_cast<int>(e.Status());
     } catch (const std::exception& e) {
         std::cerr << "qvsql-host: " << e.what() << '\n';
-        return 2;
+        return static_cast<int>(ExitStatus::CannotOpen);
     }
 }

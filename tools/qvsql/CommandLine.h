@@ -7,7 +7,8 @@
 
 namespace qvsql::cli {
 
-// The words after the command: "--name VALUE" options and positional arguments.
+// The words after the command: "--name VALUE" or "--name=VALUE" options (getopt_long, so
+// they may stand anywhere) and positional arguments.
 // A bare "--" ends the options, so a positional argument may itself begin with "--".
 class CommandLine {
   public:

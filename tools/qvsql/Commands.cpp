@@ -110,6 +110,10 @@ void Commands::Run(const std::vector<std::string>& words, std::istream& in, std:
         out << Usage();
         return;
     }
+    if (words[0] == "--version") {
+        out << "qvsql " << QVSQL_VERSION << '\n';
+        return;
+    }
     for (const Command& command : CommandTable()) {
         if (words[0] != command.name)
             continue;
@@ -127,7 +131,10 @@ const char* Commands::Usage() {
            "  qvsql compose                           < snapshot.json\n"
            "  qvsql readback                          < request.json\n"
            "  qvsql translate --file PATH [--section NAME] TEXT\n"
-           "  qvsql string-file-path EXE_PATH [LANGUAGE_INDEX]\n";
+           "  qvsql string-file-path EXE_PATH [LANGUAGE_INDEX]\n"
+           "  qvsql --help | --version\n"
+           "Options take their value as the next word or after \"=\" (--grouping=\"\"); \"--\"\n"
+           "ends the options. Status: 0 done, 1 output failed, 2 bad usage or input.\n";
 }
 
 } // namespace qvsql::cli
