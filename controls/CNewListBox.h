@@ -4,16 +4,27 @@
 // the entry chosen by hovering must not move under the click.
 #include "platform/afx/CListBox.h"
 
-class CXComboList;
-
 class CNewListBox : public CListBox {
+  public:
+    // Where the list reports: the drop-down it lives in.
+    class Owner {
+      public:
+        virtual void KeyFromList(UINT key) = 0;
+        virtual void ReportPress() = 0;
+
+      protected:
+        ~Owner() = default;
+    };
+
+    // Null: the list stands alone and keeps its own handling of presses.
+    void ReportTo(Owner* owner) { reportTo = owner; }
+
   protected:
     void OnKeyDown(UINT key, UINT repeat, UINT flags);
     void OnLButtonDown(UINT flags, CPoint point);
 
   private:
-    // The drop-down this list lives in; null when the list stands alone.
-    CXComboList* DropDown() const;
+    Owner* reportTo = nullptr;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -1,6 +1,5 @@
 #include "controls/CXComboList.h"
 
-#include "controls/CXListCtrl.h"
 #include "controls/XListMessages.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/gfx/SysColors.h"
@@ -40,8 +39,7 @@ int CXComboList::OnCreate(CREATESTRUCTA* create) {
     const CRect none(0, 0, 0, 0);
     listBox.Create("ListBox", "", WS_CHILD | WS_VISIBLE | LBS_NOINTEGRALHEIGHT, none, this, 0);
     scrollBar.Create("ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_VERT, none, this, 0);
-    CWnd* grid = owner;
-    if (CFont* font = grid && grid->IsWindow() ? grid->GetFont() : nullptr) {
+    if (CFont* font = owner && owner->IsWindow() ? owner->GetFont() : nullptr) {
         listBox.SetFont(font, FALSE);
         scrollBar.SetFont(font, FALSE);
     }
@@ -264,8 +262,7 @@ void CXComboList::OnVScroll(UINT code, UINT pos, CScrollBar*) {
 }
 
 void CXComboList::SendToOwner(UINT message) const {
-    CWnd* grid = owner;
-    if (grid && grid->IsWindow()) {
-        grid->SendMessage(message, 0, 0);
+    if (owner && owner->IsWindow()) {
+        owner->SendMessage(message, 0, 0);
     }
 }

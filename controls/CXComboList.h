@@ -5,9 +5,7 @@
 #include "controls/CNewListBox.h"
 #include "platform/afx/CScrollBar.h"
 
-class CXListCtrl;
-
-class CXComboList : public CWnd {
+class CXComboList : public CWnd, private CNewListBox::Owner {
   public:
     static constexpr const char* ClassName = "QVSQLAdvComboBoxCtrl";
     static constexpr int ScrollBarWidth = 11;
@@ -15,7 +13,8 @@ class CXComboList : public CWnd {
     static constexpr UINT HoverPeriod = 80;
     static constexpr int CancelAfterFocusLosses = 3;
 
-    explicit CXComboList(CXListCtrl* grid) : owner(grid) {}
+    // grid: the window that receives the drop-down's messages.
+    explicit CXComboList(CWnd* grid) : owner(grid) { listBox.ReportTo(this); }
 
     // Looks the window class up for this module and registers it when missing.
     static bool RegisterWindowClass();
@@ -26,15 +25,15 @@ class CXComboList : public CWnd {
 
     // A key-down that reached the list. Skipped when the message loop already ran the key
     // logic for it while pre-translating, so each key moves the selection once.
-    void KeyFromList(UINT key);
+    void KeyFromList(UINT key) override;
     // A press in the list: reported as a click, the hovered entry stands.
-    void ReportPress();
+    void ReportPress() override;
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
     CNewListBox listBox;
     CScrollBar scrollBar;
-    CXListCtrl* owner;
+    CWnd* owner;
     int killFocusCount = 0;
     bool firstLayout = true;
 

@@ -1,14 +1,14 @@
 #include "controls/CXListCtrl.h"
 
 #include "controls/CXComboList.h"
-#include "controls/XListCellPainter.h"
+#include "controls/TooltipText.h"
 #include "controls/XListMessages.h"
 #include "module/InterfaceTexts.h"
-#include "module/ModuleSettings.h"
 #include "platform/afx/CClientDC.h"
 #include "platform/afx/CPaintDC.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -16,33 +16,6 @@ using CellArray = std::vector<XListCellData>;
 
 constexpr int emptyMessageGap = 10;
 constexpr int toolRowFactor = 1000;
-constexpr std::size_t tooltipLimit = 79;
-
-// The host's code page is UTF-8 here; the wide tooltip form wants UTF-16.
-void CopyWide(const std::string& text, WCHAR* out, std::size_t room) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < text.size() && n + 1 < room;) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-        char32_t code = extra == 0 ? lead : lead & (0x3Fu >> extra);
-        std::size_t j = i + 1;
-        for (int k = 0; k < extra && j < text.size(); ++k, ++j) {
-            code = (code << 6) | (static_cast<unsigned char>(text[j]) & 0x3Fu);
-        }
-        i = j;
-        if (code >= 0x10000) {
-            if (n + 2 >= room) {
-                break;
-            }
-            code -= 0x10000;
-            out[n++] = static_cast<WCHAR>(0xD800 + (code >> 10));
-            out[n++] = static_cast<WCHAR>(0xDC00 + (code & 0x3FF));
-        } else {
-            out[n++] = static_cast<WCHAR>(code);
-        }
-    }
-    out[n] = 0;
-}
 
 } // namespace
 
@@ -75,6 +48,10 @@ CXListCtrl::~CXListCtrl() {
             ReleaseRow(row);
         }
     }
+}
+
+void CXListCtrl::SetTranslator(Translator translate) {
+    translator = std::move(translate);
 }
 
 void CXListCtrl::ReadColors() {
@@ -329,6 +306,7 @@ void CXListCtrl::OnCustomDraw(NMHDR* header, LRESULT* result) {
     auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
     switch (draw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
+        ReadPaintLook();
         *result = CDRF_NOTIFYITEMDRAW;
         break;
     case CDDS_ITEMPREPAINT:
@@ -336,8 +314,7 @@ void CXListCtrl::OnCustomDraw(NMHDR* header, LRESULT* result) {
         break;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
         if (CDC* dc = CDC::FromHandle(draw->nmcd.hdc)) {
-            XListCellPainter(*this, *dc)
-                .Draw(static_cast<int>(draw->nmcd.dwItemSpec), draw->iSubItem);
+            DrawCell(*dc, static_cast<int>(draw->nmcd.dwItemSpec), draw->iSubItem);
         }
         *result = CDRF_SKIPDEFAULT;
         break;
@@ -347,11 +324,95 @@ void CXListCtrl::OnCustomDraw(NMHDR* header, LRESULT* result) {
     }
 }
 
+XListLook CXListCtrl::Look() const {
+    XListLook look;
+    look.shadow = shadowColor;
+    look.btnFace = btnFaceColor;
+    look.btnShadow = btnShadowColor;
+    look.highlight = highlightColor;
+    look.highlightText = highlightTextColor;
+    look.window = windowColor;
+    look.windowText = windowTextColor;
+    look.focused = ::GetFocus() == m_hWnd;
+    look.fullRowSelect = (GetExtendedStyle() & LVS_EX_FULLROWSELECT) != 0;
+    look.showSelAlways = (GetStyle() & LVS_SHOWSELALWAYS) != 0;
+    return look;
+}
+
+// Read once per paint: nothing a cell's drawing does changes them.
+void CXListCtrl::ReadPaintLook() {
+    paintLook = Look();
+    const int columns = GetColumnCount();
+    paintAlignments.resize(static_cast<std::size_t>(std::max(columns, 0)));
+    for (int column = 0; column < columns; ++column) {
+        paintAlignments[static_cast<std::size_t>(column)] = ColumnAlignment(column);
+    }
+}
+
+// Centred or left as the header says, right otherwise.
+UINT CXListCtrl::ColumnAlignment(int column) const {
+    HDITEMA item{};
+    item.mask = HDI_FORMAT;
+    ::SendMessageA(GetHeaderWindow(), HDM_GETITEMA, static_cast<WPARAM>(column),
+                   reinterpret_cast<LPARAM>(&item));
+    switch (item.fmt & HDF_JUSTIFYMASK) {
+    case HDF_CENTER:
+        return DT_CENTER;
+    case HDF_LEFT:
+        return DT_LEFT;
+    default:
+        return DT_RIGHT;
+    }
+}
+
+void CXListCtrl::DrawCell(CDC& dc, int row, int column) {
+    XListCell cell;
+    if (!GetCellRect(row, column, LVIR_BOUNDS, cell.rect)) {
+        return;
+    }
+    cell.column = column;
+    cell.data = GetCellData(row, column);
+    cell.text = GetItemText(row, column);
+    cell.selected = (GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+    const auto index = static_cast<std::size_t>(column);
+    cell.align = index < paintAlignments.size() ? paintAlignments[index] : DT_RIGHT;
+    XListCellReveal found = XListCellPainter(dc, paintLook).Draw(cell);
+    if (found.startingChoice.empty() && !found.pressed) {
+        return;
+    }
+    PaintReveal reveal{row, column, cell.rect, std::move(found), std::nullopt};
+    LOGFONTA description{};
+    CFont* current = reveal.found.pressed && !fontCreated ? dc.GetCurrentFont() : nullptr;
+    if (current && current->GetLogFont(&description)) {
+        reveal.font = description;
+    }
+    paintReveals.push_back(std::move(reveal));
+}
+
+// A starting choice is stored in its cell (which repaints it); a pressed button is remembered
+// and opens the drop-down when none is open.
+void CXListCtrl::ApplyPaintReveals() {
+    const std::vector<PaintReveal> reveals = std::exchange(paintReveals, {});
+    for (const PaintReveal& reveal : reveals) {
+        if (!reveal.found.startingChoice.empty()) {
+            SetItemText(reveal.row, reveal.column, reveal.found.startingChoice);
+        }
+        if (reveal.found.pressed) {
+            dropDownButtonRect = reveal.found.buttonRect;
+            if (!dropDown) {
+                dropDownEdit.Open(reveal.font ? &*reveal.font : nullptr, reveal.cell, reveal.row,
+                                  reveal.column);
+            }
+        }
+    }
+}
+
 void CXListCtrl::OnPaint() {
     CListCtrl::OnPaint();
     if (GetItemCount() == 0) {
         DrawEmptyMessage();
     }
+    ApplyPaintReveals();
 }
 
 std::string CXListCtrl::GetEmptyMessage() const {
@@ -371,7 +432,7 @@ void CXListCtrl::DrawEmptyMessage() {
     }
     rect.top += emptyMessageGap;
     const std::string message = GetEmptyMessage();
-    std::string text = qvsql::ActiveModuleSettings().Translate(qvsql::texts::section, message);
+    std::string text = translator ? translator(qvsql::texts::section, message) : std::string();
     if (text.empty()) {
         text = message;
     }
@@ -476,16 +537,6 @@ BOOL CXListCtrl::OnNeedTooltipText(UINT, NMHDR* header, LRESULT* result) {
     if (!cell || cell->tooltipText.empty()) {
         return FALSE;
     }
-    const std::string text = cell->tooltipText.substr(0, tooltipLimit);
-    if (header->code == TTN_NEEDTEXTA) {
-        auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
-        std::copy(text.begin(), text.end(), info->szText);
-        info->szText[text.size()] = '\0';
-        info->lpszText = info->szText;
-    } else if (header->code == TTN_NEEDTEXTW) {
-        auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-        CopyWide(text, info->szText, tooltipLimit + 1);
-        info->lpszText = info->szText;
-    }
+    tooltiptext::Copy(cell->tooltipText, *header);
     return FALSE;
 }

@@ -5,14 +5,18 @@
 // column (XListCellData) through its item parameter.
 #include "controls/CXHeaderCtrl.h"
 #include "controls/XListCellData.h"
+#include "controls/XListCellPainter.h"
 #include "controls/XListDropDown.h"
 #include "platform/afx/AfxMessageEntries.h"
 #include "platform/afx/CFont.h"
 #include "platform/afx/CListCtrl.h"
 #include "platform/afx/CRect.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CXComboList;
@@ -48,6 +52,11 @@ class CXListCtrl : public CListCtrl {
     // The cell's record; null when the indices are not valid or the row has none.
     XListCellData* GetCellData(int row, int column) const;
     bool IsValidCell(int row, int column) const;
+
+    // Interface texts by their English wording, from a section; "" keeps the English text.
+    using Translator = std::function<std::string(std::string_view section, std::string_view)>;
+    // The empty-grid message goes through translate; none keeps it in English.
+    void SetTranslator(Translator translate);
 
     virtual std::string GetEmptyMessage() const;
     virtual BOOL OnNeedTooltipText(UINT id, NMHDR* header, LRESULT* result);
@@ -89,22 +98,68 @@ class CXListCtrl : public CListCtrl {
     // Index of the column displayed just left of column 0; -1 when column 0 comes first.
     int columnBeforeFirst = -1;
 
+  private:
+    // The grid as its drop-down editing sees it.
+    class EditHost final : public XListEditHost {
+      public:
+        explicit EditHost(CXListCtrl& owner) : grid(owner) {}
+        CWnd& Window() override { return grid; }
+        XListCellData* Cell(int row, int column) override { return grid.GetCellData(row, column); }
+        bool IsValidCell(int row, int column) const override {
+            return grid.IsValidCell(row, column);
+        }
+        std::string CellText(int row, int column) const override {
+            return grid.GetItemText(row, column);
+        }
+        void SetCellText(int row, int column, const std::string& text) override {
+            grid.SetItemText(row, column, text);
+        }
+        void RepaintCell(int row, int column) override { grid.UpdateCell(row, column); }
+        void NotifyParent(UINT message, int row, int column) override {
+            grid.NotifyParent(message, row, column);
+        }
+
+      private:
+        CXListCtrl& grid;
+    };
+
+    // What a cell's paint revealed, applied once the paint is over.
+    struct PaintReveal {
+        int row;
+        int column;
+        CRect cell;
+        XListCellReveal found;
+        std::optional<LOGFONTA> font; // the font it was drawn with, while the copy is missing
+    };
+
+    EditHost editHost{*this};
+
   protected:
-    XListDropDown dropDownEdit{*this};
+    XListDropDown dropDownEdit{editHost,
+                               {dropDownPending, dropDownItem, dropDownColumn, dropDownButtonRect,
+                                dropDownListRect, dropDown, dropDownFont, fontCreated,
+                                dropDownInitialText}};
 
     DECLARE_MESSAGE_MAP()
 
   private:
-    friend class XListDropDown;
-    friend class XListCellPainter;
-
     void ReadColors();
+    XListLook Look() const;
     void TakeOverHeader();
     XListCellData* RowData(int row) const;
     void ReleaseRow(int row);
     void DrawCell(CDC& dc, int row, int column);
+    void ReadPaintLook();
+    UINT ColumnAlignment(int column) const;
+    void ApplyPaintReveals();
     void DrawEmptyMessage();
     int RowAt(CPoint point) const;
     int ColumnAt(int row, CPoint point) const;
     void NotifyParent(UINT message, int row, int column);
+
+    Translator translator;
+    // Read when a paint starts.
+    XListLook paintLook;
+    std::vector<UINT> paintAlignments;
+    std::vector<PaintReveal> paintReveals;
 };

@@ -1,7 +1,7 @@
 #include "controls/XListCellPainter.h"
 
-#include "controls/CXListCtrl.h"
 #include "platform/afx/CBrush.h"
+#include "platform/afx/CDC.h"
 #include "platform/afx/CPen.h"
 
 namespace {
@@ -11,63 +11,48 @@ constexpr int checkBoxTextGap = 4;
 constexpr COLORREF black = RGB(0, 0, 0);
 constexpr COLORREF white = RGB(255, 255, 255);
 
+// The choice an empty drop-down cell takes; "" when it has none. An empty choice is never
+// stored: storing it would change nothing and repaint the cell forever.
+std::string StartingChoice(const XListCell& cell) {
+    const XListCellData& data = *cell.data;
+    const auto count = data.choices ? static_cast<int>(data.choices->size()) : 0;
+    if (!cell.text.empty() || data.initialChoice < 0 || data.initialChoice >= count) {
+        return {};
+    }
+    return (*data.choices)[static_cast<std::size_t>(data.initialChoice)];
+}
+
 } // namespace
 
-void XListCellPainter::Draw(int row, int column) {
-    CRect rect;
-    if (!grid.GetCellRect(row, column, LVIR_BOUNDS, rect)) {
-        return;
-    }
-    const XListCellData* cell = grid.GetCellData(row, column);
-    if (cell && cell->hasDropDown) {
-        if (IsSelected(row)) {
-            DrawDropDown(row, column, *cell, rect);
-        } else {
-            DrawPlain(row, column, cell, rect);
+XListCellReveal XListCellPainter::Draw(const XListCell& cell) {
+    if (cell.data && cell.data->hasDropDown) {
+        if (cell.selected) {
+            return DrawDropDown(cell);
         }
-    } else if (cell && cell->checkState != -1) {
-        DrawCheckBox(row, column, *cell, rect);
+        DrawPlain(cell);
+    } else if (cell.data && cell.data->checkState != -1) {
+        DrawCheckBox(cell);
     } else {
-        DrawPlain(row, column, cell, rect);
+        DrawPlain(cell);
     }
+    return {};
 }
 
-bool XListCellPainter::IsSelected(int row) const {
-    return (grid.GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-}
-
-XListCellPainter::Colors XListCellPainter::CellColors(int row, int column,
-                                                      const XListCellData* cell) const {
-    Colors colors{grid.windowTextColor, grid.windowColor};
-    if (cell) {
-        colors = {cell->textColor, cell->backColor};
+XListCellPainter::Colors XListCellPainter::CellColors(const XListCell& cell) const {
+    Colors colors{look.windowText, look.window};
+    if (cell.data) {
+        colors = {cell.data->textColor, cell.data->backColor};
     }
-    const bool fullRow = (grid.GetExtendedStyle() & LVS_EX_FULLROWSELECT) != 0;
-    if (!IsSelected(row) || (!fullRow && column != 0)) {
+    if (!cell.selected || (!look.fullRowSelect && cell.column != 0)) {
         return colors;
     }
-    if (::GetFocus() == grid.m_hWnd) {
-        return {grid.highlightTextColor, grid.highlightColor};
+    if (look.focused) {
+        return {look.highlightText, look.highlight};
     }
-    if (grid.GetStyle() & LVS_SHOWSELALWAYS) {
-        return {grid.windowTextColor, grid.btnFaceColor};
+    if (look.showSelAlways) {
+        return {look.windowText, look.btnFace};
     }
     return colors;
-}
-
-UINT XListCellPainter::Alignment(int column) const {
-    HDITEMA item{};
-    item.mask = HDI_FORMAT;
-    ::SendMessageA(grid.GetHeaderWindow(), HDM_GETITEMA, static_cast<WPARAM>(column),
-                   reinterpret_cast<LPARAM>(&item));
-    switch (item.fmt & HDF_JUSTIFYMASK) {
-    case HDF_CENTER:
-        return DT_CENTER;
-    case HDF_LEFT:
-        return DT_LEFT;
-    default:
-        return DT_RIGHT;
-    }
 }
 
 void XListCellPainter::DrawCellText(const std::string& text, CRect rect, UINT align,
@@ -79,36 +64,33 @@ void XListCellPainter::DrawCellText(const std::string& text, CRect rect, UINT al
     dc.SetBkMode(oldMode);
 }
 
-void XListCellPainter::DrawPlain(int row, int column, const XListCellData* cell,
-                                 const CRect& rect) {
-    const Colors colors = CellColors(row, column, cell);
-    dc.FillSolidRect(&rect, colors.back);
-    const std::string text = grid.GetItemText(row, column);
-    if (!text.empty()) {
-        DrawCellText(text, rect, Alignment(column), colors);
+void XListCellPainter::DrawPlain(const XListCell& cell) {
+    const Colors colors = CellColors(cell);
+    dc.FillSolidRect(&cell.rect, colors.back);
+    if (!cell.text.empty()) {
+        DrawCellText(cell.text, cell.rect, cell.align, colors);
     }
 }
 
-void XListCellPainter::DrawCheckBox(int row, int column, const XListCellData& cell,
-                                    const CRect& rect) {
-    const Colors colors = CellColors(row, column, &cell);
+void XListCellPainter::DrawCheckBox(const XListCell& cell) {
+    const CRect& rect = cell.rect;
+    const Colors colors = CellColors(cell);
     dc.FillSolidRect(&rect, colors.back);
-    const std::string text = grid.GetItemText(row, column);
     const int side = rect.bottom - 1 - rect.top;
     CRect box(rect.left + checkBoxIndent, rect.top, 0, rect.bottom - 1);
-    if (text.empty()) {
+    if (cell.text.empty()) {
         box.left = rect.left + rect.Width() / 2 - side / 2 - 1;
     }
     box.right = box.left + side;
-    dc.FillSolidRect(&box, grid.windowColor);
+    dc.FillSolidRect(&box, look.window);
     box.left += 1;
     dc.DrawEdge(&box, EDGE_SUNKEN, BF_RECT);
-    if (cell.checkState == 1) {
+    if (cell.data->checkState == 1) {
         DrawCheckMark(box);
     }
-    if (!text.empty()) {
+    if (!cell.text.empty()) {
         const CRect textRect(box.right + checkBoxTextGap, rect.top, rect.right, rect.bottom);
-        DrawCellText(text, textRect, DT_LEFT, colors);
+        DrawCellText(cell.text, textRect, DT_LEFT, colors);
     }
 }
 
@@ -134,11 +116,7 @@ void XListCellPainter::DrawArrow(int x, int y) {
     }
 }
 
-void XListCellPainter::DrawDropDown(int row, int column, const XListCellData& cell,
-                                    const CRect& rect) {
-    CRect work(rect.left + 1, rect.top, rect.right - 2, rect.bottom + 1);
-    CPen framePen(PS_SOLID, 1, grid.btnShadowColor);
-    CPen* old = dc.SelectObject(&framePen);
+void XListCellPainter::DrawDropDownFrame(const CRect& work) {
     dc.MoveTo(work.left, work.bottom - 2);
     dc.LineTo(work.right, work.bottom - 2);
     dc.MoveTo(work.left, work.top);
@@ -147,6 +125,30 @@ void XListCellPainter::DrawDropDown(int row, int column, const XListCellData& ce
     dc.LineTo(work.left, work.bottom - 2);
     dc.MoveTo(work.right, work.top);
     dc.LineTo(work.right, work.bottom - 1);
+}
+
+// A pressed button is flat and its arrow sits one pixel lower and further right.
+void XListCellPainter::DrawButton(CRect button, bool pressed) {
+    if (pressed) {
+        CBrush frame(look.shadow);
+        dc.FrameRect(&button, &frame);
+        button.DeflateRect(1, 1);
+        dc.FillSolidRect(&button, look.btnFace);
+        DrawArrow(button.left + 3, button.top + 4);
+        return;
+    }
+    dc.DrawEdge(&button, EDGE_RAISED, BF_RECT);
+    button.DeflateRect(2, 2);
+    dc.FillSolidRect(&button, look.btnFace);
+    DrawArrow(button.left + 1, button.top + 2);
+}
+
+XListCellReveal XListCellPainter::DrawDropDown(const XListCell& cell) {
+    const CRect& rect = cell.rect;
+    const CRect work(rect.left + 1, rect.top, rect.right - 2, rect.bottom + 1);
+    CPen framePen(PS_SOLID, 1, look.btnShadow);
+    CPen* old = dc.SelectObject(&framePen);
+    DrawDropDownFrame(work);
 
     CPen blackPen(PS_SOLID, 1, black);
     dc.SelectObject(&blackPen);
@@ -157,36 +159,16 @@ void XListCellPainter::DrawDropDown(int row, int column, const XListCellData& ce
     CRect button(work.right + 1 - work.Height(), work.top, work.right + 1, work.bottom);
     button.DeflateRect(2, 2);
 
-    std::string text = grid.GetItemText(row, column);
-    const auto choices = cell.choices ? static_cast<int>(cell.choices->size()) : 0;
-    if (text.empty() && cell.initialChoice >= 0 && cell.initialChoice < choices) {
-        text = (*cell.choices)[static_cast<std::size_t>(cell.initialChoice)];
-        // Storing repaints the cell at once; an empty choice would change nothing and repaint
-        // forever, a real one ends the nested paint with the text no longer empty.
-        if (!text.empty()) {
-            grid.SetItemText(row, column, text);
-        }
-    }
+    XListCellReveal reveal;
+    reveal.startingChoice = StartingChoice(cell);
+    const std::string& text = reveal.startingChoice.empty() ? cell.text : reveal.startingChoice;
     if (!text.empty()) {
         const CRect textRect(work.left + 2, work.top - 1, button.left - 1, work.bottom);
-        DrawCellText(text, textRect, DT_LEFT, {grid.windowTextColor, grid.windowColor});
+        DrawCellText(text, textRect, DT_LEFT, {look.windowText, look.window});
     }
-
-    if (cell.dropDownPressed) {
-        grid.dropDownButtonRect = button;
-        CBrush frame(grid.shadowColor);
-        dc.FrameRect(&button, &frame);
-        button.DeflateRect(1, 1);
-        dc.FillSolidRect(&button, grid.btnFaceColor);
-        DrawArrow(button.left + 3, button.top + 4);
-        if (!grid.dropDown) {
-            grid.dropDownEdit.Open(dc, rect, row, column);
-        }
-    } else {
-        dc.DrawEdge(&button, EDGE_RAISED, BF_RECT);
-        button.DeflateRect(2, 2);
-        dc.FillSolidRect(&button, grid.btnFaceColor);
-        DrawArrow(button.left + 1, button.top + 2);
-    }
+    reveal.pressed = cell.data->dropDownPressed != FALSE;
+    reveal.buttonRect = button;
+    DrawButton(button, reveal.pressed);
     dc.SelectObject(old);
+    return reveal;
 }

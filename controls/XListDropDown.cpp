@@ -1,9 +1,8 @@
 #include "controls/XListDropDown.h"
 
 #include "controls/CXComboList.h"
-#include "controls/CXListCtrl.h"
 #include "controls/XListMessages.h"
-#include "platform/afx/CDC.h"
+#include "platform/afx/CWnd.h"
 
 #include <algorithm>
 #include <memory>
@@ -32,24 +31,24 @@ class ReleaseGuard {
 } // namespace
 
 XListDropDown::State XListDropDown::GetState() const {
-    if (grid.dropDown) {
+    if (edit.dropDown) {
         return deferred;
     }
-    return grid.dropDownPending ? State::Pressed : State::Idle;
+    return edit.pending ? State::Pressed : State::Idle;
 }
 
 void XListDropDown::Press(int row, int column) {
     Close();
-    XListCellData* cell = grid.GetCellData(row, column);
+    XListCellData* cell = grid.Cell(row, column);
     if (!cell) {
         return;
     }
     cell->dropDownPressed = TRUE;
-    grid.dropDownPending = true;
-    grid.dropDownItem = row;
-    grid.dropDownColumn = column;
-    grid.UpdateCell(row, column);
-    grid.SetTimer(PressWatchTimer, PressWatchPeriod);
+    edit.pending = true;
+    edit.item = row;
+    edit.column = column;
+    grid.RepaintCell(row, column);
+    grid.Window().SetTimer(PressWatchTimer, PressWatchPeriod);
 }
 
 void XListDropDown::ReleasePress() {
@@ -57,58 +56,59 @@ void XListDropDown::ReleasePress() {
     if (!guard.Entered()) {
         return;
     }
-    if (grid.dropDownPending) {
-        if (XListCellData* cell = grid.GetCellData(grid.dropDownItem, grid.dropDownColumn)) {
+    if (edit.pending) {
+        if (XListCellData* cell = grid.Cell(edit.item, edit.column)) {
             cell->dropDownPressed = FALSE;
-            grid.UpdateCell(grid.dropDownItem, grid.dropDownColumn);
+            grid.RepaintCell(edit.item, edit.column);
         }
     }
-    grid.dropDownPending = false;
+    edit.pending = false;
 }
 
-void XListDropDown::Open(CDC& dc, const CRect& cell, int row, int column) {
-    const XListCellData* data = grid.GetCellData(row, column);
-    if (grid.dropDown || !data) {
+void XListDropDown::Open(const LOGFONTA* font, const CRect& cell, int row, int column) {
+    const XListCellData* data = grid.Cell(row, column);
+    if (edit.dropDown || !data) {
         return;
     }
-    grid.dropDown = std::make_unique<CXComboList>(&grid);
+    CWnd& window = grid.Window();
+    edit.dropDown = std::make_unique<CXComboList>(&window);
     deferred = State::Open;
-    grid.dropDownItem = row;
-    grid.dropDownColumn = column;
+    edit.item = row;
+    edit.column = column;
 
     const int height = cell.Height();
     CRect list(cell.left + 1, cell.bottom, cell.right - 3,
                cell.bottom + (height - 1) * data->dropDownRows);
-    grid.ClientToScreen(&list);
-    grid.dropDownListRect = list;
+    window.ClientToScreen(&list);
+    edit.listRect = list;
 
     // A class that cannot be registered leaves the drop-down without a window, like a failed
     // creation: the timers and the next cancel or press find nothing to do but delete it.
     if (!CXComboList::RegisterWindowClass() ||
-        !grid.dropDown->CreateEx(0, CXComboList::ClassName, "", WS_POPUP | WS_VISIBLE | WS_BORDER,
-                                 list, &grid, 0)) {
+        !edit.dropDown->CreateEx(0, CXComboList::ClassName, "", WS_POPUP | WS_VISIBLE | WS_BORDER,
+                                 list, &window, 0)) {
         return;
     }
-    grid.dropDownInitialText.clear();
-
-    if (!grid.fontCreated) {
-        LOGFONTA description{};
-        CFont* current = dc.GetCurrentFont();
-        if (current && current->GetLogFont(&description)) {
-            grid.fontCreated = grid.dropDownFont.CreateFontIndirect(&description) != FALSE;
-        }
-    }
-    if (grid.fontCreated) {
-        grid.dropDown->listBox.SetFont(&grid.dropDownFont, FALSE);
-    }
+    edit.initialText.clear();
+    UseFont(font);
     FillList(data, row, column);
-    if (grid.dropDown) {
-        grid.dropDown->LayoutStep(CXComboList::ScrollBarWidth);
+    if (edit.dropDown) {
+        edit.dropDown->LayoutStep(CXComboList::ScrollBarWidth);
+    }
+}
+
+// The font the cell was drawn with, copied once per grid, goes to every drop-down's list.
+void XListDropDown::UseFont(const LOGFONTA* font) {
+    if (!edit.fontCreated && font) {
+        edit.fontCreated = edit.font.CreateFontIndirect(font) != FALSE;
+    }
+    if (edit.fontCreated) {
+        edit.dropDown->listBox.SetFont(&edit.font, FALSE);
     }
 }
 
 void XListDropDown::FillList(const XListCellData* cell, int row, int column) {
-    CNewListBox& list = grid.dropDown->listBox;
+    CNewListBox& list = edit.dropDown->listBox;
     if (cell->choices) {
         for (const std::string& choice : *cell->choices) {
             if (!choice.empty()) {
@@ -116,34 +116,34 @@ void XListDropDown::FillList(const XListCellData* cell, int row, int column) {
             }
         }
     }
-    const std::string text = grid.GetItemText(row, column);
+    const std::string text = grid.CellText(row, column);
     int entry = 0;
     if (text.empty()) {
         std::string first;
         list.GetText(0, first);
         if (list.GetCount() > 0) {
-            grid.SetItemText(row, column, first);
+            grid.SetCellText(row, column, first);
         }
     } else {
         entry = std::max(0, list.FindStringExact(-1, text.c_str()));
     }
     // Writing the cell repaints the grid; the drop-down is still the one made above.
-    if (!grid.dropDown) {
+    if (!edit.dropDown) {
         return;
     }
     list.SetCurSel(entry);
-    list.GetText(entry, grid.dropDownInitialText);
+    list.GetText(entry, edit.initialText);
 }
 
 void XListDropDown::Cancel() {
-    if (!grid.dropDown) {
+    if (!edit.dropDown) {
         return;
     }
-    grid.KillTimer(PressWatchTimer);
+    grid.Window().KillTimer(PressWatchTimer);
     // A key's follow-up still due would overwrite the text restored here.
-    grid.KillTimer(FollowTimer);
+    grid.Window().KillTimer(FollowTimer);
     Defer(CloseTimer, State::Cancelling);
-    grid.SetItemText(grid.dropDownItem, grid.dropDownColumn, grid.dropDownInitialText);
+    grid.SetCellText(edit.item, edit.column, edit.initialText);
 }
 
 bool XListDropDown::OnComboMessage(UINT message) {
@@ -151,12 +151,12 @@ bool XListDropDown::OnComboMessage(UINT message) {
     if (message == messages.comboEscape) {
         Cancel();
     } else if (message == messages.comboReturn || message == messages.comboLButtonUp) {
-        if (grid.dropDown) {
-            grid.KillTimer(PressWatchTimer);
+        if (edit.dropDown) {
+            grid.Window().KillTimer(PressWatchTimer);
             Defer(CommitTimer, State::Committing);
         }
     } else if (message == messages.comboKeyDown) {
-        if (grid.dropDown) {
+        if (edit.dropDown) {
             Defer(FollowTimer, State::Following);
         }
     } else {
@@ -166,7 +166,7 @@ bool XListDropDown::OnComboMessage(UINT message) {
 }
 
 void XListDropDown::Defer(UINT_PTR timer, State next) {
-    grid.SetTimer(timer, DeferDelay);
+    grid.Window().SetTimer(timer, DeferDelay);
     // The first close that was asked for is the one that fires first.
     if (deferred == State::Open || deferred == State::Following) {
         deferred = next;
@@ -176,29 +176,29 @@ void XListDropDown::Defer(UINT_PTR timer, State next) {
 bool XListDropDown::OnTimer(UINT_PTR id) {
     switch (id) {
     case PressWatchTimer:
-        if (grid.dropDownPending) {
+        if (edit.pending) {
             POINT cursor{};
             ::GetCursorPos(&cursor);
-            grid.ScreenToClient(&cursor);
-            if (!grid.dropDownButtonRect.PtInRect(cursor)) {
+            grid.Window().ScreenToClient(&cursor);
+            if (!edit.buttonRect.PtInRect(cursor)) {
                 ReleasePress();
             }
-        } else if (grid.dropDown) {
-            grid.dropDown->LayoutStep(CXComboList::ScrollBarWidth);
+        } else if (edit.dropDown) {
+            edit.dropDown->LayoutStep(CXComboList::ScrollBarWidth);
         } else {
-            grid.KillTimer(PressWatchTimer);
+            grid.Window().KillTimer(PressWatchTimer);
         }
         return true;
     case CloseTimer:
-        grid.KillTimer(CloseTimer);
+        grid.Window().KillTimer(CloseTimer);
         Close();
         return true;
     case CommitTimer:
-        grid.KillTimer(CommitTimer);
+        grid.Window().KillTimer(CommitTimer);
         Commit();
         return true;
     case FollowTimer:
-        grid.KillTimer(FollowTimer);
+        grid.Window().KillTimer(FollowTimer);
         Follow();
         return true;
     default:
@@ -207,26 +207,26 @@ bool XListDropDown::OnTimer(UINT_PTR id) {
 }
 
 bool XListDropDown::SelectedText(std::string& text) const {
-    if (!grid.dropDown || !grid.dropDown->listBox.IsWindow()) {
+    if (!edit.dropDown || !edit.dropDown->listBox.IsWindow()) {
         return false;
     }
-    const int selection = grid.dropDown->listBox.GetCurSel();
+    const int selection = edit.dropDown->listBox.GetCurSel();
     if (selection < 0) {
         return false;
     }
-    grid.dropDown->listBox.GetText(selection, text);
+    edit.dropDown->listBox.GetText(selection, text);
     return true;
 }
 
 void XListDropDown::Commit() {
-    if (!grid.dropDown) {
+    if (!edit.dropDown) {
         return;
     }
     std::string text;
-    const int row = grid.dropDownItem;
-    const int column = grid.dropDownColumn;
+    const int row = edit.item;
+    const int column = edit.column;
     if (SelectedText(text) && grid.IsValidCell(row, column)) {
-        grid.SetItemText(row, column, text);
+        grid.SetCellText(row, column, text);
         grid.NotifyParent(GetXListMessages().comboSelection, row, column);
     }
     Close();
@@ -237,13 +237,13 @@ void XListDropDown::Follow() {
         deferred = State::Open;
     }
     std::string text;
-    if (SelectedText(text) && grid.IsValidCell(grid.dropDownItem, grid.dropDownColumn)) {
-        grid.SetItemText(grid.dropDownItem, grid.dropDownColumn, text);
+    if (SelectedText(text) && grid.IsValidCell(edit.item, edit.column)) {
+        grid.SetCellText(edit.item, edit.column, text);
     }
 }
 
 void XListDropDown::Close() {
-    std::unique_ptr<CXComboList> closing = std::move(grid.dropDown);
+    std::unique_ptr<CXComboList> closing = std::move(edit.dropDown);
     deferred = State::Open;
     if (closing) {
         closing->DestroyWindow();

@@ -1,16 +1,12 @@
 #pragma once
-// The grid's side of editing a drop-down cell: the press, the opening from the drawing of a
-// pressed cell, the release of the press, the drop-down's four messages and the grid's timers
+// The grid's side of editing a drop-down cell: the press, the opening once a pressed cell has
+// been drawn, the release of the press, the drop-down's four messages and the grid's timers
 // 1 to 4. The fields it works on are the grid's own (dropDownPending, dropDownItem, ...);
 // this class holds the logic and names the states they stand for.
-#include "platform/afx/CRect.h"
+#include "controls/XListEditHost.h"
 #include "platform/base/WinDef.h"
 
 #include <string>
-
-class CDC;
-class CXListCtrl;
-struct XListCellData;
 
 class XListDropDown {
   public:
@@ -31,15 +27,17 @@ class XListDropDown {
     static constexpr UINT PressWatchPeriod = 100;
     static constexpr UINT DeferDelay = 50;
 
-    explicit XListDropDown(CXListCtrl& owner) : grid(owner) {}
+    XListDropDown(XListEditHost& owner, const XListEditFields& fields)
+        : grid(owner), edit(fields) {}
 
     State GetState() const;
     // Left button down on a drop-down cell, before the list's own handling.
     void Press(int row, int column);
     // The list's click notification and timer 1: the pressed button is drawn unpressed again.
     void ReleasePress();
-    // Called by the drawing of a pressed drop-down cell while no drop-down is open.
-    void Open(CDC& dc, const CRect& cell, int row, int column);
+    // Once a pressed drop-down cell has been drawn while no drop-down was open; font is the
+    // description of the font it was drawn with, null when none.
+    void Open(const LOGFONTA* font, const CRect& cell, int row, int column);
     // The escape response: a press elsewhere cancels an open drop-down.
     void Cancel();
     // The registered "WM_XCOMBOLIST_*" messages; false for any other message.
@@ -56,9 +54,11 @@ class XListDropDown {
     void Close();
     // Text of the list's selected entry; false when nothing is selected.
     bool SelectedText(std::string& text) const;
+    void UseFont(const LOGFONTA* font);
     void FillList(const XListCellData* cell, int row, int column);
 
-    CXListCtrl& grid;
+    XListEditHost& grid;
+    XListEditFields edit;
     // Committing, cancelling or following while its timer is due; Open otherwise.
     State deferred = State::Open;
 };

@@ -64,9 +64,34 @@ ON_REGISTERED_MESSAGE(GetXListMessages().comboSelection, &CSELECTSQLDlg::OnCombo
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-CSELECTSQLDlg::CSELECTSQLDlg(CWnd* parent) : CDialog(res::IDD_SELECTSQL, parent) {}
+CSELECTSQLDlg::CSELECTSQLDlg(CWnd* parent) : CDialog(res::IDD_SELECTSQL, parent) {
+    const auto translate = [this](std::string_view part, std::string_view text) {
+        return Translate(part, text);
+    };
+    whereGrid.SetTranslator(translate);
+    orderByGrid.SetTranslator(translate);
+}
 
 CSELECTSQLDlg::~CSELECTSQLDlg() = default;
+
+// ---- module state
+
+void CSELECTSQLDlg::UseModuleSettings(qvsql::ModuleSettings* settings) {
+    moduleSettings = settings;
+}
+
+std::string CSELECTSQLDlg::Translate(std::string_view part, std::string_view text) const {
+    return moduleSettings ? moduleSettings->Translate(part, text) : std::string();
+}
+
+std::string CSELECTSQLDlg::CurrentTable() const {
+    return moduleSettings ? moduleSettings->currentTable : std::string();
+}
+
+qvsql::GroupingChars CSELECTSQLDlg::Grouping() const {
+    return moduleSettings ? qvsql::GroupingChars::FromString(moduleSettings->groupingChars)
+                          : qvsql::GroupingChars{};
+}
 
 // ---- host operations
 
@@ -135,9 +160,7 @@ BOOL CSELECTSQLDlg::OnInitDialog() {
 }
 
 void CSELECTSQLDlg::TranslateTexts() {
-    const qvsql::ModuleSettings& settings = qvsql::ActiveModuleSettings();
-    const std::string translatedTitle =
-        settings.Translate(qvsql::texts::section, qvsql::texts::dialogTitle);
+    const std::string translatedTitle = Translate(qvsql::texts::section, qvsql::texts::dialogTitle);
     if (!translatedTitle.empty()) {
         SetWindowText(translatedTitle);
     }
@@ -147,7 +170,7 @@ void CSELECTSQLDlg::TranslateTexts() {
         if (text[0] == '\0') {
             continue;
         }
-        const std::string translated = settings.Translate(qvsql::texts::section, text);
+        const std::string translated = Translate(qvsql::texts::section, text);
         if (!translated.empty()) {
             SetDlgItemTextA(m_hWnd, id, translated.c_str());
         }
@@ -170,8 +193,7 @@ void CSELECTSQLDlg::TakeOverControls() {
 
 void CSELECTSQLDlg::FillChoiceLists() {
     Fill(andOrChoices, qvsql::andOrChoices);
-    const std::string opening =
-        tablecatalog::OpeningTable(tableMap, qvsql::ActiveModuleSettings().currentTable);
+    const std::string opening = tablecatalog::OpeningTable(tableMap, CurrentTable());
     tableColumns = tablecatalog::Columns(tableMap, opening);
     FillColumnList();
     Fill(operatorChoices, qvsql::operatorChoices);
@@ -192,8 +214,7 @@ void CSELECTSQLDlg::FillTableCombo() {
     for (const std::string& name : tablecatalog::SortedNames(tableMap)) {
         tableCombo.AddString(name.c_str());
     }
-    const std::string opening =
-        tablecatalog::OpeningTable(tableMap, qvsql::ActiveModuleSettings().currentTable);
+    const std::string opening = tablecatalog::OpeningTable(tableMap, CurrentTable());
     tableCombo.SetCurSel(opening.empty() ? -1 : tableCombo.FindStringExact(-1, opening.c_str()));
 }
 
@@ -270,7 +291,7 @@ BOOL CSELECTSQLDlg::ComposeStatement() {
 BOOL CSELECTSQLDlg::ParseStatement() {
     qvsql::ReadBackInput input;
     input.sqlText = sqlText;
-    input.grouping = qvsql::GroupingChars::FromString(qvsql::ActiveModuleSettings().groupingChars);
+    input.grouping = Grouping();
     input.tableColumns = tableColumns;
     input.whereEnabled = IsDlgButtonChecked(m_hWnd, res::IDC_WHERE_ENABLE) == BST_CHECKED;
     input.orderByEnabled = IsDlgButtonChecked(m_hWnd, res::IDC_ORDERBY_ENABLE) == BST_CHECKED;
@@ -356,7 +377,9 @@ void CSELECTSQLDlg::OnColumnCheckChange() {
 
 void CSELECTSQLDlg::OnTableChange() {
     const std::string name = dialogsnapshot::ShownTable(*this);
-    qvsql::ActiveModuleSettings().currentTable = name;
+    if (moduleSettings) {
+        moduleSettings->currentTable = name;
+    }
     tableColumns = tablecatalog::Columns(tableMap, name);
     columnList.SetRedraw(FALSE);
     FillColumnList();

@@ -9,12 +9,18 @@
 #include "dialog/CWhereListCtrl.h"
 #include "platform/afx/CDialog.h"
 #include "platform/afx/CMapStringToString.h"
+#include "sql/GroupingChars.h"
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct NMHDR;
+
+namespace qvsql {
+class ModuleSettings;
+}
 
 class CSELECTSQLDlg : public CDialog {
   public:
@@ -29,6 +35,12 @@ class CSELECTSQLDlg : public CDialog {
     virtual BOOL SetTableAndColumns(const char* table, const char* columns);
     // Value: schema name, tab, the table's name in the schema. FALSE for null.
     virtual BOOL SetSchemaTable(const char* key, const char* value);
+
+    // The module state the dialog reads and writes (the current table, the quoting characters,
+    // the language); it must outlive the dialog. Without one the dialog opens on the first
+    // table, quotes with "[]", keeps its English texts and remembers no table.
+    void UseModuleSettings(qvsql::ModuleSettings* settings);
+    qvsql::GroupingChars Grouping() const;
 
     // IDOK or IDCANCEL, run with the library's own templates and icons.
     INT_PTR DoModal() override;
@@ -92,6 +104,8 @@ class CSELECTSQLDlg : public CDialog {
     DECLARE_MESSAGE_MAP()
 
   private:
+    std::string Translate(std::string_view section, std::string_view text) const;
+    std::string CurrentTable() const;
     void TranslateTexts();
     void TakeOverControls();
     void FillChoiceLists();
@@ -104,4 +118,5 @@ class CSELECTSQLDlg : public CDialog {
     // Every opening fills its controls before the handed-in statement is read back; nothing
     // is composed meanwhile, so the statement read back is the one the host handed in.
     bool composeHeld = false;
+    qvsql::ModuleSettings* moduleSettings = nullptr;
 };

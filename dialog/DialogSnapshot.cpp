@@ -1,7 +1,6 @@
 #include "dialog/DialogSnapshot.h"
 
 #include "dialog/CSELECTSQLDlg.h"
-#include "module/ModuleSettings.h"
 #include "platform/win/WinDialogs.h"
 #include "resources/ResourceIds.h"
 
@@ -64,7 +63,7 @@ std::string ShownTable(const CSELECTSQLDlg& dialog) {
 
 qvsql::QuerySnapshot Gather(const CSELECTSQLDlg& dialog) {
     qvsql::QuerySnapshot s;
-    s.grouping = qvsql::GroupingChars::FromString(qvsql::ActiveModuleSettings().groupingChars);
+    s.grouping = dialog.Grouping();
     s.ready = dialog.ready;
     s.sqlText = dialog.sqlText;
     s.errorText = dialog.errorText;

@@ -38,9 +38,7 @@ CQvSQLBuilderApp::CQvSQLBuilderApp() {
     win::GetBackend();
     ctl::RegisterBuiltinControls();
     GetXListMessages();
-    qvsql::SetActiveModuleSettings(&settings);
+    selectDialog.UseModuleSettings(&settings);
 }
 
-CQvSQLBuilderApp::~CQvSQLBuilderApp() {
-    qvsql::SetActiveModuleSettings(nullptr);
-}
+CQvSQLBuilderApp::~CQvSQLBuilderApp() = default;

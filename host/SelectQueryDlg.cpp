@@ -1,9 +1,12 @@
 #include "host/SelectQueryDlg.h"
 
+#include "host/CQvSQLBuilderApp.h"
 #include "host/CallGate.h"
 #include "host/ModalRun.h"
 
-SelectQueryDlg::SelectQueryDlg() : dialog(std::make_unique<CSELECTSQLDlg>()) {}
+SelectQueryDlg::SelectQueryDlg() : dialog(std::make_unique<CSELECTSQLDlg>()) {
+    dialog->UseModuleSettings(&TheQvSQLBuilderApp().settings);
+}
 
 SelectQueryDlg::~SelectQueryDlg() {
     const qvsql::CallGate gate("deleting a dialog");

@@ -7,21 +7,6 @@
 
 namespace qvsql {
 
-namespace {
-ModuleSettings* installedSettings = nullptr;
-}
-
-ModuleSettings& ActiveModuleSettings() {
-    if (installedSettings)
-        return *installedSettings;
-    static ModuleSettings defaults;
-    return defaults;
-}
-
-void SetActiveModuleSettings(ModuleSettings* settings) {
-    installedSettings = settings;
-}
-
 ModuleSettings::ModuleSettings() {
     BuildStringFilePath();
 }

@@ -26,10 +26,4 @@ class ModuleSettings {
     std::string stringFilePath;
 };
 
-// The settings of the running library: those the application object installed, else a
-// process-wide default (tests and hosts that build a dialog without the exports).
-ModuleSettings& ActiveModuleSettings();
-// Null restores the default.
-void SetActiveModuleSettings(ModuleSettings* settings);
-
 } // namespace qvsql

@@ -23,8 +23,8 @@ struct Session {
         display = headless.get();
         win::SetBackend(std::move(headless));
         ctl::RegisterBuiltinControls();
-        qvsql::SetActiveModuleSettings(&settings);
         dialog = std::make_unique<CSELECTSQLDlg>();
+        dialog->UseModuleSettings(&settings);
         std::string columns;
         for (int i = 0; i < 1000; ++i) {
             columns += "Column" + std::to_string(i) + "\t";
@@ -37,7 +37,6 @@ struct Session {
     }
     ~Session() {
         dialog.reset();
-        qvsql::SetActiveModuleSettings(nullptr);
         win::SetBackend(nullptr);
     }
     // Runs the dialog with one script step, then lets it end.

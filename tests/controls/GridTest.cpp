@@ -2,6 +2,7 @@
 #include "controls/CXComboList.h"
 #include "controls/CXListCtrl.h"
 #include "controls/XListMessages.h"
+#include "dialog/CExCheckListBox.h"
 #include "platform/gfx/SysColors.h"
 #include "tests/platform/CtlFixture.h"
 
@@ -252,6 +253,43 @@ TEST_F(GridTest, TooltipTextIsCutTo79Characters) {
     EXPECT_EQ(std::string(info.szText), std::string(79, 'x'));
 }
 
+// The grid and the column check list show the same text the same way in both forms of the
+// request: UTF-8 decoded as the drawing layer does, an invalid byte as U+FFFD.
+TEST_F(GridTest, TooltipsAgreeWithTheCheckListOnAnyText) {
+    CExCheckListBox list;
+    list.Create("ListBox", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
+                RECT{10, 220, 200, 300}, CWnd::FromHandle(dialog), 101);
+    grid.InsertItem(0, "r0");
+    const CRect cell = Cell(0, 2);
+    POINT p{cell.left + 2, cell.top + 2};
+    ::ClientToScreen(grid, &p);
+    display->MoveMouse(p.x, p.y);
+    display->Pump();
+    const UINT_PTR tool = 3; // row 0, column 2
+    const auto ask = [](CWnd& window, UINT_PTR id, auto request, UINT code) {
+        request.hdr = {nullptr, id, code};
+        window.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+        return std::basic_string(request.lpszText ? request.lpszText : request.szText);
+    };
+    const std::string texts[] = {"Caf\xC3\xA9", "\xE9t\xE9", "smile \xF0\x9F\x98\x80",
+                                 "cut \xE2\x82"};
+    for (const std::string& text : texts) {
+        grid.SetCellTooltip(0, 2, text.c_str());
+        list.ResetContent();
+        list.AddString(text.c_str());
+        EXPECT_EQ(ask(grid, tool, NMTTDISPINFOA{}, TTN_NEEDTEXTA), text);
+        EXPECT_EQ(ask(list, 0, NMTTDISPINFOA{}, TTN_NEEDTEXTA), text);
+        EXPECT_EQ(ask(grid, tool, NMTTDISPINFOW{}, TTN_NEEDTEXTW),
+                  ask(list, 0, NMTTDISPINFOW{}, TTN_NEEDTEXTW))
+            << text;
+    }
+    grid.SetCellTooltip(0, 2, "\xE9t\xE9");
+    EXPECT_EQ(ask(grid, tool, NMTTDISPINFOW{}, TTN_NEEDTEXTW), u"\uFFFDt\uFFFD");
+    grid.SetCellTooltip(0, 2, "smile \xF0\x9F\x98\x80");
+    EXPECT_EQ(ask(grid, tool, NMTTDISPINFOW{}, TTN_NEEDTEXTW), u"smile \U0001F600");
+    list.DestroyWindow();
+}
+
 TEST_F(GridTest, PlainCellsAlignTextAsTheirHeaderSays) {
     grid.InsertItem(0, "");
     const int formats[] = {HDF_LEFT, HDF_CENTER, HDF_RIGHT};
@@ -320,6 +358,22 @@ TEST_F(GridTest, SelectionColoursFollowFocusAndStyle) {
     Repaint();
     expect(0, Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHT), "one cell ");
     expect(1, windowText, white, "one cell ");
+}
+
+TEST_F(GridTest, SystemColourChangeRepaintsSelectionInTheNewColours) {
+    grid.InsertItem(0, "HH");
+    grid.SetCurSel(0);
+    grid.SetFocus();
+    const int index = COLOR_HIGHLIGHT;
+    const COLORREF old = Sys(COLOR_HIGHLIGHT);
+    const COLORREF green = RGB(10, 160, 40);
+    SetSysColors(1, &index, &green);
+    display->Pump();
+    const CRect cell = Cell(0, 0);
+    EXPECT_EQ(Pixel(grid, cell.right - 4, cell.CenterPoint().y), green);
+    SetSysColors(1, &index, &old);
+    display->Pump();
+    EXPECT_EQ(Pixel(grid, cell.right - 4, cell.CenterPoint().y), old);
 }
 
 TEST_F(GridTest, DropDownCellShowsItsButtonOnlyOnTheSelectedRow) {
@@ -479,9 +533,9 @@ TEST_F(GridTest, CustomDrawAsksForEveryCellAndDrawsItItself) {
     EXPECT_EQ(grid.stages, expected);
 }
 
-// Storing an empty cell's initial choice from the drawing repaints the cell at once; that
-// nested paint must find nothing more to store.
-TEST_F(GridTest, StoringTheInitialChoiceWhilePaintingNestsOnePaintAtMost) {
+// An empty cell's initial choice is stored once the paint is over, so no paint nests in
+// another; an empty choice is never stored (it would repaint forever).
+TEST_F(GridTest, TheInitialChoiceIsStoredAfterThePaint) {
     grid.InsertItem(0, "r0");
     const std::vector<std::string> blankFirst{"", "Plum"};
     grid.SetDropDown(0, 1, TRUE, &blankFirst, 4, 0);
@@ -492,7 +546,7 @@ TEST_F(GridTest, StoringTheInitialChoiceWhilePaintingNestsOnePaintAtMost) {
 
     grid.maxDepth = 0;
     Repaint();
-    EXPECT_EQ(grid.maxDepth, 2);
+    EXPECT_EQ(grid.maxDepth, 1);
     EXPECT_EQ(grid.GetItemText(0, 1), "");
     EXPECT_EQ(grid.GetItemText(0, 2), "Plum");
     grid.maxDepth = 0;
@@ -505,7 +559,7 @@ TEST_F(GridTest, StoringTheInitialChoiceWhilePaintingNestsOnePaintAtMost) {
     ClickAt(grid, cell.left + 5, cell.CenterPoint().y);
     ASSERT_NE(grid.dropDown, nullptr);
     EXPECT_EQ(grid.GetItemText(0, 1), "Plum");
-    EXPECT_LE(grid.maxDepth, 2);
+    EXPECT_EQ(grid.maxDepth, 1);
 }
 
 // The two grids of the query builder, as it sets them up; the pictures go to the build tree.

@@ -22,8 +22,8 @@ void QueryDialogFixture::SetUp() {
     win::SetBackend(std::move(headless));
     ctl::RegisterBuiltinControls();
     settings.stringFilePath = "/nonexistent/english.str";
-    qvsql::SetActiveModuleSettings(&settings);
     dialog = std::make_unique<CSELECTSQLDlg>();
+    dialog->UseModuleSettings(&settings);
 }
 
 void QueryDialogFixture::TearDown() {
@@ -32,7 +32,6 @@ void QueryDialogFixture::TearDown() {
     }
     display->Pump();
     dialog.reset();
-    qvsql::SetActiveModuleSettings(nullptr);
     win::SetBackend(nullptr);
 }
 
