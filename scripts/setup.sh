@@ -9,6 +9,7 @@ packages=(
   libharfbuzz-dev libfribidi-dev fonts-wqy-microhei fonts-tlwg-loma-ttf
   libx11-dev libxext-dev libxtst-dev xvfb xdotool libsqlite3-dev sqlite3
   unixodbc-dev odbc-postgresql libsqliteodbc postgresql postgresql-client python3 dpkg-dev
+  openbox libgtk-3-dev qtbase5-dev
 )
 
 missing=()

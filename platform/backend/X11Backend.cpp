@@ -1,5 +1,6 @@
 #include "platform/backend/X11Backend.h"
 
+#include "platform/backend/GLibMainContext.h"
 #include "platform/backend/X11Connection.h"
 #include "platform/backend/X11ErrorTrap.h"
 #include "platform/backend/X11Events.h"
@@ -149,6 +150,27 @@ struct X11Backend::Impl {
                              std::max<LONG>(0, DisplayHeight(display, screen) - n.size.cy))};
         XMoveWindow(display, n.xid, at.x, at.y);
         win::NativeMoved(hwnd, at);
+    }
+
+    // One wait on the X connection and the host's GLib sources (which run when ready); no
+    // wake-up unless one of them has something. False when the connection broke.
+    bool Poll(int timeout) {
+        GLibMainContext glib;
+        std::vector<pollfd> fds{{ConnectionNumber(display), POLLIN, 0}};
+        const int glibTimeout = glib.Prepare(fds);
+        if (glibTimeout >= 0 && (timeout < 0 || glibTimeout < timeout)) {
+            timeout = glibTimeout;
+        }
+        const int ready = poll(fds.data(), fds.size(), timeout);
+        const bool interrupted = ready < 0 && errno == EINTR;
+        if (ready <= 0) {
+            for (pollfd& p : fds) {
+                p.revents = 0;
+            }
+        }
+        glib.Dispatch(fds);
+        const short x = fds[0].revents;
+        return (ready >= 0 || interrupted) && (x == 0 || (x & POLLIN));
     }
 
     // True when a modal loop was ended because its window had gone.
@@ -516,9 +538,7 @@ bool X11Backend::WaitForInput(DWORD deadline) {
             }
             timeout = left;
         }
-        pollfd p{ConnectionNumber(impl->display), POLLIN, 0};
-        const int ready = poll(&p, 1, timeout);
-        if ((ready < 0 && errno != EINTR) || (ready > 0 && !(p.revents & POLLIN))) {
+        if (!impl->Poll(timeout)) {
             return false;
         }
     }

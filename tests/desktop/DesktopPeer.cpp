@@ -25,17 +25,24 @@ constexpr int GridUnits = 16;
 constexpr int AndOrUnits = 3;
 constexpr int FieldsUnits = 5;
 
-::Window FindChild(Display* display, const std::function<bool(::Window)>& wanted) {
+// Searches the root's children and, under a window manager, their children (frames hold
+// the client windows), front to back.
+::Window FindChild(Display* display, const std::function<bool(::Window)>& wanted,
+                   ::Window parent = 0, int depth = 2) {
     ::Window root = 0, up = 0, *children = nullptr;
     unsigned count = 0;
     ::Window found = 0;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &up, &children, &count))
+    if (!XQueryTree(display, parent ? parent : DefaultRootWindow(display), &root, &up, &children,
+                    &count))
         return 0;
     for (unsigned i = count; i-- > 0 && !found;) {
         XWindowAttributes a{};
-        if (XGetWindowAttributes(display, children[i], &a) && a.map_state == IsViewable &&
-            wanted(children[i]))
+        if (!XGetWindowAttributes(display, children[i], &a) || a.map_state != IsViewable)
+            continue;
+        if (wanted(children[i]))
             found = children[i];
+        else if (depth > 1)
+            found = FindChild(display, wanted, children[i], depth - 1);
     }
     if (children)
         XFree(children);
@@ -187,6 +194,9 @@ DialogTargets QueryBuilderTargets() {
     targets.tableCombo = {(combo.left + combo.right) / 2 - origin.x, (combo.top + 10) - origin.y};
     targets.fieldsCell = {grid.left + 2 + AndOrUnits * unit + FieldsUnits * unit / 2 - origin.x,
                           grid.top + 8 - origin.y};
+    RECT ok{};
+    GetWindowRect(GetDlgItem(probe, IDOK), &ok);
+    targets.okButton = {(ok.left + ok.right) / 2 - origin.x, (ok.top + ok.bottom) / 2 - origin.y};
     DestroyWindow(probe);
     win::SetBackend(nullptr);
     return targets;

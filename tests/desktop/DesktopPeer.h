@@ -37,6 +37,7 @@ void SetActiveWindow(Display* display, ::Window window);
 struct DialogTargets {
     POINT tableCombo; // centre of the FROM combo box
     POINT fieldsCell; // Fields cell of the first WHERE row
+    POINT okButton;
 };
 DialogTargets QueryBuilderTargets();
 

@@ -17,7 +17,7 @@ constexpr int ExitLimitMs = 10000;
 
 } // namespace
 
-ProbeProcess::ProbeProcess() {
+ProbeProcess::ProbeProcess(const std::string& program) {
     int i[2], o[2], e[2];
     if (pipe2(i, O_CLOEXEC) || pipe2(o, O_CLOEXEC) || pipe2(e, O_CLOEXEC | O_NONBLOCK))
         return;
@@ -26,8 +26,8 @@ ProbeProcess::ProbeProcess() {
     posix_spawn_file_actions_adddup2(&actions, i[0], 0);
     posix_spawn_file_actions_adddup2(&actions, o[1], 1);
     posix_spawn_file_actions_adddup2(&actions, e[1], 2);
-    char* argv[] = {const_cast<char*>(QVSQL_PROBE_HOST), nullptr};
-    if (posix_spawn(&pid, QVSQL_PROBE_HOST, &actions, nullptr, argv, environ) != 0)
+    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) != 0)
         pid = -1;
     posix_spawn_file_actions_destroy(&actions);
     close(i[0]);

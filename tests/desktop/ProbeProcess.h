@@ -1,13 +1,14 @@
 #pragma once
-// The probe host (ProbeHost.cpp) as a child process: commands go to its standard input, its
-// answers come back line by line, never waited for longer than a few seconds.
+// A host as a child process (by default the probe host, ProbeHost.cpp): commands go to its
+// standard input, its answers come back line by line, never waited for longer than a few
+// seconds.
 #include <string>
 
 namespace desktoptest {
 
 class ProbeProcess {
   public:
-    ProbeProcess();
+    explicit ProbeProcess(const std::string& program = QVSQL_PROBE_HOST);
     ~ProbeProcess();
     ProbeProcess(const ProbeProcess&) = delete;
     ProbeProcess& operator=(const ProbeProcess&) = delete;
