@@ -133,6 +133,16 @@ void HeadlessBackend::Key(UINT vk) {
     KeyUp(vk);
 }
 
+void HeadlessBackend::Chord(std::initializer_list<UINT> modifiers, UINT vk) {
+    for (UINT m : modifiers) {
+        KeyDown(m);
+    }
+    Key(vk);
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) {
+        KeyUp(*it);
+    }
+}
+
 void HeadlessBackend::TypeText(std::string_view text) {
     for (char c : text) {
         win::InputEvent e;

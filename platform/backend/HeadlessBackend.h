@@ -5,6 +5,7 @@
 #include "platform/win/WindowSystem.h"
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -44,6 +45,8 @@ class HeadlessBackend : public win::Backend {
     void KeyDown(UINT vk);
     void KeyUp(UINT vk);
     void Key(UINT vk);
+    // The key pressed while the modifiers are held: pressed in order, released in reverse.
+    void Chord(std::initializer_list<UINT> modifiers, UINT vk);
     // Characters as a keyboard layout or input method delivers them, byte by byte.
     void TypeText(std::string_view text);
 

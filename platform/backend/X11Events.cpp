@@ -112,10 +112,9 @@ void X11Events::Key(XKeyEvent& e, bool down) {
     KeySym keysym = NoSymbol;
     const int length = XLookupString(&e, buffer, sizeof(buffer), &keysym, nullptr);
     const bool shift = (e.state & ShiftMask) != 0;
-    const bool control = (e.state & ControlMask) != 0;
+    const win::KeyModifiers held{shift, (e.state & ControlMask) != 0, (e.state & Mod1Mask) != 0};
     const UINT vk = X11Keys::KeyFor(XLookupKeysym(&e, 0), keysym);
-    const X11Keys::Press press =
-        X11Keys::Resolve(vk, X11Keys::Text(keysym, buffer, length), shift, control);
+    const X11Keys::Press press = X11Keys::Resolve(vk, X11Keys::Text(keysym, buffer, length), held);
     const bool addShift = keysym == XK_ISO_Left_Tab && !shift;
     if (press.vk) {
         if (addShift) {

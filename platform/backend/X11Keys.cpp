@@ -155,14 +155,17 @@ std::string X11Keys::Text(unsigned long keysym, const char* lookup, int length) 
     return text;
 }
 
-X11Keys::Press X11Keys::Resolve(UINT vk, const std::string& text, bool shift, bool control) {
+// Control (without Alt) turns every key into a command key: a letter's control code comes
+// from the key through TranslateMessage, and nothing is ever typed as text.
+X11Keys::Press X11Keys::Resolve(UINT vk, const std::string& text, win::KeyModifiers held) {
+    const bool command = held.control && !held.alt;
     if (vk == 0) {
-        return {0, text};
+        return {0, command ? std::string() : text};
     }
-    const char made = win::KeyTranslator::CharFor(vk, shift, control, false);
+    const char made = win::KeyTranslator::CharFor(vk, held);
     const bool controlChar =
         text.size() == 1 && (static_cast<unsigned char>(text[0]) < 0x20 || text[0] == 0x7F);
-    if (text.empty() || made == 0 || controlChar || (text.size() == 1 && text[0] == made)) {
+    if (command || text.empty() || controlChar || (text.size() == 1 && text[0] == made)) {
         return {vk, {}};
     }
     return {0, text};

@@ -2,6 +2,7 @@
 // Keysyms as the window system's keyboard sees them: virtual-key codes by key position (US
 // layout) and the text a key types, as UTF-8.
 #include "platform/base/WinDef.h"
+#include "platform/win/KeyTranslator.h"
 
 #include <string>
 
@@ -17,13 +18,13 @@ class X11Keys {
     // What the key types: the keysym's character, else the ASCII bytes the lookup gave.
     static std::string Text(unsigned long keysym, const char* lookup, int length);
     // What a press delivers: the virtual key when the window system's translation of it
-    // types the right thing (control characters always count as right), else only the text
-    // as characters, so nothing arrives twice.
+    // types the right thing (control characters and Control chords always count as right),
+    // else only the text as characters, so nothing arrives twice.
     struct Press {
         UINT vk = 0;
         std::string chars;
     };
-    static Press Resolve(UINT vk, const std::string& text, bool shift, bool control);
+    static Press Resolve(UINT vk, const std::string& text, win::KeyModifiers held);
 
   private:
     static UINT FunctionKey(unsigned long keysym);

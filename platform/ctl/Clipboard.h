@@ -1,19 +1,17 @@
 #pragma once
-// The process's clipboard for edit text; nothing beyond text is ever copied here.
+// The edit controls' clipboard and primary selection: text only. The display's own
+// clipboards when it has them (other applications copy and paste with us), else the process
+// keeps the text itself.
+#include "platform/win/Backend.h"
+
 #include <string>
 
 namespace ctl {
 
 class Clipboard {
   public:
-    static void SetText(std::string text) { Value() = std::move(text); }
-    static const std::string& Text() { return Value(); }
-
-  private:
-    static std::string& Value() {
-        static std::string value;
-        return value;
-    }
+    static void SetText(std::string text, win::Selection which = win::Selection::Clipboard);
+    static std::string Text(win::Selection which = win::Selection::Clipboard);
 };
 
 } // namespace ctl

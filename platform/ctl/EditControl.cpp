@@ -74,16 +74,13 @@ bool EditControl::Editable() const {
 LRESULT EditControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_NCCREATE:
-        if (lParam) {
-            buffer.SetText(TextParam(reinterpret_cast<LPARAM>(
-                reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpszName)));
-        }
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+        return Create(msg, wParam, lParam);
     case WM_NCCALCSIZE:
     case WM_NCPAINT:
         return Frame(msg, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
@@ -107,6 +104,14 @@ LRESULT EditControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         return msg >= EM_GETSEL && msg <= EM_GETLIMITTEXT ? EditMessage(msg, wParam, lParam)
                                                           : Window(msg, wParam, lParam);
     }
+}
+
+LRESULT EditControl::Create(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (lParam) {
+        buffer.SetText(TextParam(
+            reinterpret_cast<LPARAM>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpszName)));
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
 LRESULT EditControl::Frame(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -143,14 +148,8 @@ LRESULT EditControl::Window(UINT msg, WPARAM wParam, LPARAM lParam) {
         view.ScrollToCaret(buffer);
         Repaint();
         return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (HDC dc = BeginPaint(hwnd, &ps)) {
-            Paint(dc);
-        }
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintMessage();
     case WM_ERASEBKGND:
         return 1;
     case WM_ENABLE:
@@ -161,13 +160,7 @@ LRESULT EditControl::Window(UINT msg, WPARAM wParam, LPARAM lParam) {
         Focus(msg == WM_SETFOCUS);
         return 0;
     case WM_TIMER:
-        if (wParam == CaretTimer) {
-            caretOn = HasFocus(hwnd) && !caretOn;
-            const RECT caret = view.CaretRect(buffer);
-            InvalidateRect(hwnd, &caret, FALSE);
-            return 0;
-        }
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+        return wParam == CaretTimer ? Blink() : DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_MOUSEWHEEL:
         if (Multiline()) {
             Wheel(static_cast<short>(HIWORD(wParam)));
@@ -175,78 +168,71 @@ LRESULT EditControl::Window(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_SETFONT:
-        view.SetFont(reinterpret_cast<HFONT>(wParam));
-        view.Relayout(buffer);
-        view.ScrollToCaret(buffer);
-        if (lParam) {
-            Repaint();
-        }
-        return 0;
+        return SetFont(reinterpret_cast<HFONT>(wParam), lParam != 0);
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(view.Font());
-    case WM_GETDLGCODE: {
-        LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-        return code | (Multiline() && Editable() ? DLGC_WANTALLKEYS : 0);
-    }
+    case WM_GETDLGCODE:
+        return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS |
+               (Multiline() && Editable() ? DLGC_WANTALLKEYS : 0);
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 }
 
+LRESULT EditControl::PaintMessage() {
+    PAINTSTRUCT ps;
+    if (HDC dc = BeginPaint(hwnd, &ps)) {
+        Paint(dc);
+    }
+    EndPaint(hwnd, &ps);
+    return 0;
+}
+
+LRESULT EditControl::Blink() {
+    caretOn = HasFocus(hwnd) && !caretOn;
+    const RECT caret = view.CaretRect(buffer);
+    InvalidateRect(hwnd, &caret, FALSE);
+    return 0;
+}
+
+LRESULT EditControl::SetFont(HFONT font, bool redraw) {
+    view.SetFont(font);
+    view.Relayout(buffer);
+    view.ScrollToCaret(buffer);
+    if (redraw) {
+        Repaint();
+    }
+    return 0;
+}
+
 LRESULT EditControl::EditMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case EM_GETSEL: {
-        const auto from = static_cast<DWORD>(std::min<std::size_t>(buffer.SelStart(), 0xFFFFFFFFu));
-        const auto to = static_cast<DWORD>(std::min<std::size_t>(buffer.SelEnd(), 0xFFFFFFFFu));
-        if (auto* p = reinterpret_cast<DWORD*>(wParam)) {
-            *p = from;
-        }
-        if (auto* p = reinterpret_cast<DWORD*>(lParam)) {
-            *p = to;
-        }
-        return MAKELPARAM(static_cast<int>(std::min<DWORD>(from, 0xFFFF)),
-                          static_cast<int>(std::min<DWORD>(to, 0xFFFF)));
-    }
-    case EM_SETSEL: {
-        const auto from = static_cast<int>(static_cast<LPARAM>(wParam));
-        const auto to = static_cast<int>(lParam);
-        const auto at = [this](int v) {
-            return v < 0 ? buffer.Size() : static_cast<std::size_t>(v);
-        };
-        if (from == -1) {
-            buffer.MoveCaret(buffer.Caret(), false);
-        } else {
-            buffer.Select(at(from), at(to));
-        }
-        Moved();
-        return 0;
-    }
+    case EM_GETSEL:
+        return GetSelection(reinterpret_cast<DWORD*>(wParam), reinterpret_cast<DWORD*>(lParam));
+    case EM_SETSEL:
+        return SetSelection(static_cast<int>(static_cast<LPARAM>(wParam)),
+                            static_cast<int>(lParam));
     case EM_REPLACESEL:
-        buffer.ReplaceSelection(TextParam(lParam), false);
-        if (!wParam) {
-            buffer.ForgetUndo();
-        }
-        view.Relayout(buffer);
-        modified = true;
-        Changed();
-        return 0;
+        return ReplaceSelection(TextParam(lParam), wParam != 0);
     case EM_LIMITTEXT:
         buffer.SetLimit(static_cast<std::size_t>(wParam));
         return 0;
     case EM_GETLIMITTEXT:
         return buffer.Limit() == EditBuffer::Unlimited ? 0x7FFFFFFE
                                                        : static_cast<LRESULT>(buffer.Limit());
-    case EM_SETREADONLY: {
-        const DWORD style = StyleOf(hwnd);
-        const DWORD next = wParam ? style | ES_READONLY : style & ~ES_READONLY;
-        SetWindowLongPtrA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(next));
-        Repaint();
-        return TRUE;
-    }
+    case EM_SETREADONLY:
+        return SetReadOnly(wParam != 0);
     case EM_CANUNDO:
         return buffer.CanUndo() ? TRUE : FALSE;
     case EM_UNDO:
         return Change(UndoOp, {}) ? TRUE : FALSE;
+    default:
+        return ViewMessage(msg, wParam, lParam);
+    }
+}
+
+LRESULT EditControl::ViewMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
     case EM_GETLINECOUNT:
         return static_cast<LRESULT>(view.Layout().Lines().size());
     case EM_GETFIRSTVISIBLELINE:
@@ -264,18 +250,53 @@ LRESULT EditControl::EditMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+LRESULT EditControl::GetSelection(DWORD* start, DWORD* end) const {
+    const auto from = static_cast<DWORD>(std::min<std::size_t>(buffer.SelStart(), 0xFFFFFFFFu));
+    const auto to = static_cast<DWORD>(std::min<std::size_t>(buffer.SelEnd(), 0xFFFFFFFFu));
+    if (start) {
+        *start = from;
+    }
+    if (end) {
+        *end = to;
+    }
+    return MAKELPARAM(static_cast<int>(std::min<DWORD>(from, 0xFFFF)),
+                      static_cast<int>(std::min<DWORD>(to, 0xFFFF)));
+}
+
+LRESULT EditControl::SetSelection(int from, int to) {
+    const auto at = [this](int v) { return v < 0 ? buffer.Size() : static_cast<std::size_t>(v); };
+    if (from == -1) {
+        buffer.MoveCaret(buffer.Caret(), false);
+    } else {
+        buffer.Select(at(from), at(to));
+    }
+    Moved();
+    return 0;
+}
+
+LRESULT EditControl::ReplaceSelection(const std::string& text, bool undoable) {
+    buffer.ReplaceSelection(text, false);
+    if (!undoable) {
+        buffer.ForgetUndo();
+    }
+    view.Relayout(buffer);
+    modified = true;
+    Changed();
+    return 0;
+}
+
+LRESULT EditControl::SetReadOnly(bool readOnly) {
+    const DWORD style = StyleOf(hwnd);
+    SetWindowLongPtrA(hwnd, GWL_STYLE,
+                      static_cast<LONG_PTR>(readOnly ? style | ES_READONLY : style & ~ES_READONLY));
+    Repaint();
+    return TRUE;
+}
+
 LRESULT EditControl::TextMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_GETTEXT: {
-        auto* out = reinterpret_cast<char*>(lParam);
-        if (!out || wParam == 0) {
-            return 0;
-        }
-        const std::size_t n = std::min<std::size_t>(buffer.Size(), wParam - 1);
-        std::memcpy(out, buffer.Text().data(), n);
-        out[n] = '\0';
-        return static_cast<LRESULT>(n);
-    }
+    case WM_GETTEXT:
+        return GetText(reinterpret_cast<char*>(lParam), static_cast<std::size_t>(wParam));
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(buffer.Size());
     case WM_SETTEXT:
@@ -291,7 +312,7 @@ LRESULT EditControl::TextMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         Copy();
         return 0;
     case WM_PASTE:
-        Paste();
+        Paste(win::Selection::Clipboard);
         return 0;
     case WM_CLEAR:
         if (Editable()) {
@@ -303,21 +324,21 @@ LRESULT EditControl::TextMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+LRESULT EditControl::GetText(char* out, std::size_t size) const {
+    if (!out || size == 0) {
+        return 0;
+    }
+    const std::size_t n = std::min<std::size_t>(buffer.Size(), size - 1);
+    std::memcpy(out, buffer.Text().data(), n);
+    out[n] = '\0';
+    return static_cast<LRESULT>(n);
+}
+
 LRESULT EditControl::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (msg) {
     case WM_LBUTTONDOWN:
-        if (!HasFocus(hwnd)) {
-            SetFocus(hwnd);
-        }
-        if (!IsWindow(hwnd)) {
-            return 0;
-        }
-        buffer.MoveCaret(view.HitTest(p), (wParam & MK_SHIFT) != 0);
-        desiredX = -1;
-        dragging = true;
-        SetCapture(hwnd);
-        Moved();
+        Press(p, (wParam & MK_SHIFT) != 0);
         break;
     case WM_LBUTTONDBLCLK: {
         std::size_t from = 0;
@@ -327,6 +348,9 @@ LRESULT EditControl::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
         Moved();
         break;
     }
+    case WM_MBUTTONDOWN:
+        PastePrimary(p);
+        break;
     case WM_MOUSEMOVE:
         if (dragging) {
             buffer.MoveCaret(view.HitTest(p), true);
@@ -334,8 +358,7 @@ LRESULT EditControl::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_LBUTTONUP:
-        if (dragging) {
-            dragging = false;
+        if (std::exchange(dragging, false)) {
             ReleaseCapture();
         }
         break;
@@ -346,121 +369,178 @@ LRESULT EditControl::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+bool EditControl::TakeFocus() {
+    if (!HasFocus(hwnd)) {
+        SetFocus(hwnd);
+    }
+    return IsWindow(hwnd) != FALSE;
+}
+
+void EditControl::Press(POINT p, bool extend) {
+    if (!TakeFocus()) {
+        return;
+    }
+    buffer.MoveCaret(view.HitTest(p), extend);
+    desiredX = -1;
+    dragging = true;
+    SetCapture(hwnd);
+    Moved();
+}
+
+// X users paste the primary selection where they middle-click.
+void EditControl::PastePrimary(POINT p) {
+    if (!Editable() || !TakeFocus()) {
+        return;
+    }
+    std::string text = Clipboard::Text(win::Selection::Primary);
+    MoveTo(view.HitTest(p), false);
+    Insert(std::move(text));
+}
+
 void EditControl::KeyDown(WPARAM key) {
+    if (!Navigate(key)) {
+        EditKey(key);
+    }
+}
+
+bool EditControl::Navigate(WPARAM key) {
     const std::size_t caret = buffer.Caret();
     const bool shift = Shift();
     const bool ctrl = Control();
     const auto& layout = view.Layout();
     const std::size_t line = layout.LineOf(caret);
-    const int page = view.VisibleLines();
     switch (key) {
     case VK_LEFT:
         MoveTo(ctrl                                ? buffer.PrevWord(caret)
                : (!shift && buffer.HasSelection()) ? buffer.SelStart()
                                                    : buffer.PrevChar(caret),
                shift);
-        break;
+        return true;
     case VK_RIGHT:
         MoveTo(ctrl                                ? buffer.NextWord(caret)
                : (!shift && buffer.HasSelection()) ? buffer.SelEnd()
                                                    : buffer.NextChar(caret),
                shift);
-        break;
+        return true;
     case VK_HOME:
         MoveTo(ctrl ? 0 : layout.Lines()[line].start, shift);
-        break;
+        return true;
     case VK_END:
         MoveTo(ctrl ? buffer.Size() : layout.LineEnd(line), shift);
-        break;
+        return true;
     case VK_UP:
     case VK_DOWN:
-        if (Multiline()) {
-            MoveLines(key == VK_UP ? -1 : 1, shift);
-        } else {
-            MoveTo(key == VK_UP ? buffer.PrevChar(caret) : buffer.NextChar(caret), shift);
-        }
-        break;
+        VerticalKey(key == VK_UP ? -1 : 1, shift);
+        return true;
     case VK_PRIOR:
     case VK_NEXT:
-        if (Multiline()) {
-            view.ScrollLines(key == VK_PRIOR ? -page : page);
-            MoveLines(key == VK_PRIOR ? -page : page, shift);
-        }
-        break;
-    case VK_DELETE:
-        if (shift) {
+        PageKey(key == VK_PRIOR ? -1 : 1, shift);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void EditControl::VerticalKey(int direction, bool shift) {
+    if (Multiline()) {
+        MoveLines(direction, shift);
+    } else {
+        const std::size_t caret = buffer.Caret();
+        MoveTo(direction < 0 ? buffer.PrevChar(caret) : buffer.NextChar(caret), shift);
+    }
+}
+
+void EditControl::PageKey(int direction, bool shift) {
+    if (Multiline()) {
+        const int page = view.VisibleLines() * direction;
+        view.ScrollLines(page);
+        MoveLines(page, shift);
+    }
+}
+
+// Shift+Delete cuts, Ctrl+Insert copies and Shift+Insert pastes, as in every system edit.
+void EditControl::EditKey(WPARAM key) {
+    if (key == VK_DELETE) {
+        if (Shift()) {
             Cut();
         } else if (Editable()) {
             Change(EraseForwardOp, {});
         }
-        break;
-    case VK_INSERT:
-        if (ctrl) {
+    } else if (key == VK_INSERT) {
+        if (Control()) {
             Copy();
-        } else if (shift) {
-            Paste();
+        } else if (Shift()) {
+            Paste(win::Selection::Clipboard);
         }
-        break;
-    default:
-        break;
     }
 }
 
 void EditControl::Char(unsigned char c) {
+    if (Utf8Byte(c)) {
+        return;
+    }
+    if (c < 0x20 || c == 0x7F) {
+        ControlChar(c);
+    } else if (c < 0x80) {
+        Type(std::string(1, static_cast<char>(c)));
+    }
+}
+
+// Bytes of a character that arrives byte by byte; true when the byte was taken.
+bool EditControl::Utf8Byte(unsigned char c) {
     if (!pending.empty()) {
         if ((c & 0xC0) == 0x80) {
             pending.push_back(static_cast<char>(c));
             if (pending.size() == SequenceLength(static_cast<unsigned char>(pending[0]))) {
                 Type(std::exchange(pending, {}));
             }
-            return;
+            return true;
         }
         pending.clear();
     }
     if (c >= 0xC0 && c < 0xF8) {
         pending.push_back(static_cast<char>(c));
-        return;
+        return true;
     }
+    return false;
+}
+
+// Control characters are commands, never text.
+void EditControl::ControlChar(unsigned char c) {
     switch (c) {
     case 0x01: // Ctrl+A
         buffer.Select(0, buffer.Size());
         Moved();
-        return;
+        break;
     case 0x03: // Ctrl+C
         Copy();
-        return;
+        break;
     case 0x16: // Ctrl+V
-        Paste();
-        return;
+        Paste(win::Selection::Clipboard);
+        break;
     case 0x18: // Ctrl+X
         Cut();
-        return;
+        break;
     case 0x1A: // Ctrl+Z
-        if (Editable()) {
-            Change(UndoOp, {});
-        }
-        return;
+        Undo();
+        break;
     case '\b':
         if (Editable()) {
             Change(EraseBackOp, {});
         }
-        return;
+        break;
     case '\r':
-    case '\n':
         if (Multiline()) {
             Type("\r\n", false);
         }
-        return;
+        break;
     case '\t':
         if (Multiline()) {
             Type("\t");
         }
-        return;
+        break;
     default:
-        if (c >= 0x20 && c != 0x7F && c < 0x80) {
-            Type(std::string(1, static_cast<char>(c)));
-        }
-        return;
+        break;
     }
 }
 
@@ -489,14 +569,29 @@ void EditControl::Cut() {
     }
 }
 
-void EditControl::Paste() {
-    std::string text = Clipboard::Text();
-    if (!Multiline()) {
-        text = text.substr(0, text.find_first_of("\r\n"));
+void EditControl::Paste(win::Selection which) {
+    if (Editable()) {
+        Insert(Clipboard::Text(which));
     }
-    if (Editable() && !text.empty()) {
+}
+
+// Pasted text: a single line takes it up to the first line break, and control characters
+// other than line breaks and tabs are dropped.
+void EditControl::Insert(std::string text) {
+    if (!Multiline()) {
+        text.resize(std::min(text.size(), text.find_first_of("\r\n")));
+    }
+    std::erase_if(text, [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return (u < 0x20 && c != '\t' && c != '\r' && c != '\n') || u == 0x7F;
+    });
+    if (!text.empty()) {
         Type(text, false);
     }
+}
+
+bool EditControl::Undo() {
+    return Editable() && Change(UndoOp, {});
 }
 
 void EditControl::Focus(bool gained) {
@@ -567,6 +662,9 @@ void EditControl::Changed() {
 
 void EditControl::Moved() {
     view.ScrollToCaret(buffer);
+    if (buffer.HasSelection()) {
+        Clipboard::SetText(buffer.Selected(), win::Selection::Primary);
+    }
     if (HasFocus(hwnd)) {
         caretOn = true;
         SetTimer(hwnd, CaretTimer, CaretBlink, nullptr);

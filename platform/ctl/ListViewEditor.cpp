@@ -23,6 +23,18 @@ void End(HWND edit, bool commit) {
     }
 }
 
+// Tab leaves the editor: the focus goes back to the list, which ends the edit as any focus
+// loss does, then on through the dialog's tab order, so the user is never held in a cell.
+void TabOut(HWND edit) {
+    HWND list = GetParent(edit);
+    if (!list) {
+        return;
+    }
+    const WPARAM previous = GetKeyState(VK_SHIFT) < 0 ? 1 : 0;
+    SetFocus(list);
+    PostMessageA(GetAncestor(list, GA_ROOT), WM_NEXTDLGCTL, previous, FALSE);
+}
+
 LRESULT EditorProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
     const auto it = Originals().find(edit);
     if (it == Originals().end()) {
@@ -37,9 +49,13 @@ LRESULT EditorProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam) {
             End(edit, wParam == VK_RETURN);
             return 0;
         }
+        if (wParam == VK_TAB) {
+            TabOut(edit);
+            return 0;
+        }
         break;
     case WM_CHAR:
-        if (wParam == '\r' || wParam == 0x1B) {
+        if (wParam == '\r' || wParam == 0x1B || wParam == '\t') {
             return 0;
         }
         break;

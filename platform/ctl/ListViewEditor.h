@@ -1,7 +1,8 @@
 #pragma once
 // The label editor of a report view: an "Edit" child over column 0's cell. Enter commits,
-// Escape cancels, losing the focus commits; the list hears of the end through a message
-// and destroys the child later from a posted one, never inside the child's own handler.
+// Escape cancels, losing the focus commits, Tab and Shift+Tab commit and move on through the
+// dialog's tab order; the list hears of the end through a message and destroys the child
+// later from a posted one, never inside the child's own handler.
 #include "platform/base/CommCtrl.h"
 
 #include <string>

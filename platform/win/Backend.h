@@ -7,9 +7,14 @@
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 
+#include <optional>
 #include <string>
 
 namespace win {
+
+// The clipboard that copy and paste use, and the primary selection (the text last selected,
+// which a middle click pastes on X displays).
+enum class Selection { Clipboard, Primary };
 
 class Backend {
   public:
@@ -36,6 +41,12 @@ class Backend {
     // Blocks until input arrives, the clock reaches deadline (0 = none) or the wait is given
     // up; false when nothing more can ever arrive.
     virtual bool WaitForInput(DWORD) { return false; }
+
+    // The display's own clipboards, as UTF-8 text with lines ending in CR LF. Offering makes
+    // the text available to other applications; reading asks whoever holds the selection
+    // now. nullopt means the display has no clipboards, so the process keeps its own.
+    virtual void OfferText(Selection, const std::string&) {}
+    virtual std::optional<std::string> ReadText(Selection) { return std::nullopt; }
 };
 
 } // namespace win

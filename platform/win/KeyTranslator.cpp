@@ -1,6 +1,7 @@
 #include "platform/win/KeyTranslator.h"
 
 #include "platform/base/WinMessages.h"
+#include "platform/win/WinUser.h"
 
 namespace win {
 
@@ -34,18 +35,44 @@ char KeyTranslator::Punctuation(UINT vk, bool shift) {
     return 0;
 }
 
-char KeyTranslator::CharFor(UINT vk, bool shift, bool control, bool capsLock) {
+// Control with a key: the ASCII control codes a US layout gives; Control with Alt gives none.
+char KeyTranslator::ControlCode(UINT vk, bool shift) {
     if (vk >= 'A' && vk <= 'Z') {
-        if (control) {
-            return static_cast<char>(vk - 'A' + 1);
-        }
-        return static_cast<char>((shift != capsLock) ? vk : vk - 'A' + 'a');
+        return static_cast<char>(vk - 'A' + 1);
     }
-    if (control) {
-        return vk == VK_RETURN ? '\n' : vk == VK_BACK ? '\x7F' : vk == VK_ESCAPE ? '\x1B' : 0;
+    switch (vk) {
+    case VK_OEM_4:
+        return shift ? 0 : '\x1B';
+    case VK_OEM_5:
+        return shift ? 0 : '\x1C';
+    case VK_OEM_6:
+        return shift ? 0 : '\x1D';
+    case '6':
+        return shift ? '\x1E' : 0;
+    case VK_OEM_MINUS:
+        return shift ? '\x1F' : 0;
+    case VK_RETURN:
+        return '\n';
+    case VK_BACK:
+        return '\x7F';
+    case VK_ESCAPE:
+        return '\x1B';
+    case VK_SPACE:
+        return ' ';
+    default:
+        return 0;
+    }
+}
+
+char KeyTranslator::CharFor(UINT vk, KeyModifiers held) {
+    if (held.control) {
+        return held.alt ? 0 : ControlCode(vk, held.shift);
+    }
+    if (vk >= 'A' && vk <= 'Z') {
+        return static_cast<char>((held.shift != held.capsLock) ? vk : vk - 'A' + 'a');
     }
     if (vk >= '0' && vk <= '9') {
-        return shift ? ShiftedDigits[vk - '0'] : static_cast<char>(vk);
+        return held.shift ? ShiftedDigits[vk - '0'] : static_cast<char>(vk);
     }
     if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD9) {
         return static_cast<char>('0' + (vk - VK_NUMPAD0));
@@ -62,8 +89,13 @@ char KeyTranslator::CharFor(UINT vk, bool shift, bool control, bool capsLock) {
     case VK_TAB:
         return '\t';
     default:
-        return Punctuation(vk, shift);
+        return Punctuation(vk, held.shift);
     }
+}
+
+KeyModifiers KeyTranslator::Held() {
+    return {GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0,
+            (GetKeyState(VK_CAPITAL) & 1) != 0};
 }
 
 } // namespace win

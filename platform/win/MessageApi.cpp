@@ -67,9 +67,8 @@ BOOL TranslateMessage(const MSG* msg) {
     if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) {
         return FALSE;
     }
-    const char c = win::KeyTranslator::CharFor(
-        static_cast<UINT>(msg->wParam), GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
-        (GetKeyState(VK_CAPITAL) & 1) != 0);
+    const char c =
+        win::KeyTranslator::CharFor(static_cast<UINT>(msg->wParam), win::KeyTranslator::Held());
     if (!c) {
         return FALSE;
     }

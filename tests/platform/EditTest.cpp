@@ -195,6 +195,37 @@ TEST_F(Edits, ClipboardKeysSelectionAndLimit) {
     EXPECT_EQ(std::count(sent.begin(), sent.end(), "cmd:2260:1281"), 2) << "EN_MAXTEXT";
 }
 
+TEST_F(Edits, SelectionIsThePrimaryWhichAMiddleClickPastesAndNoControlCharIsPasted) {
+    const std::string text = "alpha beta";
+    HWND from = Edit(ES_AUTOHSCROLL, {10, 10, 300, 33});
+    HWND to = Edit(ES_AUTOHSCROLL, {10, 40, 300, 63});
+    HWND locked = Edit(ES_AUTOHSCROLL | ES_READONLY, {10, 70, 300, 93});
+    SetWindowTextA(from, text.c_str());
+    ctl::Clipboard::SetText("");
+    const POINT word = At(from, XOf(text, 8), 8);
+    display->DoubleClick(word.x, word.y);
+    display->Pump();
+    EXPECT_EQ(ctl::Clipboard::Text(win::Selection::Primary), "beta");
+    EXPECT_EQ(ctl::Clipboard::Text(), "") << "selecting is no copy";
+    SetWindowTextA(to, "[]");
+    const POINT inside = At(to, XOf("[]", 1) - 1, 8);
+    display->Click(inside.x, inside.y, win::MouseButton::Middle);
+    display->Pump();
+    EXPECT_EQ(Text(to), "[beta]");
+    EXPECT_EQ(GetFocus(), to);
+    const POINT still = At(locked, 5, 8);
+    display->Click(still.x, still.y, win::MouseButton::Middle);
+    display->Pump();
+    EXPECT_EQ(Text(locked), "");
+
+    ctl::Clipboard::SetText("a\x07"
+                            "b\x7F"
+                            "c\td\x1B");
+    SetFocus(to);
+    PressKey('V', VK_CONTROL);
+    EXPECT_EQ(Text(to), "[betaabc\td]") << "only tabs survive among control characters";
+}
+
 TEST_F(Edits, MouseSetsCaretDragsAndSelectsWords) {
     const std::string text = "alpha beta gamma";
     HWND e = Edit(ES_AUTOHSCROLL, {10, 10, 300, 33});

@@ -130,6 +130,38 @@ TEST_F(Input, KeysGoToTheFocusAndMakeCharacters) {
     EXPECT_EQ(std::count(log.begin(), log.end(), "C:WM_SYSKEYDOWN"), 2) << "Alt makes system keys";
 }
 
+// What each key message says, with the modifiers seen through GetKeyState while it is handled.
+TEST_F(Input, ChordsMakeControlCodesAndAltMakesSystemMessages) {
+    HWND d = Popup("D", {0, 0, 200, 200});
+    SetFocus(d);
+    std::vector<std::string> seen;
+    auto record = [&](HWND, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
+        std::string held = GetKeyState(VK_CONTROL) < 0 ? "^" : "";
+        held += GetAsyncKeyState(VK_MENU) < 0 ? "@" : "";
+        held += (l & (1 << 29)) ? "ctx" : "";
+        seen.push_back(MessageName(m) + ":" + held + std::to_string(w));
+        return 0;
+    };
+    for (UINT m : {WM_KEYDOWN, WM_CHAR, WM_SYSKEYDOWN, WM_SYSKEYUP, WM_SYSCHAR}) {
+        On(d, m, record);
+    }
+    display->Chord({VK_CONTROL}, 'A');
+    display->Chord({VK_CONTROL, VK_SHIFT}, 'Z');
+    display->Chord({VK_CONTROL}, VK_OEM_4);
+    display->Chord({VK_CONTROL}, '1');
+    display->Chord({VK_CONTROL, VK_MENU}, 'A');
+    display->Chord({VK_MENU}, 'X');
+    display->Pump();
+    EXPECT_THAT(seen,
+                ElementsAre("WM_KEYDOWN:^17", "WM_KEYDOWN:^65", "WM_CHAR:^1", "WM_KEYDOWN:^17",
+                            "WM_KEYDOWN:^16", "WM_KEYDOWN:^90", "WM_CHAR:^26", "WM_KEYDOWN:^17",
+                            "WM_KEYDOWN:^219", "WM_CHAR:^27", "WM_KEYDOWN:^17", "WM_KEYDOWN:^49",
+                            "WM_KEYDOWN:^17", "WM_KEYDOWN:^@ctx18", "WM_KEYDOWN:^@ctx65",
+                            "WM_SYSKEYDOWN:@ctx18", "WM_SYSKEYDOWN:@ctx88", "WM_SYSCHAR:@ctx120",
+                            "WM_SYSKEYUP:@ctx88", "WM_SYSKEYUP:ctx18"));
+    EXPECT_GE(GetKeyState(VK_CONTROL), 0) << "released";
+}
+
 TEST_F(Input, HitTestAnswersAndMouseActivationChoices) {
     HWND back = Popup("B", {0, 0, 200, 200});
     HWND tip = Popup("T", {50, 50, 100, 100});

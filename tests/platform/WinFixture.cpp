@@ -41,6 +41,8 @@ const std::map<UINT, std::string> Names = {
     {WM_KEYUP, "WM_KEYUP"},
     {WM_CHAR, "WM_CHAR"},
     {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+    {WM_SYSKEYUP, "WM_SYSKEYUP"},
+    {WM_SYSCHAR, "WM_SYSCHAR"},
     {WM_TIMER, "WM_TIMER"},
     {WM_SYSCOLORCHANGE, "WM_SYSCOLORCHANGE"},
     {WM_SHOWWINDOW, "WM_SHOWWINDOW"},

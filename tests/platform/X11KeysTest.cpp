@@ -51,30 +51,46 @@ TEST(X11Keys, TextComesAsUtf8FromTheKeysymElseAsciiFromTheLookup) {
 }
 
 TEST(X11Keys, EachCharacterArrivesOnceEitherThroughTheKeyOrAsText) {
-    auto press = X11Keys::Resolve('A', "a", false, false);
+    auto press = X11Keys::Resolve('A', "a", {});
     EXPECT_EQ(press.vk, 'A');
     EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve('1', "!", true, false);
+    press = X11Keys::Resolve('1', "!", {true, false});
     EXPECT_EQ(press.vk, '1');
     EXPECT_EQ(press.chars, "");
     // Another layout: Shift+7 types "/", which the US translation of the key would not.
-    press = X11Keys::Resolve('7', "/", true, false);
+    press = X11Keys::Resolve('7', "/", {true, false});
     EXPECT_EQ(press.vk, 0u);
     EXPECT_EQ(press.chars, "/");
-    press = X11Keys::Resolve(0, "\xC3\xA9", false, false);
+    press = X11Keys::Resolve(0, "\xC3\xA9", {});
     EXPECT_EQ(press.chars, "\xC3\xA9");
-    press = X11Keys::Resolve(VK_DELETE, "\x7F", false, false);
+    press = X11Keys::Resolve(VK_DELETE, "\x7F", {});
     EXPECT_EQ(press.vk, VK_DELETE);
     EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve(VK_RETURN, "\r", false, true);
+    press = X11Keys::Resolve(VK_RETURN, "\r", {false, true});
     EXPECT_EQ(press.vk, VK_RETURN);
     EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve('C', "\x03", false, true);
+    press = X11Keys::Resolve('C', "\x03", {false, true});
     EXPECT_EQ(press.vk, 'C');
     EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve(VK_SHIFT, "", true, false);
+    press = X11Keys::Resolve(VK_SHIFT, "", {true, false});
     EXPECT_EQ(press.vk, VK_SHIFT);
     EXPECT_EQ(press.chars, "");
+    // Control chords are keys, never text, whatever the lookup typed.
+    const win::KeyModifiers control{false, true};
+    press = X11Keys::Resolve('A', "a", control);
+    EXPECT_EQ(press.vk, 'A');
+    EXPECT_EQ(press.chars, "");
+    press = X11Keys::Resolve('1', "1", control);
+    EXPECT_EQ(press.vk, '1');
+    EXPECT_EQ(press.chars, "");
+    press = X11Keys::Resolve(0, "\xC3\xA9", control);
+    EXPECT_EQ(press.chars, "");
+    // Alt keeps the character (a system character); Control with Alt is AltGr's text.
+    press = X11Keys::Resolve('A', "a", {false, false, true});
+    EXPECT_EQ(press.vk, 'A');
+    press = X11Keys::Resolve('Q', "@", {false, true, true});
+    EXPECT_EQ(press.vk, 0u);
+    EXPECT_EQ(press.chars, "@");
 }
 
 } // namespace
