@@ -1,6 +1,19 @@
 /* QvSQLBuilder: the query builder a host loads to let its user compose one SQL SELECT
- * statement. Strings are 8-bit, in the host's code page; every call runs on the host's
- * user-interface thread.
+ * statement. Link with pkg-config (QvSQLBuilder) or CMake (find_package(QvSQLBuilder),
+ * target QvSQLBuilder::QvSQLBuilder); the library is libQvSQLBuilder.so.MAJOR.
+ *
+ * Strings are UTF-8, in and out (names, statements, the language string files); sizes and
+ * lengths count bytes. Every call runs on the host's user-interface thread.
+ *
+ * GetSELECTSQLQuery and DoModal block: they return when the dialog closes, after running the
+ * dialog's own modal loop on the calling thread in the meantime.
+ *
+ * Names are quoted by one rule: a table, column or field name is wrapped in the grouping
+ * characters when it holds a blank, $, ', #, ., or a digit, or is a reserved SQL word (any
+ * case); a table with a schema value is always written as both names wrapped, [schema].[table].
+ *
+ * The interface texts come from the language string file beside the host's executable
+ * (english.str, french.str, ...; see SetLanguage); without one the dialog stays in English.
  *
  * One call at a time: a call made while another is in progress (from another thread, or
  * from a host callback run while a dialog is open, such as a GLib or Qt timer) is refused
@@ -19,7 +32,8 @@
 #ifndef QVSQLBUILDER_H
 #define QVSQLBUILDER_H
 
-/* The version of this header and of the library it comes with (libQvSQLBuilder.so.MAJOR). */
+/* The version of this header and of the library it comes with: libQvSQLBuilder.so.MAJOR is
+ * libQvSQLBuilder.so.MAJOR.MINOR.PATCH; a new MAJOR changes the calls or the dialog class. */
 #define QVSQLBUILDER_VERSION_MAJOR 1
 #define QVSQLBUILDER_VERSION_MINOR 0
 #define QVSQLBUILDER_VERSION_PATCH 0
