@@ -18,6 +18,13 @@ trap remove EXIT
 fail() { echo "package-check: $*" >&2; exit 1; }
 
 start=$(date +%s)
+# A packager can take the library alone: its configuration looks for none of what the tools
+# and the tests need.
+cmake -S . -B "$work/library-only" -G Ninja -DQVSQL_TOOLS=OFF -DQVSQL_DEMO_HOST=OFF \
+  -DQVSQL_TESTS=OFF -DCMAKE_DISABLE_FIND_PACKAGE_nlohmann_json=ON \
+  -DCMAKE_DISABLE_FIND_PACKAGE_SQLite3=ON -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON \
+  -DCMAKE_DISABLE_FIND_PACKAGE_ODBC=ON >/dev/null 2>"$work/library-only.log" ||
+  { cat "$work/library-only.log" >&2; fail "the library alone does not configure"; }
 cmake --build "$build" --target QvSQLBuilder qvsql qvsql-host >/dev/null
 (cd "$build" && cpack -G DEB -B "$work/debs" >/dev/null)
 "${sudo_cmd[@]}" dpkg -i "$work"/debs/*.deb >/dev/null
