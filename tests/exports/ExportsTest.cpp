@@ -42,8 +42,16 @@ TEST_F(ExportsTest, BadInputAtTheBoundaryWritesNothing) {
     EXPECT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, nullptr, 100), 1);
     EXPECT_EQ(lib.getSELECTSQLQuery("T", Columns, buffer.data(), 0), 1);
     EXPECT_EQ(lib.getSELECTSQLQuery("T", Columns, buffer.data(), -5), 1);
-    // No display and no script: the dialog cancels at once.
+    // No display and no script: one line says so, the call answers 1 and the host's own
+    // dialog -1, as never shown.
+    ::testing::internal::CaptureStderr();
     EXPECT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, buffer.data(), 8), 1);
+    std::unique_ptr<QvSQLQueryDlg> own(lib.create());
+    EXPECT_EQ(own->DoModal(), -1);
+    own.reset();
+    const std::string line = "qvsql: the headless display (QVSQL_BACKEND=headless) takes no "
+                             "input without QVSQL_SCRIPT; the dialog is not shown\n";
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), line + line);
     EXPECT_EQ(buffer, before);
 
     lib.setCurrentTable("Orders");
