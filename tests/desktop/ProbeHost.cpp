@@ -123,6 +123,8 @@ bool Obey(const std::string& line) {
     } else if (line == "quit") {
         if (second.joinable())
             second.join();
+        if (own)
+            XCloseDisplay(own);
         Say("alive");
         return false;
     } else {

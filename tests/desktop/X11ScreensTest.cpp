@@ -67,7 +67,7 @@ TEST(X11Screens, SixteenAndThirtyBitScreensShowTheColoursConverted) {
         // 5-6-5 keeps the high bits; 10-10-10 repeats them below.
         {"1024x768x16", (0x12ul >> 3) << 11 | (0x34ul >> 2) << 5 | (0x56ul >> 3)},
         {"1024x768x30", (0x12ul << 2 | 0x12ul >> 6) << 20 | (0x34ul << 2 | 0x34ul >> 6) << 10 |
-                           (0x56ul << 2 | 0x56ul >> 6)},
+                            (0x56ul << 2 | 0x56ul >> 6)},
     };
     for (const auto& [screen, expected] : screens) {
         for (bool shm : {true, false}) {
