@@ -1,6 +1,7 @@
 #include "platform/backend/X11Backend.h"
 
 #include "platform/backend/GLibMainContext.h"
+#include "platform/backend/X11Clipboard.h"
 #include "platform/backend/X11Connection.h"
 #include "platform/backend/X11ErrorTrap.h"
 #include "platform/backend/X11Events.h"
@@ -73,7 +74,7 @@ struct X11Backend::Impl {
 
     Impl(Display* d, const XVisualInfo& info, const X11PixelFormat& pixels, bool useShm)
         : display(d), visual(info.visual), depth(info.depth), format(pixels), shm(useShm), hints(d),
-          events(d, hints.Protocols(), hints.DeleteWindow()) {
+          events(d, hints.Protocols(), hints.DeleteWindow()), clipboard(d) {
         X11ErrorTrap::Adopt(d, &lost);
         root = DefaultRootWindow(d);
         ownColormap = visual != DefaultVisual(d, DefaultScreen(d));
@@ -210,6 +211,9 @@ struct X11Backend::Impl {
     }
 
     void Dispatch(XEvent& e) {
+        if (clipboard.Handle(e)) {
+            return;
+        }
         if (e.type == MappingNotify) {
             XRefreshKeyboardMapping(&e.xmapping);
             return;
@@ -342,6 +346,7 @@ struct X11Backend::Impl {
     bool ownColormap = false;
     X11WindowHints hints;
     X11Events events;
+    X11Clipboard clipboard;
     Cursor cursor = 0;
     std::map<unsigned, Cursor> cursors;
     std::map<HWND, Native> natives;
@@ -475,6 +480,9 @@ void X11Backend::DestroyNative(HWND hwnd) {
     }
     impl->byXid.erase(it->second.xid);
     impl->natives.erase(it);
+    if (impl->natives.empty() && !impl->lost) {
+        impl->clipboard.Release(); // nobody would answer for it until the next window
+    }
 }
 
 void X11Backend::Present(HWND hwnd, const gfx::Surface& surface, const gfx::Region& dirty) {
@@ -542,6 +550,18 @@ bool X11Backend::WaitForInput(DWORD deadline) {
             return false;
         }
     }
+}
+
+void X11Backend::OfferText(win::Selection which, const std::string& text) {
+    X11ErrorTrap::Scope trap;
+    if (!impl->lost) {
+        impl->clipboard.Offer(which, text);
+    }
+}
+
+std::optional<std::string> X11Backend::ReadText(win::Selection which) {
+    X11ErrorTrap::Scope trap;
+    return impl->lost ? std::string() : impl->clipboard.Read(which);
 }
 
 unsigned long X11Backend::NativeWindow(HWND hwnd) const {

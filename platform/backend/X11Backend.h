@@ -32,6 +32,8 @@ class X11Backend : public win::Backend {
     bool FramesWindows() const override { return true; }
     bool CanReceiveInput() const override { return true; }
     bool WaitForInput(DWORD deadline) override;
+    void OfferText(win::Selection which, const std::string& text) override;
+    std::optional<std::string> ReadText(win::Selection which) override;
 
     // Handles every event that has arrived, without waiting; false when there was none.
     bool ProcessEvents();

@@ -2,10 +2,13 @@
 #include "platform/ctl/BuiltinControls.h"
 #include "platform/win/WindowSystem.h"
 #include "tests/platform/GalleryTemplate.h"
+#include "tests/platform/SelectionPeer.h"
 #include "tests/platform/X11Fixture.h"
+#include "tests/platform/XServer.h"
 
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -60,6 +63,25 @@ class X11Gallery : public X11Fixture {
     }
 
     HWND dialog = nullptr;
+
+    // Gives the X keyboard to the dialog and the window system's focus to a control.
+    HWND FocusOn(int id) {
+        HWND control = GetDlgItem(dialog, id);
+        XSetInputFocus(peer, Native(dialog), RevertToPointerRoot, CurrentTime);
+        EXPECT_TRUE(Until([&] { return GetActiveWindow() == dialog; }));
+        SetFocus(control);
+        return control;
+    }
+    void Chord(KeySym key) {
+        Key(XK_Control_L, true);
+        Tap(key);
+        Key(XK_Control_L, false);
+    }
+    static std::string TextOf(HWND control) {
+        char text[512] = {};
+        GetWindowTextA(control, text, sizeof text);
+        return text;
+    }
 };
 
 TEST_F(X11Gallery, ARealClickOnOkArrivesAsItsCommand) {
@@ -85,6 +107,68 @@ TEST_F(X11Gallery, TabThenEnterEndsTheModalLoopWithOk) {
     EXPECT_EQ(win::RunModalDialog(dialog, true), IDOK);
     EXPECT_TRUE(Commanded(IDOK, BN_CLICKED));
     EXPECT_EQ(focusAtOk, gallery::ColumnChecks) << "Tab moved on before Enter";
+}
+
+TEST_F(X11Gallery, CopiedAndSelectedTextIsReadByAnotherApplication) {
+    HWND preview = FocusOn(gallery::Preview);
+    Chord(XK_a);
+    Chord(XK_c);
+    const Atom clipboard = XInternAtom(peer, "CLIPBOARD", False);
+    ASSERT_TRUE(Until([&] { return XGetSelectionOwner(peer, clipboard) != None; }));
+    std::string expected = TextOf(preview);
+    ASSERT_NE(expected.find("\r\n"), std::string::npos);
+    for (std::size_t at; (at = expected.find("\r\n")) != std::string::npos;) {
+        expected.erase(at, 1); // other applications get LF line ends
+    }
+    SelectionPeer other(XServer::Name());
+    ASSERT_TRUE(other.Ok());
+    const auto pump = [&] {
+        display->WaitForInput(display->Now() + 5);
+        win::PumpMessages();
+    };
+    const Atom utf8 = other.Intern("UTF8_STRING");
+    EXPECT_EQ(other.Convert(clipboard, utf8, pump).bytes, expected);
+    EXPECT_EQ(other.Convert(XA_PRIMARY, utf8, pump).bytes, expected) << "the selection";
+}
+
+TEST_F(X11Gallery, PasteTakesAnotherApplicationsTextAndSurvivesASilentOwner) {
+    HWND filter = FocusOn(gallery::Filter);
+    const Atom clipboard = XInternAtom(peer, "CLIPBOARD", False);
+    {
+        SelectionPeer other(XServer::Name());
+        other.Own(clipboard, SelectionPeer::Answer::Utf8,
+                  "Country = 'Fran\xC3\xA7"
+                  "e'\n2");
+        Chord(XK_a);
+        Chord(XK_v);
+        EXPECT_TRUE(Until([&] {
+            return TextOf(filter) == "Country = 'Fran\xC3\xA7"
+                                     "e'";
+        })) << TextOf(filter);
+    }
+    {
+        SelectionPeer silent(XServer::Name());
+        silent.Own(clipboard, SelectionPeer::Answer::Silent, "");
+        Chord(XK_v);
+        Tap(XK_x);
+        EXPECT_TRUE(Until([&] {
+            return TextOf(filter) == "Country = 'Fran\xC3\xA7"
+                                     "e'x";
+        })) << "the paste gave up and typing goes on: "
+            << TextOf(filter);
+    }
+    {
+        SelectionPeer primary(XServer::Name());
+        primary.Own(XA_PRIMARY, SelectionPeer::Answer::StringOnly, " Spain");
+        RECT r{};
+        GetClientRect(filter, &r);
+        POINT end{r.right - 2, r.bottom / 2};
+        ClientToScreen(filter, &end);
+        XTestFakeMotionEvent(peer, -1, end.x, end.y, CurrentTime);
+        Click(2);
+        EXPECT_TRUE(Until([&] { return TextOf(filter).find(" Spain") != std::string::npos; }))
+            << "a middle click pastes the primary selection: " << TextOf(filter);
+    }
 }
 
 } // namespace
