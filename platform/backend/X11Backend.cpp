@@ -74,7 +74,8 @@ struct X11Backend::Impl {
 
     Impl(Display* d, const XVisualInfo& info, const X11PixelFormat& pixels, bool useShm)
         : display(d), visual(info.visual), depth(info.depth), format(pixels), shm(useShm), hints(d),
-          events(d, hints.Protocols(), hints.DeleteWindow()), clipboard(d) {
+          inputMethod(d), events(d, hints.Protocols(), hints.DeleteWindow(), inputMethod),
+          clipboard(d) {
         X11ErrorTrap::Adopt(d, &lost);
         root = DefaultRootWindow(d);
         ownColormap = visual != DefaultVisual(d, DefaultScreen(d));
@@ -99,6 +100,7 @@ struct X11Backend::Impl {
         if (ownColormap) {
             XFreeColormap(display, colormap);
         }
+        inputMethod.Close(!lost);
         XCloseDisplay(display);
         X11ErrorTrap::Release(display);
     }
@@ -121,6 +123,7 @@ struct X11Backend::Impl {
     // close as through its close box; a modal loop it still runs is ended when the queue is
     // empty. A popup's owner decides itself when to let it go.
     void Gone(HWND hwnd, Native& n) {
+        inputMethod.Detach(n.xid);
         byXid.erase(n.xid);
         n.xid = 0;
         n.mapped = false;
@@ -211,8 +214,11 @@ struct X11Backend::Impl {
     }
 
     void Dispatch(XEvent& e) {
-        if (clipboard.Handle(e)) {
+        if (clipboard.Handle(e) || inputMethod.Filter(e)) {
             return;
+        }
+        if (e.type == FocusIn || e.type == FocusOut) {
+            inputMethod.Focus(e.xfocus.window, e.type == FocusIn);
         }
         if (e.type == MappingNotify) {
             XRefreshKeyboardMapping(&e.xmapping);
@@ -345,6 +351,7 @@ struct X11Backend::Impl {
     Colormap colormap = 0;
     bool ownColormap = false;
     X11WindowHints hints;
+    X11InputMethod inputMethod;
     X11Events events;
     X11Clipboard clipboard;
     Cursor cursor = 0;
@@ -419,6 +426,7 @@ void X11Backend::CreateNative(HWND hwnd, const RECT& r) {
                                CWBackPixmap | CWBitGravity | CWCursor;
     n.xid = XCreateWindow(impl->display, impl->root, r.left, r.top, Side(n.size.cx),
                           Side(n.size.cy), 0, impl->depth, InputOutput, impl->visual, mask, &a);
+    impl->inputMethod.Attach(n.xid);
     if (n.framed) {
         Impl::Native* owner = impl->Find(GetWindow(hwnd, GW_OWNER));
         const auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
@@ -475,6 +483,7 @@ void X11Backend::DestroyNative(HWND hwnd) {
     }
     it->second.presenter.reset();
     if (it->second.xid && !impl->lost) {
+        impl->inputMethod.Detach(it->second.xid);
         XDestroyWindow(impl->display, it->second.xid);
         XFlush(impl->display); // gone from the screen now, not at the next call
     }

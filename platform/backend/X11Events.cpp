@@ -21,8 +21,8 @@ void Queue(win::InputKind kind, UINT key = 0, char ch = 0) {
 
 } // namespace
 
-X11Events::X11Events(Display* d, Atom protocols, Atom deleteWindow)
-    : display(d), wmProtocols(protocols), wmDeleteWindow(deleteWindow) {}
+X11Events::X11Events(Display* d, Atom protocols, Atom deleteWindow, X11InputMethod& im)
+    : display(d), wmProtocols(protocols), wmDeleteWindow(deleteWindow), inputMethod(im) {}
 
 void X11Events::Handle(HWND hwnd, XEvent& event, bool framed) {
     switch (event.type) {
@@ -108,13 +108,12 @@ void X11Events::Key(XKeyEvent& e, bool down) {
         }
         return;
     }
-    char buffer[16] = {};
     KeySym keysym = NoSymbol;
-    const int length = XLookupString(&e, buffer, sizeof(buffer), &keysym, nullptr);
+    const std::string text = inputMethod.Lookup(e, &keysym);
     const bool shift = (e.state & ShiftMask) != 0;
     const win::KeyModifiers held{shift, (e.state & ControlMask) != 0, (e.state & Mod1Mask) != 0};
     const UINT vk = X11Keys::KeyFor(XLookupKeysym(&e, 0), keysym);
-    const X11Keys::Press press = X11Keys::Resolve(vk, X11Keys::Text(keysym, buffer, length), held);
+    const X11Keys::Press press = X11Keys::Resolve(vk, text, held);
     const bool addShift = keysym == XK_ISO_Left_Tab && !shift;
     if (press.vk) {
         if (addShift) {

@@ -2,6 +2,7 @@
 // Turns the input events of a top-level window's X window into the window system's raw
 // input (screen pixels, virtual keys, characters), activation changes, moves by the window
 // manager and the close box.
+#include "platform/backend/X11InputMethod.h"
 #include "platform/win/WindowSystem.h"
 
 #include <X11/Xlib.h>
@@ -12,7 +13,8 @@ namespace backend {
 
 class X11Events {
   public:
-    X11Events(Display* display, Atom wmProtocols, Atom wmDeleteWindow);
+    // Keys are looked up through the input method.
+    X11Events(Display* display, Atom wmProtocols, Atom wmDeleteWindow, X11InputMethod& im);
 
     // framed: a window the window manager places (its moves are reported back).
     void Handle(HWND hwnd, XEvent& event, bool framed);
@@ -30,6 +32,7 @@ class X11Events {
     Display* display;
     Atom wmProtocols;
     Atom wmDeleteWindow;
+    X11InputMethod& inputMethod;
     std::array<UINT, 256> pressed{}; // virtual key sent for each held key code
 };
 

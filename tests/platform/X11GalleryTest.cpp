@@ -13,6 +13,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <clocale>
 #include <utility>
 #include <vector>
 
@@ -169,6 +170,35 @@ TEST_F(X11Gallery, PasteTakesAnotherApplicationsTextAndSurvivesASilentOwner) {
         EXPECT_TRUE(Until([&] { return TextOf(filter).find(" Spain") != std::string::npos; }))
             << "a middle click pastes the primary selection: " << TextOf(filter);
     }
+}
+
+// A dead key and a letter compose one character through the input method.
+TEST_F(X11Gallery, DeadAcuteThenEComposesEAcuteInAnEdit) {
+    int low = 0;
+    int high = 0;
+    XDisplayKeycodes(peer, &low, &high);
+    int perCode = 0;
+    KeySym* map = XGetKeyboardMapping(peer, static_cast<KeyCode>(low), high - low + 1, &perCode);
+    int spare = 0;
+    for (int code = high; code >= low && !spare && map; --code) {
+        spare = map[(code - low) * perCode] == NoSymbol ? code : 0;
+    }
+    XFree(map);
+    ASSERT_NE(spare, 0);
+    KeySym dead = XK_dead_acute;
+    XChangeKeyboardMapping(peer, spare, 1, &dead, 1);
+    XSync(peer, False);
+    HWND filter = FocusOn(gallery::Filter);
+    Tap(XK_End);
+    XTestFakeKeyEvent(peer, static_cast<unsigned>(spare), True, CurrentTime);
+    XTestFakeKeyEvent(peer, static_cast<unsigned>(spare), False, CurrentTime);
+    Tap(XK_e);
+    EXPECT_TRUE(Until([&] { return TextOf(filter) == "Country = 'Germany'\xC3\xA9"; }))
+        << TextOf(filter);
+    KeySym none = NoSymbol;
+    XChangeKeyboardMapping(peer, spare, 1, &none, 1);
+    XSync(peer, False);
+    EXPECT_STREQ(std::setlocale(LC_CTYPE, nullptr), "C") << "the process's locale is left alone";
 }
 
 } // namespace
