@@ -61,11 +61,9 @@ MonkeyResult MonkeyRun::Play(long events) {
     win::SetBackend(std::move(headless));
     ctl::RegisterBuiltinControls();
     settings.stringFilePath = "/nonexistent/english.str";
-    qvsql::SetActiveModuleSettings(&settings);
     while (result.events < events && result.failure.empty()) {
         OpenOne(std::min<long>(events - result.events, 20 + static_cast<long>(random() % 400)));
     }
-    qvsql::SetActiveModuleSettings(nullptr);
     win::SetBackend(nullptr);
     return result;
 }
@@ -74,6 +72,7 @@ void MonkeyRun::OpenOne(long budget) {
     const Catalogue c = RandomCatalogue(random);
     auto made = std::make_unique<CSELECTSQLDlg>();
     dialog = made.get();
+    dialog->UseModuleSettings(&settings);
     for (const auto& [table, columns] : c.tables) {
         dialog->SetTableAndColumns(table.c_str(), columns.c_str());
     }
