@@ -5,8 +5,10 @@
  * Strings are UTF-8, in and out (names, statements, the language string files); sizes and
  * lengths count bytes. Every call runs on the host's user-interface thread.
  *
- * GetSELECTSQLQuery and DoModal block: they return when the dialog closes, after running the
- * dialog's own modal loop on the calling thread in the meantime.
+ * GetSELECTSQLQuery and DoModal block: they return when the dialog closes. Meanwhile the
+ * dialog's modal loop runs on the calling thread and, when the host has loaded GLib, also
+ * dispatches the thread's default GLib main context, so GTK (and Qt on GLib) timers and
+ * windows of the host keep running.
  *
  * Names are quoted by one rule: a table, column or field name is wrapped in the grouping
  * characters when it holds a blank, $, ', #, ., or a digit, or is a reserved SQL word (any
