@@ -1,52 +1,58 @@
 #pragma once
-// The monkey: random catalogues, and in each opening of the query builder random input from
-// a seed (pointer moves, presses, clicks, double clicks, wheel turns, keys, typed text, clock
-// steps) through the headless display's real input path, with the invariants checked after
-// every event. The same seed plays the same events.
+// One seeded monkey run: dialogs over random catalogues, one after another (the same dialog
+// object for a while, as a host keeps it, then a fresh one), each fed random input until the
+// user closes it or its share of the events is spent, the invariants checked before every
+// event. The seed and the event count replay it exactly.
 #include "module/ModuleSettings.h"
-#include "platform/base/WinDef.h"
+#include "tests/monkey/MonkeyCatalogue.h"
+#include "tests/monkey/MonkeyHands.h"
+#include "tests/monkey/MonkeyRandom.h"
+#include "tests/monkey/MonkeyWatch.h"
 
-#include <random>
+#include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
-#include <vector>
 
-namespace backend {
-class HeadlessBackend;
-}
 class CSELECTSQLDlg;
 
 namespace monkey {
 
-struct MonkeyResult {
-    long events = 0;
-    int dialogs = 0;
-    int okResults = 0;
-    std::string failure;          // "" when every invariant held
-    std::vector<std::string> log; // the last events played
-};
-
 class MonkeyRun {
   public:
-    // trace: every event and the statement after it go to standard error.
-    explicit MonkeyRun(unsigned seed, bool trace = false) : random(seed), tracing(trace) {}
-    MonkeyResult Play(long events);
+    // Needs the headless display installed as the window system's backend.
+    MonkeyRun(std::uint64_t runSeed, long eventCount, backend::HeadlessBackend& screen);
+    ~MonkeyRun();
+
+    // Plays every event; "" when every invariant held, else the failure with the seed, the
+    // event and the events that led there.
+    std::string Play();
+
+    long played = 0;
+    int dialogs = 0;
+    int oks = 0;
+    long promptEvents = 0;
+    long boxEvents = 0;
 
   private:
-    void OpenOne(long budget);
+    void Session();
     bool Step();
-    void PlayEvent();
-    POINT RandomPoint();
-    void Note(std::string event);
+    void Count();
+    std::string Report() const;
 
-    unsigned Below(unsigned n) { return static_cast<unsigned>(random() % n); }
-
-    std::mt19937 random;
-    backend::HeadlessBackend* display = nullptr;
-    CSELECTSQLDlg* dialog = nullptr;
+    std::uint64_t seed;
+    long events;
+    backend::HeadlessBackend& display;
+    MonkeyRandom random;
+    MonkeyCatalogue catalogue;
+    MonkeyHands hands;
     qvsql::ModuleSettings settings;
-    MonkeyResult result;
-    long stepsLeft = 0;
-    bool tracing = false;
+    std::unique_ptr<CSELECTSQLDlg> dialog;
+    std::unique_ptr<MonkeyWatch> watch;
+    std::string lastResult;
+    long sessionLeft = 0;
+    std::string failure;
+    std::deque<std::string> log;
 };
 
 } // namespace monkey
