@@ -265,6 +265,7 @@ int CXListCtrl::OnCreate(CREATESTRUCTA* create) {
 }
 
 void CXListCtrl::OnDestroy() {
+    dropDownEdit.EndWithWindow();
     for (int row = GetItemCount() - 1; row >= 0; --row) {
         ReleaseRow(row);
     }

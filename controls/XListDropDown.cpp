@@ -146,6 +146,11 @@ void XListDropDown::Cancel() {
     grid.SetCellText(edit.item, edit.column, edit.initialText);
 }
 
+void XListDropDown::EndWithWindow() {
+    Close();
+    edit.pending = false;
+}
+
 bool XListDropDown::OnComboMessage(UINT message) {
     const XListMessages& messages = GetXListMessages();
     if (message == messages.comboEscape) {

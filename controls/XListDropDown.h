@@ -40,6 +40,9 @@ class XListDropDown {
     void Open(const LOGFONTA* font, const CRect& cell, int row, int column);
     // The escape response: a press elsewhere cancels an open drop-down.
     void Cancel();
+    // The grid's window is going: its drop-down goes with it and no press stays pending, so a
+    // later window of the same grid starts idle.
+    void EndWithWindow();
     // The registered "WM_XCOMBOLIST_*" messages; false for any other message.
     bool OnComboMessage(UINT message);
     // The grid's timers 1 to 4; false for any other timer.

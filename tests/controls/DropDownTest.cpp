@@ -464,4 +464,30 @@ TEST_F(DropDownTest, KeysReachTheLogicOnceThroughTheMessageLoop) {
     EXPECT_EQ(grid->GetState(), State::Idle);
 }
 
+// The query builder's grids outlive their windows: a drop-down still open when the dialog
+// closes goes with the window, and a press in the next window has nothing to cancel or restore.
+TEST_F(DropDownTest, ADropDownOpenWhenTheWindowGoesGoesWithIt) {
+    MakeDropDown(1, fruit, "Cherry");
+    Press(1);
+    ASSERT_NE(grid->dropDown, nullptr);
+    grid->DestroyWindow();
+    EXPECT_EQ(grid->dropDown, nullptr);
+    EXPECT_FALSE(grid->dropDownPending);
+
+    grid->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, CRect(10, 10, 370, 250),
+                 CWnd::FromHandle(parent), 1008);
+    for (int column = 0; column < 3; ++column) {
+        grid->InsertColumn(column, "C", LVCFMT_LEFT, 100);
+    }
+    grid->InsertItem(0, "r0");
+    grid->InsertItem(1, "r1");
+    grid->SetItemText(1, 1, "Apple");
+    POINT below{200, 200};
+    ::ClientToScreen(grid->m_hWnd, &below);
+    display->Click(below.x, below.y);
+    Wait(100);
+    EXPECT_EQ(Text(1), "Apple");
+    EXPECT_EQ(grid->GetState(), State::Idle);
+}
+
 } // namespace
