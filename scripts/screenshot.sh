@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshot.png: the headless demo script fills in a query and saves the
 # dialog, exactly as scripts/demo.sh shows it without a display.
-# QVSQL_BUILD_DIR picks another build directory for the release preset.
+# QVSQL_BUILD_DIR picks another build directory for the release preset; with QVSQL_SCALE=2
+# (or 3) the picture is drawn at that scale into docs/screenshot-scale2.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -13,5 +14,7 @@ script=$PWD/tools/qvsql-host/demo.script
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 (cd "$work" && QVSQL_BACKEND=headless QVSQL_SCRIPT="$script" "$host" --table Customers --no-run >/dev/null)
-cp "$work/qvsql-demo.png" docs/screenshot.png
-echo "screenshot: docs/screenshot.png ($(stat -c %s docs/screenshot.png) bytes)"
+out=docs/screenshot.png
+[ "${QVSQL_SCALE:-1}" = 1 ] || out=docs/screenshot-scale$QVSQL_SCALE.png
+cp "$work/qvsql-demo.png" "$out"
+echo "screenshot: $out ($(stat -c %s "$out") bytes)"

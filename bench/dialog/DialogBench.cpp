@@ -1,10 +1,11 @@
 // The query builder with a large catalogue: opening it, a click on a column, a repaint.
-// Targets: set-up under 50 ms, a click under 5 ms, a full repaint under 3 ms.
+// Targets: set-up under 50 ms, a click under 5 ms, a full repaint under 3 ms (also at scale 2).
 #include "dialog/CSELECTSQLDlg.h"
 #include "module/ModuleSettings.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ctl/BuiltinControls.h"
+#include "platform/gfx/DisplayScale.h"
 #include "platform/win/WindowSystem.h"
 
 #include <benchmark/benchmark.h>
@@ -18,10 +19,11 @@ namespace {
 CWinApp theApp;
 
 struct Session {
-    Session() {
+    explicit Session(int scale = 1) {
         auto headless = std::make_unique<backend::HeadlessBackend>();
         display = headless.get();
         win::SetBackend(std::move(headless));
+        gfx::SetDisplayScale(scale);
         ctl::RegisterBuiltinControls();
         dialog = std::make_unique<CSELECTSQLDlg>();
         dialog->UseModuleSettings(&settings);
@@ -38,6 +40,7 @@ struct Session {
     ~Session() {
         dialog.reset();
         win::SetBackend(nullptr);
+        gfx::SetDisplayScale(1);
     }
     // Runs the dialog with one script step, then lets it end.
     void Open(const std::function<void()>& inside) {
@@ -83,8 +86,9 @@ void ClickOnAColumn(benchmark::State& state) {
 }
 BENCHMARK(ClickOnAColumn)->Unit(benchmark::kMillisecond);
 
+// The argument is the display scale: 2 draws 1200 x 798 pixels for the 600 x 399 dialog.
 void RepaintEverything(benchmark::State& state) {
-    Session session;
+    Session session(static_cast<int>(state.range(0)));
     session.Open([&] {
         for (auto _ : state) {
             RedrawWindow(session.dialog->m_hWnd, nullptr, nullptr,
@@ -92,6 +96,6 @@ void RepaintEverything(benchmark::State& state) {
         }
     });
 }
-BENCHMARK(RepaintEverything)->Unit(benchmark::kMillisecond);
+BENCHMARK(RepaintEverything)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/backend/HeadlessBackend.h"
 
+#include "platform/gfx/DisplayScale.h"
 #include "platform/gfx/Png.h"
 #include "platform/gfx/SysColors.h"
 
@@ -8,7 +9,9 @@
 namespace backend {
 
 HeadlessBackend::HeadlessBackend(SIZE size)
-    : screen{std::max<LONG>(size.cx, 1), std::max<LONG>(size.cy, 1)} {}
+    : screen{std::max<LONG>(size.cx, 1), std::max<LONG>(size.cy, 1)} {
+    gfx::SetDisplayScale(std::max(1, gfx::ScaleFromEnvironment()));
+}
 
 void HeadlessBackend::CreateNative(HWND hwnd, const RECT& rect) {
     natives[hwnd] = {rect, false, {}};
@@ -101,6 +104,10 @@ void HeadlessBackend::Click(int x, int y, win::MouseButton button) {
     ButtonUp(button);
 }
 
+void HeadlessBackend::ClickPixel(int x, int y) {
+    Click(gfx::LogicalFromPixel(x), gfx::LogicalFromPixel(y));
+}
+
 void HeadlessBackend::DoubleClick(int x, int y) {
     Click(x, y);
     Click(x, y);
@@ -157,9 +164,11 @@ gfx::Surface HeadlessBackend::CaptureWindow(HWND hwnd) const {
     return s ? *s : gfx::Surface{};
 }
 
+// At the display's scale; a window surface made at another scale is sampled to it.
 gfx::Surface HeadlessBackend::CaptureScreen() const {
-    gfx::Surface shot(screen.cx, screen.cy);
-    shot.Fill({0, 0, screen.cx, screen.cy}, GetSysColor(COLOR_DESKTOP));
+    const int scale = gfx::DisplayScale();
+    gfx::Surface shot(screen.cx, screen.cy, scale);
+    shot.Fill({0, 0, shot.PixelWidth(), shot.PixelHeight()}, GetSysColor(COLOR_DESKTOP));
     std::vector<HWND> tops = win::TopLevelWindows();
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
         const gfx::Surface* s = win::WindowSurface(*it);
@@ -167,12 +176,13 @@ gfx::Surface HeadlessBackend::CaptureScreen() const {
         if (!s || !IsWindowVisible(*it) || !GetWindowRect(*it, &r)) {
             continue;
         }
-        for (int y = 0; y < s->Height(); ++y) {
-            std::uint32_t* dest = shot.Row(r.top + y);
-            const std::uint32_t* src = s->Row(y);
-            for (int x = 0; dest && x < s->Width(); ++x) {
-                if (r.left + x >= 0 && r.left + x < screen.cx) {
-                    dest[r.left + x] = src[x];
+        for (int y = 0; y < s->Height() * scale; ++y) {
+            std::uint32_t* dest = shot.Row(r.top * scale + y);
+            const std::uint32_t* src = s->Row(y * s->Scale() / scale);
+            for (int x = 0; dest && x < s->Width() * scale; ++x) {
+                const int at = r.left * scale + x;
+                if (at >= 0 && at < shot.PixelWidth()) {
+                    dest[at] = src[x * s->Scale() / scale];
                 }
             }
         }

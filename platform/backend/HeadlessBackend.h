@@ -40,6 +40,8 @@ class HeadlessBackend : public win::Backend {
     void ButtonDown(win::MouseButton button = win::MouseButton::Left);
     void ButtonUp(win::MouseButton button = win::MouseButton::Left);
     void Click(int x, int y, win::MouseButton button = win::MouseButton::Left);
+    // A click at a pixel of the screen as it is shown, at the display's scale.
+    void ClickPixel(int x, int y);
     void DoubleClick(int x, int y);
     void Wheel(int delta);
     void KeyDown(UINT vk);
@@ -54,7 +56,8 @@ class HeadlessBackend : public win::Backend {
     using ScriptStep = std::function<bool(HeadlessBackend&)>;
     void SetScript(ScriptStep step) { script = std::move(step); }
 
-    // A top-level window with its frame, or the whole screen with every visible window.
+    // A top-level window with its frame, or the whole screen with every visible window, in
+    // the screen's pixels.
     gfx::Surface CaptureWindow(HWND hwnd) const;
     gfx::Surface CaptureScreen() const;
     bool SaveWindowPng(HWND hwnd, const std::string& path) const;

@@ -15,6 +15,7 @@ class Canvas {
     bool ValidDC() const { return context != nullptr; }
     DeviceContext& Dc() { return *context; }
     Raster& Pixels() { return raster; }
+    int Scale() const { return surface ? surface->Scale() : 1; }
     // Narrows the clip for this call only (surface pixels).
     void Restrict(const RECT& surfaceRect) {
         if (surface) {

@@ -1,5 +1,6 @@
 #include "platform/gfx/FontInstance.h"
 
+#include "platform/gfx/FontLibrary.h"
 #include "platform/gfx/TextShaper.h"
 
 #include <ft2build.h>
@@ -135,6 +136,17 @@ const ShapedText& FontInstance::Shaped(std::string_view text) {
         shaped.clear();
     }
     return shaped.emplace(std::string(text), TextShaper(*this).Shape(text)).first->second;
+}
+
+FontInstance& FontInstance::AtScale(int factor) {
+    if (factor <= 1 || factor >= static_cast<int>(scaled.size())) {
+        return *this;
+    }
+    FontInstance*& slot = scaled[static_cast<std::size_t>(factor)];
+    if (!slot) {
+        slot = &FontLibrary::Instance().Scaled(*this, factor);
+    }
+    return *slot;
 }
 
 hb_font_t* FontInstance::Shaper() {

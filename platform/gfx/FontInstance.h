@@ -63,6 +63,8 @@ class FontInstance {
     // HarfBuzz's view of the face at this size; null without a face.
     hb_font_t* Shaper();
     FT_FaceRec_* Face() const { return face; }
+    // This font rasterised factor (1..3) times as large, for surfaces at that scale.
+    FontInstance& AtScale(int factor);
     const FontMetrics& Metrics() const { return metrics; }
     const FontStyle& Style() const { return style; }
     int Height() const { return metrics.ascent + metrics.descent; }
@@ -90,6 +92,7 @@ class FontInstance {
     std::unordered_map<std::string, ShapedText, TextHash, std::equal_to<>> shaped;
     ShapedText uncached; // the last text too long to keep
     hb_font_t* shaper = nullptr;
+    std::array<FontInstance*, 4> scaled{};
 };
 
 } // namespace gfx

@@ -214,6 +214,13 @@ FontInstance& FontLibrary::Instance(FT_Face face, const FontStyle& style,
     return *instance;
 }
 
+FontInstance& FontLibrary::Scaled(const FontInstance& font, int factor) {
+    FontStyle style = font.Style();
+    style.pixelSize *= factor;
+    style.pixelWidth *= factor;
+    return Instance(font.Face(), style, font.Family());
+}
+
 // fontconfig's ordered list for the primary family and style, with each face's character set.
 const std::vector<FontLibrary::Candidate>& FontLibrary::Candidates(const FontInstance& primary) {
     const bool bold = primary.Style().weight >= FW_SEMIBOLD;
@@ -279,7 +286,12 @@ FontInstance* FontLibrary::Fallback(const FontInstance& primary, char32_t codePo
 
 } // namespace gfx
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QVSQL_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(QVSQL_ADDRESS_SANITIZER)
 // fontconfig loses a few bytes while parsing its own configuration files; that is not ours.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfontconfig.so\n";

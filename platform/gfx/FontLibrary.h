@@ -30,6 +30,8 @@ class FontLibrary {
     // fontconfig's candidates for the primary family whose character set holds it; null
     // when no installed face has it. Choices are cached.
     FontInstance* Fallback(const FontInstance& primary, char32_t codePoint);
+    // The same face and style rasterised factor times as large.
+    FontInstance& Scaled(const FontInstance& font, int factor);
 
     struct Substitution {
         std::string family;

@@ -54,36 +54,58 @@ template <class F> void WalkLine(POINT a, POINT b, F plot) {
     }
 }
 
+// The buffer pixel of a source at scale ss under buffer pixel p of a target at scale ds, whose
+// logical pixels are offset by d: the same place within the logical pixel.
+LONG SourcePixel(LONG p, LONG d, int ds, int ss) {
+    return (p / ds - d) * ss + (p % ds) * ss / ds;
+}
+
+// The target's buffer pixels, read from the source before anything is written, so that
+// overlapping copies within one surface work.
+std::vector<std::uint32_t> SourcePixels(const gfx::Surface& src, const RECT& pixels, POINT d,
+                                        int ds) {
+    const int ss = src.Scale();
+    const auto width = static_cast<std::size_t>(pixels.right - pixels.left);
+    std::vector<std::uint32_t> buffer;
+    buffer.reserve(width * static_cast<std::size_t>(pixels.bottom - pixels.top));
+    for (LONG y = pixels.top; y < pixels.bottom; ++y) {
+        const std::uint32_t* row = src.Row(SourcePixel(y, d.y, ds, ss));
+        if (ss == ds) {
+            const std::uint32_t* first = row + (pixels.left - d.x * ds);
+            buffer.insert(buffer.end(), first, first + width);
+            continue;
+        }
+        for (LONG x = pixels.left; x < pixels.right; ++x) {
+            buffer.push_back(row[SourcePixel(x, d.x, ds, ss)]);
+        }
+    }
+    return buffer;
+}
+
 BOOL Blit(Canvas& dest, RECT target, Canvas& source, POINT from, DWORD rop) {
     const gfx::Surface& src = *source.Dc().Target();
-    // Only the part that has source pixels is touched.
-    const LONG dx = target.left - from.x;
-    const LONG dy = target.top - from.y;
-    target.left = std::max(target.left, dx);
-    target.top = std::max(target.top, dy);
-    target.right = std::min<LONG>(target.right, dx + src.Width());
-    target.bottom = std::min<LONG>(target.bottom, dy + src.Height());
+    gfx::Surface& dst = *dest.Dc().Target();
+    // Only the part that has source pixels and lies on the target surface is touched.
+    const POINT d{target.left - from.x, target.top - from.y};
+    target = {std::max({target.left, d.x, LONG{0}}), std::max({target.top, d.y, LONG{0}}),
+              std::min<LONG>({target.right, d.x + src.Width(), dst.Width()}),
+              std::min<LONG>({target.bottom, d.y + src.Height(), dst.Height()})};
     if (target.right <= target.left || target.bottom <= target.top) {
         return TRUE;
     }
-    // Copied through a buffer so that overlapping copies within one surface work.
-    const std::size_t width = static_cast<std::size_t>(target.right - target.left);
-    std::vector<std::uint32_t> buffer;
-    buffer.reserve(width * static_cast<std::size_t>(target.bottom - target.top));
-    for (LONG y = target.top; y < target.bottom; ++y) {
-        const std::uint32_t* row = src.Row(y - dy) + (target.left - dx);
-        buffer.insert(buffer.end(), row, row + width);
-    }
-    gfx::Surface& dst = *dest.Dc().Target();
-    dest.Pixels().ForEachSpan(target, [&](LONG y, LONG x0, LONG x1) {
-        const std::uint32_t* in = buffer.data() + static_cast<std::size_t>(y - target.top) * width;
+    const int ds = dst.Scale();
+    const RECT pixels{target.left * ds, target.top * ds, target.right * ds, target.bottom * ds};
+    const auto width = static_cast<std::size_t>(pixels.right - pixels.left);
+    const std::vector<std::uint32_t> buffer = SourcePixels(src, pixels, d, ds);
+    dest.Pixels().ForEachSpan(pixels, [&](LONG y, LONG x0, LONG x1) {
+        const std::uint32_t* in = buffer.data() + static_cast<std::size_t>(y - pixels.top) * width;
         std::uint32_t* out = dst.Row(y);
         if (rop == SRCCOPY) {
-            std::copy(in + (x0 - target.left), in + (x1 - target.left), out + x0);
+            std::copy(in + (x0 - pixels.left), in + (x1 - pixels.left), out + x0);
             return;
         }
         for (LONG x = x0; x < x1; ++x) {
-            const std::uint32_t pixel = in[x - target.left];
+            const std::uint32_t pixel = in[x - pixels.left];
             switch (rop) {
             case SRCPAINT:
                 out[x] |= pixel;
@@ -274,7 +296,7 @@ COLORREF GetPixel(HDC hdc, int x, int y) {
     if (!canvas.Pixels().Visible(p.x, p.y)) {
         return CLR_INVALID;
     }
-    return canvas.Dc().Target()->ColorAt(p.x, p.y);
+    return canvas.Dc().Target()->ColorAt(p.x * canvas.Scale(), p.y * canvas.Scale());
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour) {

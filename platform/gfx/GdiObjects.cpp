@@ -1,6 +1,7 @@
 #include "platform/gfx/GdiObjects.h"
 
 #include "platform/gfx/DeviceContext.h"
+#include "platform/gfx/DisplayScale.h"
 #include "platform/gfx/ObjectStore.h"
 
 #include <cstring>
@@ -12,12 +13,13 @@ namespace {
 
 constexpr long long MaxBitmapPixels = 64LL * 1024 * 1024;
 
-HBITMAP NewBitmap(int width, int height) {
-    if (width < 0 || height < 0 || static_cast<long long>(width) * height > MaxBitmapPixels) {
+HBITMAP NewBitmap(int width, int height, int scale = 1) {
+    if (width < 0 || height < 0 ||
+        static_cast<long long>(width) * height * scale * scale > MaxBitmapPixels) {
         return nullptr;
     }
     try {
-        gfx::BitmapData data{gfx::Surface(width, height)};
+        gfx::BitmapData data{gfx::Surface(width, height, scale)};
         return reinterpret_cast<HBITMAP>(ObjectStore::Instance().Add({std::move(data)}));
     } catch (const std::bad_alloc&) {
         return nullptr;
@@ -80,8 +82,14 @@ HFONT CreateFontA(int height, int width, int escapement, int orientation, int we
     return CreateFontIndirectA(&log);
 }
 
+// At the scale of the DC's surface, so that copies to it stay sharp; the display's without one.
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
-    return hdc && !gfx::DeviceContext::Find(hdc) ? nullptr : NewBitmap(width, height);
+    const gfx::DeviceContext* dc = gfx::DeviceContext::Find(hdc);
+    if (hdc && !dc) {
+        return nullptr;
+    }
+    const gfx::Surface* surface = dc ? dc->Target() : nullptr;
+    return NewBitmap(width, height, surface ? surface->Scale() : gfx::DisplayScale());
 }
 
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {

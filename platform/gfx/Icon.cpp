@@ -39,7 +39,10 @@ void Icon::DestroyAll() {
 
 void Icon::Paint(Canvas& canvas, const RECT& logical, std::optional<std::uint32_t> solid,
                  bool withMask) const {
-    const RECT target = canvas.ToSurface(logical);
+    const RECT on = canvas.ToSurface(logical);
+    const int s = canvas.Scale();
+    // Each buffer pixel takes the nearest icon pixel, which keeps edges sharp at any scale.
+    const RECT target{on.left * s, on.top * s, on.right * s, on.bottom * s};
     const LONG w = target.right - target.left;
     const LONG h = target.bottom - target.top;
     if (!canvas || w <= 0 || h <= 0 || width <= 0 || height <= 0) {

@@ -93,11 +93,14 @@ HICON CreateIconIndirect(const ICONINFO* info) {
     Icon icon;
     icon.width = colour->surface.Width();
     icon.height = colour->surface.Height();
+    // One pixel per logical pixel of a bitmap made at a larger scale.
+    const int cs = colour->surface.Scale();
+    const int ms = mask ? mask->surface.Scale() : 1;
     for (int y = 0; y < icon.height; ++y) {
         for (int x = 0; x < icon.width; ++x) {
-            icon.pixels.push_back(colour->surface.Row(y)[x]);
-            icon.opaque.push_back(!mask || !mask->surface.Contains(x, y) ||
-                                  mask->surface.Row(y)[x] == 0);
+            icon.pixels.push_back(colour->surface.Row(y * cs)[x * cs]);
+            icon.opaque.push_back(!mask || !mask->surface.Contains(x * ms, y * ms) ||
+                                  mask->surface.Row(y * ms)[x * ms] == 0);
         }
     }
     return Icon::Register(std::move(icon));

@@ -7,19 +7,19 @@
 namespace gfx {
 
 bool WritePng(const Surface& surface, const std::string& path) {
-    if (surface.Width() <= 0 || surface.Height() <= 0) {
+    if (surface.PixelWidth() <= 0 || surface.PixelHeight() <= 0) {
         return false;
     }
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(surface.Width());
-    image.height = static_cast<png_uint_32>(surface.Height());
+    image.width = static_cast<png_uint_32>(surface.PixelWidth());
+    image.height = static_cast<png_uint_32>(surface.PixelHeight());
     image.format = PNG_FORMAT_RGB;
     std::vector<png_byte> bytes;
-    bytes.reserve(static_cast<std::size_t>(surface.Width()) * surface.Height() * 3);
-    for (int y = 0; y < surface.Height(); ++y) {
+    bytes.reserve(static_cast<std::size_t>(surface.PixelWidth()) * surface.PixelHeight() * 3);
+    for (int y = 0; y < surface.PixelHeight(); ++y) {
         const std::uint32_t* row = surface.Row(y);
-        for (int x = 0; x < surface.Width(); ++x) {
+        for (int x = 0; x < surface.PixelWidth(); ++x) {
             bytes.push_back(static_cast<png_byte>(row[x] >> 16));
             bytes.push_back(static_cast<png_byte>(row[x] >> 8));
             bytes.push_back(static_cast<png_byte>(row[x]));

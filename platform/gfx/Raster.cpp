@@ -24,11 +24,12 @@ std::uint32_t Mix(std::uint32_t dst, std::uint32_t src, std::uint32_t a) {
 // block copy is faster than a loop of 32-bit stores.
 void Raster::Fill(const RECT& r, std::uint32_t pixel) {
     for (const RECT& c : clip->Rects()) {
-        const RECT piece{std::max(c.left, r.left), std::max(c.top, r.top),
-                         std::min(c.right, r.right), std::min(c.bottom, r.bottom)};
+        RECT piece{std::max(c.left, r.left), std::max(c.top, r.top), std::min(c.right, r.right),
+                   std::min(c.bottom, r.bottom)};
         if (piece.right <= piece.left || piece.bottom <= piece.top) {
             continue;
         }
+        piece = {piece.left * scale, piece.top * scale, piece.right * scale, piece.bottom * scale};
         const auto width = static_cast<std::size_t>(piece.right - piece.left);
         const std::uint32_t* first = surface->Row(piece.top) + piece.left;
         std::fill_n(surface->Row(piece.top) + piece.left, width, pixel);
@@ -39,7 +40,8 @@ void Raster::Fill(const RECT& r, std::uint32_t pixel) {
 }
 
 void Raster::Xor(const RECT& r, std::uint32_t mask) {
-    ForEachSpan(r, [&](LONG y, LONG x0, LONG x1) {
+    const RECT pixels{r.left * scale, r.top * scale, r.right * scale, r.bottom * scale};
+    ForEachSpan(pixels, [&](LONG y, LONG x0, LONG x1) {
         std::uint32_t* row = surface->Row(y);
         for (LONG x = x0; x < x1; ++x) {
             row[x] ^= mask;
@@ -52,7 +54,9 @@ bool Raster::Visible(int x, int y) const {
 }
 
 void Raster::Plot(int x, int y, std::uint32_t pixel) {
-    if (Visible(x, y)) {
+    if (scale > 1) {
+        Fill({x, y, x + 1, y + 1}, pixel);
+    } else if (Visible(x, y)) {
         surface->Row(y)[x] = pixel;
     }
 }

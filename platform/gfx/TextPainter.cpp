@@ -21,21 +21,25 @@ int Pixels(std::int32_t sixtyFourths) {
 
 } // namespace
 
-// What one Draw call needs at every glyph.
+// What one Draw call needs at every glyph. Positions are logical, relative to the origin;
+// glyphs come from the font rasterised at the surface's scale.
 struct TextPainter::Pen {
     Raster& raster;
-    POINT origin; // surface pixels
-    int baseline;
+    POINT origin; // logical surface pixels
+    int baseline; // logical surface pixels
     std::uint32_t pixel;
     const FontMetrics& metrics;
     const std::vector<bool>* underline;
+    int scale;
 
-    void Glyph(const gfx::Glyph& glyph, int x, int up) {
+    // x and up in 1/64 logical pixel.
+    void Glyph(const gfx::Glyph& glyph, std::int32_t x, std::int32_t up) {
         if (glyph.index == 0) {
             ++missingGlyphs;
         }
         if (!glyph.coverage.empty()) {
-            raster.Blend(origin.x + x + glyph.left, baseline - up - glyph.top, glyph.width,
+            raster.Blend(origin.x * scale + Pixels(x * scale) + glyph.left,
+                         baseline * scale - Pixels(up * scale) - glyph.top, glyph.width,
                          glyph.height, glyph.coverage.data(), pixel);
         }
     }
@@ -135,7 +139,8 @@ void TextPainter::Draw(Canvas& canvas, POINT topLeft, std::string_view text,
             origin.y + m.ascent,
             PixelFromColor(canvas.Dc().State().textColor),
             m,
-            underline};
+            underline,
+            canvas.Scale()};
     const int end = PlainAscii(text) ? DrawAscii(pen, text, dx) : DrawShaped(pen, text, dx);
     if (font.Style().underline) {
         pen.Line(0, end, pen.baseline + m.underlineOffset);
@@ -146,9 +151,11 @@ void TextPainter::Draw(Canvas& canvas, POINT topLeft, std::string_view text,
 }
 
 int TextPainter::DrawAscii(Pen& pen, std::string_view text, const INT* dx) const {
+    FontInstance& raster = font.AtScale(pen.scale);
     return Walk(text, dx, [&](std::size_t pos, const gfx::Glyph& glyph, int x, bool tab) {
         if (!tab) {
-            pen.Glyph(glyph, x, 0);
+            pen.Glyph(pen.scale == 1 ? glyph : raster.GlyphFor(static_cast<char32_t>(text[pos])),
+                      x * 64, 0);
         }
         pen.Underline(pos, x, glyph.advance);
     });
@@ -177,9 +184,9 @@ void TextPainter::DrawPiece(Pen& pen, std::size_t offset, const ShapedText& shap
                 dxBefore += dx[i];
             }
         }
-        const int left = dx ? dxBefore + Pixels(g.x - clusterStart) : x + Pixels(g.x);
-        pen.Glyph(g.font->GlyphAt(g.index), left, Pixels(g.y));
-        pen.Underline(offset + g.cluster, left, Pixels(g.advance));
+        const std::int32_t left = dx ? dxBefore * 64 + g.x - clusterStart : x * 64 + g.x;
+        pen.Glyph(g.font->AtScale(pen.scale).GlyphAt(g.index), left, g.y);
+        pen.Underline(offset + g.cluster, Pixels(left), Pixels(g.advance));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // One window's state. The window manager owns it; everyone else names it by its HWND.
+#include "platform/gfx/DisplayScale.h"
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/WindowClass.h"
@@ -54,7 +55,8 @@ struct Window {
     }
     gfx::Surface& EnsureSurface() {
         if (!surface) {
-            surface = std::make_shared<gfx::Surface>(SurfaceSize().cx, SurfaceSize().cy);
+            surface = std::make_shared<gfx::Surface>(SurfaceSize().cx, SurfaceSize().cy,
+                                                     gfx::DisplayScale());
         }
         return *surface;
     }
