@@ -7,6 +7,7 @@
 #include "platform/backend/X11Events.h"
 #include "platform/backend/X11Presenter.h"
 #include "platform/backend/X11WindowHints.h"
+#include "platform/gfx/DisplayScale.h"
 #include "platform/win/ModalLoop.h"
 #include "platform/win/WindowSystem.h"
 
@@ -237,9 +238,12 @@ struct X11Backend::Impl {
             n->exposed = true;
             const gfx::Surface* s = win::WindowSurface(it->second);
             const XExposeEvent& x = e.xexpose;
+            const int f = gfx::DisplayScale();
             if (s) {
-                n->presenter->Present(n->xid, *s,
-                                      gfx::Region(RECT{x.x, x.y, x.x + x.width, x.y + x.height}));
+                n->presenter->Present(
+                    n->xid, *s,
+                    gfx::Region(RECT{x.x / f, x.y / f, (x.x + x.width + f - 1) / f,
+                                     (x.y + x.height + f - 1) / f}));
             }
             return;
         }
@@ -379,6 +383,11 @@ std::unique_ptr<X11Backend> X11Backend::Open(const char* displayName, bool shm, 
         return nullptr;
     }
     const X11PixelFormat format(info.red_mask, info.green_mask, info.blue_mask, bitsPerPixel);
+    // QVSQL_SCALE wins over the desktop's Xft.dpi.
+    const char* resources = XResourceManagerString(display);
+    const int fromEnvironment = gfx::ScaleFromEnvironment();
+    gfx::SetDisplayScale(fromEnvironment ? fromEnvironment
+                                         : gfx::ScaleFromResources(resources ? resources : ""));
     int major = 0;
     int minor = 0;
     Bool pixmaps = False;
@@ -402,7 +411,8 @@ DWORD X11Backend::Now() const {
 
 SIZE X11Backend::ScreenSize() const {
     const int screen = DefaultScreen(impl->display);
-    return {DisplayWidth(impl->display, screen), DisplayHeight(impl->display, screen)};
+    return {DisplayWidth(impl->display, screen) / gfx::DisplayScale(),
+            DisplayHeight(impl->display, screen) / gfx::DisplayScale()};
 }
 
 void X11Backend::CreateNative(HWND hwnd, const RECT& r) {
@@ -413,7 +423,8 @@ void X11Backend::CreateNative(HWND hwnd, const RECT& r) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
     Impl::Native n;
     n.framed = (style & WS_CAPTION) == WS_CAPTION;
-    n.size = {r.right - r.left, r.bottom - r.top};
+    const int f = gfx::DisplayScale();
+    n.size = {(r.right - r.left) * f, (r.bottom - r.top) * f};
     XSetWindowAttributes a{};
     a.override_redirect = n.framed ? False : True;
     a.event_mask = EventMask;
@@ -424,7 +435,7 @@ void X11Backend::CreateNative(HWND hwnd, const RECT& r) {
     a.cursor = impl->cursor;
     const unsigned long mask = CWOverrideRedirect | CWEventMask | CWColormap | CWBorderPixel |
                                CWBackPixmap | CWBitGravity | CWCursor;
-    n.xid = XCreateWindow(impl->display, impl->root, r.left, r.top, Side(n.size.cx),
+    n.xid = XCreateWindow(impl->display, impl->root, r.left * f, r.top * f, Side(n.size.cx),
                           Side(n.size.cy), 0, impl->depth, InputOutput, impl->visual, mask, &a);
     impl->inputMethod.Attach(n.xid);
     if (n.framed) {
@@ -446,12 +457,13 @@ void X11Backend::MoveNative(HWND hwnd, const RECT& r) {
     if (!n) {
         return;
     }
-    const SIZE size{r.right - r.left, r.bottom - r.top};
+    const int f = gfx::DisplayScale();
+    const SIZE size{(r.right - r.left) * f, (r.bottom - r.top) * f};
     if (n->framed && (size.cx != n->size.cx || size.cy != n->size.cy)) {
         impl->hints.FixSize(n->xid, size);
     }
     n->size = size;
-    XMoveResizeWindow(impl->display, n->xid, r.left, r.top, Side(size.cx), Side(size.cy));
+    XMoveResizeWindow(impl->display, n->xid, r.left * f, r.top * f, Side(size.cx), Side(size.cy));
     impl->UpdateMapping(*n);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/backend/X11Events.h"
 
 #include "platform/backend/X11Keys.h"
+#include "platform/gfx/DisplayScale.h"
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
@@ -31,12 +32,14 @@ void X11Events::Handle(HWND hwnd, XEvent& event, bool framed) {
         Button(event.xbutton, event.type == ButtonPress);
         break;
     case MotionNotify:
-        Motion(event.xmotion.x_root, event.xmotion.y_root);
+        Motion(gfx::LogicalFromPixel(event.xmotion.x_root),
+               gfx::LogicalFromPixel(event.xmotion.y_root));
         break;
     case EnterNotify:
     case LeaveNotify:
         if (event.xcrossing.mode == NotifyNormal) {
-            Motion(event.xcrossing.x_root, event.xcrossing.y_root);
+            Motion(gfx::LogicalFromPixel(event.xcrossing.x_root),
+                   gfx::LogicalFromPixel(event.xcrossing.y_root));
         }
         break;
     case KeyPress:
@@ -62,7 +65,7 @@ void X11Events::Handle(HWND hwnd, XEvent& event, bool framed) {
 
 void X11Events::Button(const XButtonEvent& e, bool down) {
     win::InputEvent in;
-    in.pt = {e.x_root, e.y_root};
+    in.pt = {gfx::LogicalFromPixel(e.x_root), gfx::LogicalFromPixel(e.y_root)};
     if (e.button == Button4 || e.button == Button5) {
         if (down) {
             in.kind = win::InputKind::Wheel;
@@ -164,7 +167,7 @@ void X11Events::Configure(HWND hwnd, const XConfigureEvent& e) {
         }
         p = {x, y};
     }
-    win::NativeMoved(hwnd, p);
+    win::NativeMoved(hwnd, POINT{gfx::LogicalFromPixel(p.x), gfx::LogicalFromPixel(p.y)});
 }
 
 void X11Events::Client(HWND hwnd, const XClientMessageEvent& e) {

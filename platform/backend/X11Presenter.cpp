@@ -108,10 +108,11 @@ void X11Presenter::PutShared(::Window window, const gfx::Surface& surface, const
 
 void X11Presenter::PutPlain(::Window window, const gfx::Surface& surface, const RECT& r) {
     const std::uint32_t* pixels = surface.Row(0);
-    XImage* image = XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0,
-                                 reinterpret_cast<char*>(const_cast<std::uint32_t*>(pixels)),
-                                 static_cast<unsigned>(surface.Width()),
-                                 static_cast<unsigned>(surface.Height()), 32, surface.Width() * 4);
+    XImage* image =
+        XCreateImage(display, visual, static_cast<unsigned>(depth), ZPixmap, 0,
+                     reinterpret_cast<char*>(const_cast<std::uint32_t*>(pixels)),
+                     static_cast<unsigned>(surface.PixelWidth()),
+                     static_cast<unsigned>(surface.PixelHeight()), 32, surface.PixelWidth() * 4);
     if (!image) {
         return;
     }
@@ -146,11 +147,13 @@ void X11Presenter::PutConverted(::Window window, const gfx::Surface& surface, co
 }
 
 void X11Presenter::Present(::Window window, const gfx::Surface& surface, const gfx::Region& dirty) {
-    if (surface.Width() <= 0 || surface.Height() <= 0 || dirty.IsEmpty()) {
+    const int width = surface.PixelWidth();
+    const int height = surface.PixelHeight();
+    if (width <= 0 || height <= 0 || dirty.IsEmpty()) {
         return;
     }
-    const bool large = static_cast<long>(surface.Width()) * surface.Height() >= SharedMinPixels;
-    const bool shared = shmWanted && large && Share(surface.Width(), surface.Height());
+    const bool large = static_cast<long>(width) * height >= SharedMinPixels;
+    const bool shared = shmWanted && large && Share(width, height);
     if (!shared) {
         Unshare();
     }
@@ -158,9 +161,10 @@ void X11Presenter::Present(::Window window, const gfx::Surface& surface, const g
     if (rects.size() > MaxRects) {
         rects = {dirty.Bounds()};
     }
+    const int s = surface.Scale();
     for (RECT r : rects) {
-        r = {std::max<LONG>(r.left, 0), std::max<LONG>(r.top, 0),
-             std::min<LONG>(r.right, surface.Width()), std::min<LONG>(r.bottom, surface.Height())};
+        r = {std::max<LONG>(r.left * s, 0), std::max<LONG>(r.top * s, 0),
+             std::min<LONG>(r.right * s, width), std::min<LONG>(r.bottom * s, height)};
         if (r.left >= r.right || r.top >= r.bottom) {
             continue;
         }

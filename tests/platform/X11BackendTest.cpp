@@ -1,3 +1,4 @@
+#include "platform/gfx/DisplayScale.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/WindowSystem.h"
 #include "tests/platform/X11Fixture.h"
@@ -189,6 +190,46 @@ TEST_F(X11, ClicksAndWheelReachTheWindowUnderThePointerAfterTheManagerMovedIt) {
         RECT r{};
         return GetWindowRect(top, &r) && r.left == 320 && r.top == 230 && r.right == 520;
     }));
+}
+
+TEST_F(X11, XftDpi192ShowsWindowsTwiceAsLargeAndClicksComeBackLogical) {
+    const ::Window root = DefaultRootWindow(peer);
+    const std::string resources = "Xft.antialias:\t1\nXft.dpi:\t192\n";
+    XChangeProperty(peer, root, XA_RESOURCE_MANAGER, XA_STRING, 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(resources.data()),
+                    static_cast<int>(resources.size()));
+    XSync(peer, False);
+    const bool connected = Connect(true);
+    XDeleteProperty(peer, root, XA_RESOURCE_MANAGER);
+    XSync(peer, False);
+    ASSERT_TRUE(connected);
+    ASSERT_EQ(gfx::DisplayScale(), 2);
+    HWND top = Top();
+    HWND button = Button(top);
+    ASSERT_TRUE(Until([&] { return Viewable(top); }));
+    XWindowAttributes a{};
+    XGetWindowAttributes(peer, Native(top), &a);
+    EXPECT_EQ(a.width, 400);
+    EXPECT_EQ(a.height, 300);
+    RECT r{};
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r.right - r.left, 200) << "windows keep their logical size";
+    // The red child covers logical 20..99 x 30..69: screen pixels 40..199 x 60..139.
+    EXPECT_TRUE(Until([&] { return PixelAt(top, 199, 139) == Red; }));
+    EXPECT_EQ(PixelAt(top, 40, 60), Red);
+    EXPECT_EQ(PixelAt(top, 200, 139), Face);
+    EXPECT_EQ(PixelAt(top, 199, 140), Face);
+    EXPECT_EQ(PixelAt(top, 39, 60), Face);
+
+    POINT p{10, 5};
+    ClientToScreen(button, &p);
+    messages.clear();
+    XTestFakeMotionEvent(peer, -1, 2 * p.x + 1, 2 * p.y + 1, CurrentTime);
+    Click(1);
+    ASSERT_TRUE(Until([&] { return Got(button, WM_LBUTTONUP); }));
+    EXPECT_EQ(Of(button, {WM_LBUTTONDOWN})[0].lParam, MAKELPARAM(10, 5));
+    DestroyWindow(top);
+    gfx::SetDisplayScale(1);
 }
 
 TEST_F(X11, KeysArriveAsVirtualKeysWithEachCharacterOnce) {
