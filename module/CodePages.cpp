@@ -19,8 +19,9 @@ class Converter {
   public:
     explicit Converter(const char* codePage) : cd_(iconv_open("UTF-8", codePage)) {}
     ~Converter() {
-        if (Usable())
+        if (Usable()) {
             iconv_close(cd_);
+        }
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
@@ -55,10 +56,11 @@ class Converter {
 
 void ReportMissingConverter(const char* codePage) {
     static bool reported = false;
-    if (!reported)
+    if (!reported) {
         std::fprintf(stderr,
                      "qvsql: no converter from %s; legacy string file text shows as U+FFFD\n",
                      codePage);
+    }
     reported = true;
 }
 
@@ -71,10 +73,11 @@ bool StartsSequence(char c) {
 std::string AsciiOnly(std::string_view bytes) {
     std::string out;
     for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) < 0x80)
+        if (static_cast<unsigned char>(c) < 0x80) {
             out.push_back(c);
-        else
+        } else {
             out.append(replacement);
+        }
     }
     return out;
 }
@@ -83,8 +86,9 @@ std::string AsciiOnly(std::string_view bytes) {
 
 const char* CodePages::OfStringFile(std::string_view path) {
     std::string_view name = path.substr(std::min(path.size(), path.rfind('/') + 1));
-    if (!name.ends_with(".str"))
+    if (!name.ends_with(".str")) {
         return languages.back().codePage;
+    }
     name.remove_suffix(4);
     const auto found =
         std::find_if(languages.begin(), languages.end(),
@@ -102,8 +106,9 @@ std::string CodePages::Decode(std::string_view bytes, const char* codePage) {
     out.reserve(bytes.size() * 3 / 2);
     while (!bytes.empty()) {
         const int error = converter.Step(bytes, out);
-        if (error == EINVAL)
+        if (error == EINVAL) {
             break;
+        }
         if (error != 0 && error != E2BIG) {
             converter.Flush(out);
             out.append(replacement);

@@ -45,8 +45,9 @@ inline constexpr std::array<Language, 23> languages = {{
 // The base names alone, in the same order.
 inline constexpr std::array<std::string_view, languages.size()> languageNames = [] {
     std::array<std::string_view, languages.size()> names{};
-    for (std::size_t i = 0; i < languages.size(); ++i)
+    for (std::size_t i = 0; i < languages.size(); ++i) {
         names[i] = languages[i].name;
+    }
     return names;
 }();
 

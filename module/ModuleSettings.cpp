@@ -12,20 +12,23 @@ ModuleSettings::ModuleSettings() {
 }
 
 void ModuleSettings::SetGroupingChars(const char* chars) {
-    if (chars != nullptr && strnlen(chars, 2) == 2)
+    if (chars != nullptr && strnlen(chars, 2) == 2) {
         groupingChars = chars;
+    }
 }
 
 void ModuleSettings::SetLanguage(int index) {
-    if (index < 0 || index >= static_cast<int>(languageNames.size()))
+    if (index < 0 || index >= static_cast<int>(languageNames.size())) {
         return;
+    }
     languageIndex = index;
     BuildStringFilePath();
 }
 
 void ModuleSettings::SetCurrentTable(const char* table) {
-    if (table != nullptr)
+    if (table != nullptr) {
         currentTable = table;
+    }
 }
 
 const char* ModuleSettings::GetTable() const {

@@ -31,10 +31,12 @@ void ReplaceEscape(std::string& text, char letter, char replacement) {
 // of a character may be a backslash.
 std::string AsUtf8(const std::string& stringFilePath, std::string_view value) {
     static StringFileEncoding encodings;
-    if (value.empty())
+    if (value.empty()) {
         return {};
-    if (encodings.IsUtf8(stringFilePath))
+    }
+    if (encodings.IsUtf8(stringFilePath)) {
         return CodePages::RepairUtf8(value);
+    }
     return CodePages::Decode(value, CodePages::OfStringFile(stringFilePath));
 }
 
@@ -55,8 +57,9 @@ std::string BuildStringFilePath(std::string_view exePath, int languageIndex) {
 std::string HostStringFilePath(int languageIndex) {
     std::array<char, PATH_MAX> exePath{};
     const DWORD length = GetModuleFileNameA(nullptr, exePath.data(), PATH_MAX);
-    if (length == 0 || length >= PATH_MAX)
+    if (length == 0 || length >= PATH_MAX) {
         return {};
+    }
     return BuildStringFilePath(std::string_view(exePath.data(), length), languageIndex);
 }
 
@@ -64,18 +67,21 @@ std::string MakeTranslationKey(std::string_view text) {
     std::string key;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\t' || (c == '.' && i + 1 < text.size() && text[i + 1] == '.'))
+        if (c == '\t' || (c == '.' && i + 1 < text.size() && text[i + 1] == '.')) {
             break;
-        if (c != '&' && c != '\n')
+        }
+        if (c != '&' && c != '\n') {
             key.push_back(c);
+        }
     }
     return key;
 }
 
 std::string TranslateText(const std::string& stringFilePath, std::string_view section,
                           std::string_view text) {
-    if (text.empty() || stringFilePath.empty())
+    if (text.empty() || stringFilePath.empty()) {
         return {};
+    }
     const std::string key = MakeTranslationKey(text);
     const std::string sectionName(section);
     std::array<char, 1024> buffer{};

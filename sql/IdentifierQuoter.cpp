@@ -15,11 +15,13 @@ enum CharClass : unsigned char { plain = 0, forcesQuoting = 1, wordCharacter = 2
 
 constexpr std::array<unsigned char, 256> MakeClasses() {
     std::array<unsigned char, 256> classes{};
-    for (unsigned char c : std::string_view(" $'#.0123456789"))
+    for (unsigned char c : std::string_view(" $'#.0123456789")) {
         classes[c] = forcesQuoting;
-    for (int c = 'A'; c <= 'Z'; ++c)
+    }
+    for (int c = 'A'; c <= 'Z'; ++c) {
         classes[static_cast<std::size_t>(c)] = classes[static_cast<std::size_t>(c + 32)] =
             wordCharacter;
+    }
     classes['_'] = classes['-'] = wordCharacter;
     return classes;
 }
@@ -30,8 +32,9 @@ bool NeedsQuoting(std::string_view name) {
     bool wordOnly = true;
     for (char c : name) {
         const unsigned char cls = charClasses[static_cast<unsigned char>(c)];
-        if (cls == forcesQuoting)
+        if (cls == forcesQuoting) {
             return true;
+        }
         wordOnly = wordOnly && cls == wordCharacter;
     }
     return wordOnly && IsReservedWord(name);
@@ -51,11 +54,13 @@ void AppendQuotedIdentifier(std::string& out, std::string_view name, GroupingCha
     const std::string_view trimmed = Trim(name);
     // Only a non-empty name can need wrapping, so front() and back() are safe below.
     const bool wrap = NeedsQuoting(trimmed);
-    if (wrap && trimmed.front() != grouping.open && grouping.open != '\'')
+    if (wrap && trimmed.front() != grouping.open && grouping.open != '\'') {
         out.push_back(grouping.open);
+    }
     AppendWithoutApostrophes(out, trimmed);
-    if (wrap && trimmed.back() != grouping.close && grouping.close != '\'')
+    if (wrap && trimmed.back() != grouping.close && grouping.close != '\'') {
         out.push_back(grouping.close);
+    }
 }
 
 std::string QuoteIdentifier(std::string_view name, GroupingChars grouping) {

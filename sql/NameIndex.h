@@ -17,17 +17,17 @@ struct NoCaseEqual {
 
 class NameIndex {
   public:
-    void Reserve(std::size_t count) { map_.reserve(count); }
-    void Add(std::string_view name, int position) { map_.try_emplace(name, position); }
+    void Reserve(std::size_t count) { positions.reserve(count); }
+    void Add(std::string_view name, int position) { positions.try_emplace(name, position); }
 
     // The position of the first name equal to name ignoring letter case; -1 when none is.
     int Find(std::string_view name) const {
-        const auto it = map_.find(name);
-        return it == map_.end() ? -1 : it->second;
+        const auto it = positions.find(name);
+        return it == positions.end() ? -1 : it->second;
     }
 
   private:
-    std::unordered_map<std::string_view, int, NoCaseHash, NoCaseEqual> map_;
+    std::unordered_map<std::string_view, int, NoCaseHash, NoCaseEqual> positions;
 };
 
 } // namespace qvsql

@@ -56,8 +56,9 @@ constexpr std::size_t longestReservedWord = 17; // CURRENT_TIMESTAMP
 } // namespace
 
 bool IsReservedWord(std::string_view name) {
-    if (name.empty() || name.size() > longestReservedWord)
+    if (name.empty() || name.size() > longestReservedWord) {
         return false;
+    }
     return WordsByName().count(name) != 0;
 }
 

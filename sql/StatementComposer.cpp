@@ -14,8 +14,9 @@ namespace {
 // that received a value last; the pending clause is consumed by its use.
 bool TakeWhenPrinted(const QuerySnapshot& s, int clause, std::string_view keyword, ComposeResult& r,
                      std::string& part) {
-    if (!s.wpFlags[clause] && r.lastWpClause != keyword)
+    if (!s.wpFlags[clause] && r.lastWpClause != keyword) {
         return false;
+    }
     part = s.wpValues[clause];
     r.lastWpClause.clear();
     return true;
@@ -32,10 +33,12 @@ bool AppendColumns(const QuerySnapshot& s, ComposeResult& r, std::string& text) 
     } else {
         bool first = true;
         for (std::size_t i = 1; i < s.columnList.size(); ++i) {
-            if (!s.columnList[i].checked)
+            if (!s.columnList[i].checked) {
                 continue;
-            if (!first)
+            }
+            if (!first) {
                 text += ',';
+            }
             AppendQuotedIdentifier(text, s.columnList[i].text, s.grouping);
             first = false;
         }
@@ -60,12 +63,14 @@ std::string_view NextTabToken(std::string_view& rest) {
 
 std::string TableName(const QuerySnapshot& s, const std::string& table) {
     const std::string* schema = s.schemaLookup ? s.schemaLookup(table) : nullptr;
-    if (schema == nullptr)
+    if (schema == nullptr) {
         return QuoteIdentifier(table, s.grouping);
+    }
     std::string_view rest = *schema;
     const std::string_view schemaName = NextTabToken(rest);
-    if (schemaName.empty())
+    if (schemaName.empty()) {
         return QuoteIdentifier(table, s.grouping);
+    }
     const std::string_view name = NextTabToken(rest);
     std::string out;
     out.reserve(schemaName.size() + name.size() + 5);
@@ -75,15 +80,17 @@ std::string TableName(const QuerySnapshot& s, const std::string& table) {
 }
 
 bool AppendWhere(const QuerySnapshot& s, std::string& text) {
-    if (!s.whereEnabled || s.where.empty())
+    if (!s.whereEnabled || s.where.empty()) {
         return true;
+    }
     text += "WHERE ";
     for (std::size_t i = 0; i < s.where.size(); ++i) {
         const WhereRow& row = s.where[i];
         if (i > 0) {
             text += ' ';
-            if (row.andOr.empty() || row.andOr == andOrChoices[0])
+            if (row.andOr.empty() || row.andOr == andOrChoices[0]) {
                 return false;
+            }
             text += row.andOr;
         }
         text += " ( ";
@@ -104,31 +111,39 @@ void AppendSort(const QuerySnapshot& s, ComposeResult& r, std::string& text) {
         text += value;
     } else if (s.orderByEnabled) {
         for (const OrderByRow& row : s.orderBy) {
-            if (!row.checked)
+            if (!row.checked) {
                 continue;
-            if (text.size() > partStart)
+            }
+            if (text.size() > partStart) {
                 text += ',';
+            }
             AppendQuotedIdentifier(text, row.field, s.grouping);
             const std::string_view direction = TrimRight(row.direction);
-            if (!direction.empty())
+            if (!direction.empty()) {
                 text.append(" ").append(direction);
+            }
         }
     }
-    if (text.size() == partStart)
+    if (text.size() == partStart) {
         text.resize(start);
+    }
 }
 
 // Room for the whole statement, so that a large one is built in a single buffer.
 std::size_t EstimatedLength(const QuerySnapshot& s) {
     std::size_t length = 64 + s.table.size();
-    for (const std::string& value : s.wpValues)
+    for (const std::string& value : s.wpValues) {
         length += value.size();
-    for (const ColumnItem& item : s.columnList)
+    }
+    for (const ColumnItem& item : s.columnList) {
         length += item.text.size() + 3;
-    for (const WhereRow& row : s.where)
+    }
+    for (const WhereRow& row : s.where) {
         length += row.andOr.size() + row.field.size() + row.op.size() + row.value.size() + 12;
-    for (const OrderByRow& row : s.orderBy)
+    }
+    for (const OrderByRow& row : s.orderBy) {
         length += row.field.size() + row.direction.size() + 4;
+    }
     return length;
 }
 
@@ -151,17 +166,21 @@ ComposeResult ComposeStatement(const QuerySnapshot& s) {
     std::string text;
     text.reserve(EstimatedLength(s));
     text = "SELECT ";
-    if (!AppendColumns(s, r, text))
+    if (!AppendColumns(s, r, text)) {
         return Fail(s, std::move(r), errorNoColumns);
+    }
     text += " FROM ";
     std::string table;
-    if (!TakeWhenPrinted(s, clauseFrom, "FROM", r, table))
+    if (!TakeWhenPrinted(s, clauseFrom, "FROM", r, table)) {
         table = s.table;
-    if (table.empty())
+    }
+    if (table.empty()) {
         return Fail(s, std::move(r), errorNoTable);
+    }
     text.append(s.wpFlags[clauseFrom] ? table : TableName(s, table)).append(" ");
-    if (!AppendWhere(s, text))
+    if (!AppendWhere(s, text)) {
         return Fail(s, std::move(r), errorWhere);
+    }
     AppendSort(s, r, text);
     r.sqlText = std::move(text);
     return r;

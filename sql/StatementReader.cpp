@@ -12,10 +12,12 @@ namespace qvsql {
 namespace {
 
 std::string_view StripEnds(std::string_view text, char first, char last) {
-    if (!text.empty() && text.back() == last)
+    if (!text.empty() && text.back() == last) {
         text.remove_suffix(1);
-    if (!text.empty() && text.front() == first)
+    }
+    if (!text.empty() && text.front() == first) {
         text.remove_prefix(1);
+    }
     return text;
 }
 
@@ -24,13 +26,15 @@ void CheckColumns(const std::vector<std::string>& items, std::span<const std::st
     NameIndex index;
     index.Reserve(columns.size() + 1);
     index.Add("*", 0);
-    for (std::size_t i = 0; i < columns.size(); ++i)
+    for (std::size_t i = 0; i < columns.size(); ++i) {
         index.Add(columns[i], static_cast<int>(i + 1));
+    }
     std::vector<bool> checked(columns.size() + 1, false);
     bool any = false;
     for (const std::string& item : items) {
-        if (item.empty())
+        if (item.empty()) {
             continue;
+        }
         const int found = index.Find(StripEnds(item, '[', ']'));
         if (found > 0) {
             checked[static_cast<std::size_t>(found)] = true;
@@ -39,16 +43,18 @@ void CheckColumns(const std::vector<std::string>& items, std::span<const std::st
     }
     checked[0] = !any;
     for (std::size_t i = 0; i < checked.size(); ++i) {
-        if (checked[i])
+        if (checked[i]) {
             out.checkedItems.push_back(static_cast<int>(i));
+        }
     }
 }
 
 int OperatorIndex(std::string_view text) {
     const std::string_view op = Trim(text);
     for (std::size_t i = 0; i < operatorChoices.size(); ++i) {
-        if (!op.empty() && EqualsNoCase(op, operatorChoices[i]))
+        if (!op.empty() && EqualsNoCase(op, operatorChoices[i])) {
             return static_cast<int>(i);
+        }
     }
     return -1;
 }
@@ -72,8 +78,9 @@ WhereRowCall ReadCondition(char code, std::string_view text, GroupingChars group
         call.value = text.substr(blank + 1);
         opEnd = blank;
     }
-    if (opStart < opEnd)
+    if (opStart < opEnd) {
         call.op = OperatorIndex(text.substr(opStart, opEnd - opStart));
+    }
     call.field = std::max(fields.Find(StripEnds(field, grouping.open, grouping.close)), 0);
     return call;
 }
@@ -81,20 +88,23 @@ WhereRowCall ReadCondition(char code, std::string_view text, GroupingChars group
 void ReadConditions(const std::vector<std::string>& items, const ReadBackInput& in, ReadBack& out) {
     NameIndex fields;
     fields.Reserve(in.tableColumns.size());
-    for (std::size_t i = 0; i < in.tableColumns.size(); ++i)
+    for (std::size_t i = 0; i < in.tableColumns.size(); ++i) {
         fields.Add(in.tableColumns[i], static_cast<int>(i));
+    }
     for (const std::string& item : items) {
         const std::string_view condition = Trim(std::string_view(item).substr(1));
-        if (condition.empty())
+        if (condition.empty()) {
             continue;
+        }
         out.whereRows.push_back(ReadCondition(item.front(), condition, in.grouping, fields));
     }
 }
 
 // The direction index a sort item's trailing word gives: by its length alone.
 int DirectionIndex(std::string_view direction) {
-    if (direction.size() == 3)
+    if (direction.size() == 3) {
         return 1;
+    }
     return direction.size() == 4 ? 2 : 0;
 }
 
@@ -106,13 +116,15 @@ void ReadSort(const std::vector<std::string>& items, std::span<const std::string
     directions.reserve(items.size());
     for (const std::string& item : items) {
         std::string_view name = TrimRight(item);
-        if (name.empty())
+        if (name.empty()) {
             continue;
+        }
         std::string_view direction;
         const std::size_t blank = name.rfind(' ');
         if (blank != std::string_view::npos && blank >= 1) {
-            if (name.size() - blank - 1 >= 3)
+            if (name.size() - blank - 1 >= 3) {
                 direction = TrimRight(name.substr(blank + 1));
+            }
             name = name.substr(0, blank);
         }
         names.Add(StripEnds(name, '[', ']'), static_cast<int>(directions.size()));
@@ -120,9 +132,10 @@ void ReadSort(const std::vector<std::string>& items, std::span<const std::string
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int match = names.Find(columns[i]);
-        if (match >= 0)
+        if (match >= 0) {
             out.sortRows.push_back(
                 {static_cast<int>(i), directions[static_cast<std::size_t>(match)]});
+        }
     }
 }
 
@@ -131,8 +144,9 @@ void ReadSort(const std::vector<std::string>& items, std::span<const std::string
 int FindFieldEnd(std::string_view condition, GroupingChars grouping) {
     const std::size_t close = condition.find(grouping.close);
     if (!condition.empty() && condition.front() == grouping.open &&
-        close != std::string_view::npos && close >= 1)
+        close != std::string_view::npos && close >= 1) {
         return static_cast<int>(close + 1);
+    }
     const std::size_t blank = condition.find(' ');
     return blank == std::string_view::npos ? -1 : static_cast<int>(blank);
 }
@@ -142,10 +156,12 @@ ReadBack ReadBackStatement(const ReadBackInput& in) {
     StatementPieces pieces;
     out.split = SplitStatement(in.sqlText, in.grouping, pieces);
     CheckColumns(pieces.columns, in.tableColumns, out);
-    if (in.whereEnabled && !pieces.conditions.empty())
+    if (in.whereEnabled && !pieces.conditions.empty()) {
         ReadConditions(pieces.conditions, in, out);
-    if (in.orderByEnabled && !in.tableColumns.empty())
+    }
+    if (in.orderByEnabled && !in.tableColumns.empty()) {
         ReadSort(pieces.sort, in.tableColumns, out);
+    }
     return out;
 }
 

@@ -8,6 +8,22 @@ namespace {
 
 using Pos = std::ptrdiff_t;
 
+constexpr std::string_view selectKeyword = "SELECT ";
+constexpr std::string_view fromKeyword = "FROM ";
+constexpr std::string_view whereKeyword = "WHERE ";
+constexpr std::string_view orderByKeyword = "ORDER BY ";
+constexpr std::string_view andConnector = " AND ";
+constexpr std::string_view orConnector = " OR ";
+
+constexpr Pos Length(std::string_view text) {
+    return static_cast<Pos>(text.size());
+}
+
+// The shortest clause: its keyword, one character and the blank before the next keyword.
+constexpr Pos ShortestClause(std::string_view keyword) {
+    return Length(keyword) + 2;
+}
+
 Pos Find(std::string_view text, std::string_view what, std::size_t from = 0) {
     const std::size_t at = text.find(what, from);
     return at == std::string_view::npos ? -1 : static_cast<Pos>(at);
@@ -33,28 +49,32 @@ std::string_view Cut(std::string_view text, Pos from, Pos count = -1) {
 // remembered until the walk has passed it, so many conditions stay linear.
 class ConnectorScanner {
   public:
-    explicit ConnectorScanner(std::string_view text) : text_(text) {}
+    explicit ConnectorScanner(std::string_view condition) : text(condition) {}
 
     Connector NextFrom(std::size_t from) {
-        and_ = Refresh(and_, " AND ", from);
-        or_ = Refresh(or_, " OR ", from);
-        if (and_ < 0 && or_ < 0)
+        nextAnd = Refresh(nextAnd, andConnector, from);
+        nextOr = Refresh(nextOr, orConnector, from);
+        if (nextAnd < 0 && nextOr < 0) {
             return {};
-        if (or_ < 0 || (and_ >= 0 && and_ < or_))
-            return {and_ - static_cast<Pos>(from), 5};
-        return {or_ - static_cast<Pos>(from), 4};
+        }
+        if (nextOr < 0 || (nextAnd >= 0 && nextAnd < nextOr)) {
+            return {nextAnd - static_cast<Pos>(from), Length(andConnector)};
+        }
+        return {nextOr - static_cast<Pos>(from), Length(orConnector)};
     }
 
   private:
     Pos Refresh(Pos cached, std::string_view what, std::size_t from) const {
-        if (cached == -2 || (cached >= 0 && cached < static_cast<Pos>(from)))
-            return Find(text_, what, from);
+        if (cached == notSearched || (cached >= 0 && cached < static_cast<Pos>(from))) {
+            return Find(text, what, from);
+        }
         return cached;
     }
 
-    std::string_view text_;
-    Pos and_ = -2; // -2: not searched yet
-    Pos or_ = -2;
+    static constexpr Pos notSearched = -2;
+    std::string_view text;
+    Pos nextAnd = notSearched;
+    Pos nextOr = notSearched;
 };
 
 void AddCondition(std::vector<std::string>& items, char code, std::string_view text) {
@@ -76,10 +96,11 @@ void SplitConditions(std::string_view text, std::vector<std::string>& items) {
             return;
         }
         AddCondition(items, code, TrimRight(Cut(rest, 0, connector.position)));
-        if (connector.position + connector.length > static_cast<Pos>(rest.size()) - 1)
+        if (connector.position + connector.length > Length(rest) - 1) {
             return;
+        }
         from += static_cast<std::size_t>(connector.position + connector.length);
-        code = connector.length == 5 ? '1' : '2';
+        code = connector.length == Length(andConnector) ? '1' : '2';
     }
 }
 
@@ -94,8 +115,9 @@ std::vector<std::string> SplitList(std::string_view text, GroupingChars grouping
     std::size_t comma = text.find(',');
     while (comma != std::string_view::npos) {
         items.push_back(WithoutGrouping(TrimRight(text.substr(0, comma)), grouping));
-        if (comma == text.size() - 1)
+        if (comma == text.size() - 1) {
             return items;
+        }
         text.remove_prefix(comma + 1);
         comma = text.find(',');
     }
@@ -103,29 +125,49 @@ std::vector<std::string> SplitList(std::string_view text, GroupingChars grouping
     return items;
 }
 
+namespace {
+
+// The text between a keyword found at start and the blank before the keyword found at next;
+// to the end of the statement when next is -1.
+std::string_view ClauseText(std::string_view statement, Pos start, std::string_view keyword,
+                            Pos next = -1) {
+    const Pos from = start + Length(keyword);
+    return Cut(statement, from, next < 0 ? -1 : next - from - 1);
+}
+
+} // namespace
+
 bool SplitStatement(std::string_view statement, GroupingChars grouping, StatementPieces& pieces) {
     pieces = {};
     const std::string upper = ToUpperAscii(statement);
-    const Pos s = Find(upper, "SELECT ");
-    const Pos f = Find(upper, "FROM ");
-    const Pos w = Find(upper, "WHERE ");
-    const Pos o = Find(upper, "ORDER BY ");
-    if (s < 0 || f < 0 || f - s < 9 || (w > f && w - f < 7) || (o > w && o - w < 8))
+    const Pos s = Find(upper, selectKeyword);
+    const Pos f = Find(upper, fromKeyword);
+    const Pos w = Find(upper, whereKeyword);
+    const Pos o = Find(upper, orderByKeyword);
+    if (s < 0 || f < 0 || f - s < ShortestClause(selectKeyword) ||
+        (w > f && w - f < ShortestClause(fromKeyword)) ||
+        (o > w && o - w < ShortestClause(whereKeyword))) {
         return false;
-    const std::string_view columnText = Trim(Cut(statement, s + 7, f - s - 8));
-    if (!columnText.empty() && columnText.front() == ',')
+    }
+    const std::string_view columnText = Trim(ClauseText(statement, s, selectKeyword, f));
+    if (!columnText.empty() && columnText.front() == ',') {
         return false;
-    if (!columnText.empty() && columnText.front() == '*')
+    }
+    if (!columnText.empty() && columnText.front() == '*') {
         pieces.columns.emplace_back("*");
-    else
+    } else {
         pieces.columns = SplitList(columnText, grouping);
-    const std::string_view table =
-        w > f ? Cut(statement, f + 5, w - f - 6) : TrimRight(Cut(statement, f + 5));
+    }
+    const std::string_view table = w > f ? ClauseText(statement, f, fromKeyword, w)
+                                         : TrimRight(ClauseText(statement, f, fromKeyword));
     pieces.table = WithoutGrouping(table, grouping);
-    if (w > f)
-        SplitConditions(Trim(Cut(statement, w + 6, o > w ? o - w - 7 : -1)), pieces.conditions);
-    if (o > w)
-        pieces.sort = SplitList(Trim(Cut(statement, o + 9)), grouping);
+    if (w > f) {
+        SplitConditions(Trim(ClauseText(statement, w, whereKeyword, o > w ? o : -1)),
+                        pieces.conditions);
+    }
+    if (o > w) {
+        pieces.sort = SplitList(Trim(ClauseText(statement, o, orderByKeyword)), grouping);
+    }
     return true;
 }
 

@@ -7,11 +7,12 @@ namespace qvsql::cli {
 // Bad usage or bad input: reported on standard error, exit status 2.
 class CliError : public std::runtime_error {
   public:
-    CliError(const std::string& message, bool usage) : std::runtime_error(message), usage_(usage) {}
-    bool IsUsage() const { return usage_; }
+    CliError(const std::string& message, bool isUsage)
+        : std::runtime_error(message), usage(isUsage) {}
+    bool IsUsage() const { return usage; }
 
   private:
-    bool usage_;
+    bool usage;
 };
 
 inline CliError UsageError(const std::string& message) {

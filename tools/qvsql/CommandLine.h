@@ -16,13 +16,13 @@ class CommandLine {
                              const std::set<std::string>& allowedOptions);
 
     std::optional<std::string> Option(const std::string& name) const;
-    const std::vector<std::string>& Positionals() const { return positionals_; }
+    const std::vector<std::string>& Positionals() const { return positionals; }
     // Throws a usage error unless there are between min and max positional arguments.
     void ExpectPositionals(std::size_t min, std::size_t max) const;
 
   private:
-    std::map<std::string, std::string> options_;
-    std::vector<std::string> positionals_;
+    std::map<std::string, std::string> options;
+    std::vector<std::string> positionals;
 };
 
 } // namespace qvsql::cli

@@ -58,8 +58,9 @@ void ReadBackCommand(const CommandLine& line, std::istream& in, std::ostream& ou
 void Translate(const CommandLine& line, std::istream&, std::ostream& out) {
     line.ExpectPositionals(1, 1);
     std::optional<std::string> file = line.Option("file");
-    if (!file)
+    if (!file) {
         throw UsageError("translate needs --file PATH");
+    }
     std::string section = line.Option("section").value_or("SQLBuilder");
     out << TranslateText(*file, section, line.Positionals()[0]) << '\n';
 }
@@ -69,10 +70,12 @@ int LanguageIndex(const std::string& text) {
     long long value = 0;
     const char* end = text.data() + text.size();
     auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || stop != end || error == std::errc::invalid_argument)
+    if (text.empty() || stop != end || error == std::errc::invalid_argument) {
         throw UsageError("language index must be a whole number: " + text);
-    if (error == std::errc::result_out_of_range || value < 0 || value >= languageCount)
+    }
+    if (error == std::errc::result_out_of_range || value < 0 || value >= languageCount) {
         return 0;
+    }
     return static_cast<int>(value);
 }
 
@@ -104,8 +107,9 @@ const std::vector<Command>& CommandTable() {
 } // namespace
 
 void Commands::Run(const std::vector<std::string>& words, std::istream& in, std::ostream& out) {
-    if (words.empty())
+    if (words.empty()) {
         throw UsageError("missing command");
+    }
     if (words[0] == "help" || words[0] == "--help") {
         out << Usage();
         return;
@@ -115,8 +119,9 @@ void Commands::Run(const std::vector<std::string>& words, std::istream& in, std:
         return;
     }
     for (const Command& command : CommandTable()) {
-        if (words[0] != command.name)
+        if (words[0] != command.name) {
             continue;
+        }
         std::vector<std::string> rest(words.begin() + 1, words.end());
         command.run(CommandLine::Parse(rest, command.options), in, out);
         return;

@@ -10,7 +10,7 @@ namespace qvsql::cli {
 // a key of the wrong type is an input error that names the key.
 class JsonReader {
   public:
-    JsonReader(const Json& object, std::string where);
+    JsonReader(const Json& json, std::string path);
 
     std::string String(const char* key, const std::string& fallback = "") const;
     bool Bool(const char* key, bool fallback) const;
@@ -27,8 +27,8 @@ class JsonReader {
     std::string Path(const char* key) const;
     [[noreturn]] void Fail(const std::string& path, const char* expected) const;
 
-    const Json& object_;
-    std::string where_;
+    const Json& object;
+    std::string where;
 };
 
 } // namespace qvsql::cli

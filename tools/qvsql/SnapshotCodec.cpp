@@ -13,28 +13,34 @@ void DecodeWhenPrinted(const JsonReader& in, QuerySnapshot& snapshot) {
     std::vector<bool> flags = in.Bools("wpFlags");
     std::vector<std::string> values = in.Strings("wpValues");
     for (std::size_t i = 0; i < snapshot.wpFlags.size(); ++i) {
-        if (i < flags.size())
+        if (i < flags.size()) {
             snapshot.wpFlags[i] = flags[i];
-        if (i < values.size())
+        }
+        if (i < values.size()) {
             snapshot.wpValues[i] = values[i];
+        }
     }
 }
 
 void DecodeRows(const JsonReader& in, QuerySnapshot& snapshot) {
-    for (const JsonReader& item : in.Objects("columnList"))
+    for (const JsonReader& item : in.Objects("columnList")) {
         snapshot.columnList.push_back({item.String("text"), item.Bool("checked", false)});
-    for (const JsonReader& row : in.Objects("where"))
+    }
+    for (const JsonReader& row : in.Objects("where")) {
         snapshot.where.push_back({row.String("andOr"), row.String("field"), row.String("operator"),
                                   row.String("value")});
-    for (const JsonReader& row : in.Objects("orderBy"))
+    }
+    for (const JsonReader& row : in.Objects("orderBy")) {
         snapshot.orderBy.push_back(
             {row.Bool("checked", false), row.String("field"), row.String("direction")});
+    }
 }
 
 SchemaLookup DecodeSchemaMap(const JsonReader& in) {
     auto entries = in.StringMap("schemaMap");
-    if (entries.empty())
+    if (entries.empty()) {
         return {};
+    }
     auto map =
         std::make_shared<const std::map<std::string, std::string>>(entries.begin(), entries.end());
     return [map](const std::string& table) -> const std::string* {

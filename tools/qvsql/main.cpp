@@ -14,8 +14,9 @@ int main(int argc, char** argv) {
         return std::cout ? 0 : 1;
     } catch (const qvsql::cli::CliError& error) {
         std::cerr << "qvsql: " << error.what() << '\n';
-        if (error.IsUsage())
+        if (error.IsUsage()) {
             std::cerr << Commands::Usage();
+        }
         return 2;
     } catch (const std::exception& error) {
         std::cerr << "qvsql: " << error.what() << '\n';
