@@ -120,12 +120,7 @@ void CXHeaderCtrl::DoPaint(CDC* dc) {
         }
         PaintColumn(dc, index, item, rect);
         if (position < count - 1) {
-            dc->SelectObject(&shadow);
-            dc->MoveTo(rect.right - 1, rect.top + 2);
-            dc->LineTo(rect.right - 1, rect.bottom - 2);
-            dc->SelectObject(&highlight);
-            dc->MoveTo(rect.right, rect.top + 2);
-            dc->LineTo(rect.right, rect.bottom - 2);
+            PaintDivider(dc, rect, shadow, highlight);
         }
         total += item.cxy;
     }
@@ -138,6 +133,16 @@ void CXHeaderCtrl::DoPaint(CDC* dc) {
         ::SelectObject(dc->m_hDC, oldFont);
     }
     ::SelectObject(dc->m_hDC, oldPen);
+}
+
+// A shadow line and a highlight line between two columns.
+void CXHeaderCtrl::PaintDivider(CDC* dc, const CRect& rect, CPen& shadow, CPen& highlight) {
+    dc->SelectObject(&shadow);
+    dc->MoveTo(rect.right - 1, rect.top + 2);
+    dc->LineTo(rect.right - 1, rect.bottom - 2);
+    dc->SelectObject(&highlight);
+    dc->MoveTo(rect.right, rect.top + 2);
+    dc->LineTo(rect.right, rect.bottom - 2);
 }
 
 void CXHeaderCtrl::PaintColumn(CDC* dc, int index, HDITEMA& item, CRect& rect) {

@@ -4,6 +4,8 @@
 // after every displayed column but the last and a 3D frame around the columns.
 #include "platform/afx/CHeaderCtrl.h"
 
+class CPen;
+
 class CXHeaderCtrl : public CHeaderCtrl {
   public:
     CXHeaderCtrl();
@@ -30,6 +32,7 @@ class CXHeaderCtrl : public CHeaderCtrl {
   private:
     void DoPaint(CDC* dc);
     void PaintColumn(CDC* dc, int index, HDITEMA& item, CRect& rect);
+    void PaintDivider(CDC* dc, const CRect& rect, CPen& shadow, CPen& highlight);
     int DrawItemImage(CDC* dc, const CRect& rect, const HDITEMA* item, bool atRight);
     int DrawItemBitmap(CDC* dc, const CRect& rect, const HDITEMA* item, HBITMAP bitmap,
                        CSize bitmapSize, bool atRight);

@@ -86,7 +86,7 @@ int CXListCtrl::InsertItem(int row, const char* text, COLORREF textColor, COLORR
         cells->front().imageIndex = -1;
     }
     if (SetItemData(index, reinterpret_cast<DWORD_PTR>(cells.get()))) {
-        cells.release();
+        static_cast<void>(cells.release()); // the row's item parameter owns it now
     }
     return index;
 }

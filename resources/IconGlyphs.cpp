@@ -22,8 +22,9 @@ void Bar(IconImage& image, int x0, int x1, int y0, int y1) {
 
 // Eight rows from the apex (x 15 to 16) to the base (x 8 to 23); step -1 points down.
 void Triangle(IconImage& image, int apexY, int step) {
-    for (int row = 0; row < 8; ++row)
+    for (int row = 0; row < 8; ++row) {
         Bar(image, 15 - row, 16 + row, apexY + row * step, apexY + row * step);
+    }
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-tidy clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-liberation2 libpng-dev
   libharfbuzz-dev libfribidi-dev fonts-wqy-microhei fonts-tlwg-loma-ttf

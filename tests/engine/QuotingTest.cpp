@@ -31,8 +31,9 @@ TEST(Quoting, WorkedExamples) {
         {"No#", "[No#]"},
         {"\tCity\n", "City"},
     };
-    for (const auto& [name, quoted] : cases)
+    for (const auto& [name, quoted] : cases) {
         EXPECT_EQ(QuoteIdentifier(name, brackets), quoted) << name;
+    }
 }
 
 TEST(Quoting, OtherGroupingCharacters) {
@@ -53,13 +54,15 @@ TEST(ReservedWords, TableOrderAndLookup) {
     for (std::string_view word : words) {
         EXPECT_TRUE(IsReservedWord(word)) << word;
         std::string lower(word);
-        for (char& c : lower)
+        for (char& c : lower) {
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
         EXPECT_TRUE(IsReservedWord(lower)) << lower;
     }
-    for (const char* other :
-         {"", "Description", "SELECTS", "ORDERS", " SELECT", "CURRENT_TIMESTAMPS", "S\xC3\x89LECT"})
+    for (const char* other : {"", "Description", "SELECTS", "ORDERS", " SELECT",
+                              "CURRENT_TIMESTAMPS", "S\xC3\x89LECT"}) {
         EXPECT_FALSE(IsReservedWord(other)) << other;
+    }
 }
 
 } // namespace

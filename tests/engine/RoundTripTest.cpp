@@ -13,9 +13,9 @@ namespace {
 
 class Generator {
   public:
-    explicit Generator(unsigned seed) : rng_(seed) {}
+    explicit Generator(unsigned seed) : random(seed) {}
 
-    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     bool Coin() { return Below(2) == 1; }
 
     // Letters that cannot spell SELECT, FROM, WHERE or ORDER, plus characters that force quoting.
@@ -24,10 +24,12 @@ class Generator {
         static const char* reserved[] = {"DATE", "KEY", "TIME", "Desc", "max"};
         std::string name(Below(8) == 0 ? reserved[Below(5)] : "c");
         name += std::to_string(index);
-        if (name.front() != 'c')
+        if (name.front() != 'c') {
             return name + "x";
-        for (int i = Below(6); i > 0; --i)
+        }
+        for (int i = Below(6); i > 0; --i) {
             name += alphabet[static_cast<std::size_t>(Below(static_cast<int>(alphabet.size())))];
+        }
         return name;
     }
 
@@ -43,7 +45,7 @@ class Generator {
     }
 
   private:
-    std::mt19937 rng_;
+    std::mt19937 random;
 };
 
 struct Expected {
@@ -55,17 +57,20 @@ struct Expected {
 QuerySnapshot MakeQuery(Generator& g, std::vector<std::string>& columns, Expected& e) {
     QuerySnapshot s;
     const int n = 1 + g.Below(12);
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
         columns.push_back(g.Name(i));
+    }
     s.table = "Labels";
     s.columnList.push_back({"*", g.Below(5) == 0});
     for (int i = 0; i < n; ++i) {
         s.columnList.push_back({columns[i], g.Coin() || i == n - 1});
-        if (s.columnList.back().checked && !s.columnList[0].checked)
+        if (s.columnList.back().checked && !s.columnList[0].checked) {
             e.checkedItems.push_back(i + 1);
+        }
     }
-    if (s.columnList[0].checked)
+    if (s.columnList[0].checked) {
         e.checkedItems = {0};
+    }
     s.whereEnabled = g.Below(4) != 0;
     for (int r = g.Below(5); r > 0; --r) {
         const int connector = s.where.empty() ? 0 : 1 + g.Below(2);
@@ -73,20 +78,23 @@ QuerySnapshot MakeQuery(Generator& g, std::vector<std::string>& columns, Expecte
         const int op = g.Below(4);
         s.where.push_back({std::string(andOrChoices[connector]), columns[field],
                            std::string(operatorChoices[op]), g.Value()});
-        if (s.whereEnabled)
+        if (s.whereEnabled) {
             e.whereRows.push_back({connector, field, op, s.where.back().value});
+        }
     }
     s.orderByEnabled = g.Below(4) != 0;
     std::vector<int> order(n);
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
         order[i] = i;
+    }
     std::shuffle(order.begin(), order.end(), std::mt19937(static_cast<unsigned>(g.Below(1000))));
     for (int column : order) {
         const int direction = g.Below(4); // 3: an empty direction cell
         s.orderBy.push_back(
             {g.Coin(), columns[column], direction < 3 ? std::string(sortChoices[direction]) : ""});
-        if (s.orderBy.back().checked && s.orderByEnabled)
+        if (s.orderBy.back().checked && s.orderByEnabled) {
             e.sortRows.emplace_back(column, direction < 3 ? direction : 0);
+        }
     }
     std::sort(e.sortRows.begin(), e.sortRows.end());
     return s;
@@ -113,8 +121,9 @@ TEST(RoundTrip, ComposeThenReadBack) {
             EXPECT_EQ(r.whereRows[i].value, e.whereRows[i].value);
         }
         std::vector<std::pair<int, int>> sortRows;
-        for (const SortRowCheck& row : r.sortRows)
+        for (const SortRowCheck& row : r.sortRows) {
             sortRows.emplace_back(row.row, row.direction);
+        }
         EXPECT_EQ(sortRows, e.sortRows);
     }
 }

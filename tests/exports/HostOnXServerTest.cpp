@@ -51,8 +51,9 @@ Targets ClickTargets() {
     Targets targets{};
     CCheckListBox list;
     if (probe && list.SubclassWindow(GetDlgItem(probe, res::IDC_COLUMNS))) {
-        for (const char* item : {"*", "ID", "Name"})
+        for (const char* item : {"*", "ID", "Name"}) {
             list.AddString(item);
+        }
         RECT item{};
         list.GetItemRect(NameItem, &item);
         targets.nameBox = {item.left + 1 + CCheckListBox::BoxSize / 2,
@@ -74,28 +75,33 @@ Window FindViewable(Display* display, Window parent) {
     Window root = 0, up = 0, *children = nullptr;
     unsigned count = 0;
     Window found = 0;
-    if (!XQueryTree(display, parent, &root, &up, &children, &count))
+    if (!XQueryTree(display, parent, &root, &up, &children, &count)) {
         return 0;
+    }
     for (unsigned i = 0; i < count && !found; ++i) {
         char* name = nullptr;
         XWindowAttributes attributes{};
         if (XFetchName(display, children[i], &name) && name && std::string(name) == Title &&
             XGetWindowAttributes(display, children[i], &attributes) &&
-            attributes.map_state == IsViewable)
+            attributes.map_state == IsViewable) {
             found = children[i];
-        if (name)
+        }
+        if (name) {
             XFree(name);
+        }
     }
-    if (children)
+    if (children) {
         XFree(children);
+    }
     return found;
 }
 
 // The host is a separate process: wait for its window, but never forever.
 Window WaitForDialog(Display* display) {
     for (int tries = 0; tries < 200; ++tries) {
-        if (Window w = FindViewable(display, DefaultRootWindow(display)))
+        if (Window w = FindViewable(display, DefaultRootWindow(display))) {
             return w;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return 0;
@@ -125,8 +131,9 @@ std::string ReadAll(int fd, pid_t host) {
             return text;
         }
         const ssize_t n = read(fd, chunk, sizeof chunk);
-        if (n <= 0)
+        if (n <= 0) {
             return text;
+        }
         text.append(chunk, static_cast<std::size_t>(n));
     }
 }
@@ -137,8 +144,9 @@ pid_t SpawnHost(int out) {
     posix_spawn_file_actions_adddup2(&actions, out, 1);
     char* argv[] = {const_cast<char*>(QVSQL_HOST), const_cast<char*>("--no-run"), nullptr};
     pid_t pid = 0;
-    if (posix_spawn(&pid, QVSQL_HOST, &actions, nullptr, argv, environ) != 0)
+    if (posix_spawn(&pid, QVSQL_HOST, &actions, nullptr, argv, environ) != 0) {
         pid = 0;
+    }
     posix_spawn_file_actions_destroy(&actions);
     return pid;
 }
@@ -146,8 +154,9 @@ pid_t SpawnHost(int out) {
 // The dialog opens with "*" ticked, so ticking a named column is what shows the click landed.
 TEST(HostOnXServer, RealClicksTickAColumnAndPressOk) {
     const std::string server = x11test::XServer::Name();
-    if (server.empty())
+    if (server.empty()) {
         GTEST_SKIP() << "no X server";
+    }
     const Targets targets = ClickTargets();
     ASSERT_GT(targets.nameBox.y, 0);
 

@@ -11,20 +11,23 @@ namespace {
 
 template <typename F> void Bind(void* handle, F& function, const char* name) {
     function = reinterpret_cast<F>(dlsym(handle, name));
-    if (!function)
+    if (!function) {
         throw std::runtime_error(std::string("missing export ") + name);
+    }
 }
 
 } // namespace
 
 LoadedLibrary::LoadedLibrary(const std::string& script) {
-    if (script.empty())
+    if (script.empty()) {
         unsetenv("QVSQL_SCRIPT");
-    else
+    } else {
         setenv("QVSQL_SCRIPT", script.c_str(), 1);
+    }
     handle = dlopen(QVSQL_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    if (!handle)
+    if (!handle) {
         throw std::runtime_error(dlerror());
+    }
     Bind(handle, create, "CreateSELECTSQLQueryDlg");
     Bind(handle, setGroupingChars, "SetGroupingChars");
     Bind(handle, setLanguage, "SetLanguage");
@@ -40,15 +43,17 @@ LoadedLibrary::~LoadedLibrary() {
 }
 
 void LoadedLibrary::Unload() {
-    if (handle)
+    if (handle) {
         dlclose(handle);
+    }
     handle = nullptr;
 }
 
 bool LoadedLibrary::StillMapped() {
     void* again = dlopen(QVSQL_LIBRARY, RTLD_NOW | RTLD_NOLOAD);
-    if (again)
+    if (again) {
         dlclose(again);
+    }
     return again != nullptr;
 }
 

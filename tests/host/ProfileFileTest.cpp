@@ -130,9 +130,11 @@ TEST(ProfileFile, BareFileNameIsResolvedInTheCurrentDirectory) {
 TEST(ProfileFile, BadFilesStillGiveAnswers) {
     TempDir dir;
     std::string binary;
-    for (int round = 0; round < 64; ++round)
-        for (int byte = 0; byte < 256; ++byte)
+    for (int round = 0; round < 64; ++round) {
+        for (int byte = 0; byte < 256; ++byte) {
             binary.push_back(static_cast<char>(byte));
+        }
+    }
     EXPECT_EQ(Lookup(dir.Write("bin.str", binary + "\n[S]\nk=v\n"), "S", "k"), "v");
     EXPECT_EQ(Lookup(dir.Write("junk.str", binary), "S", "k", 1023, "d"), "d");
 
@@ -159,8 +161,9 @@ TEST(ProfileFile, OnlyRegularFilesWithinTheLimitAreRead) {
     const std::string fifo = (dir.Path() / "fifo.str").string();
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& path : {fifo, std::string("/dev/zero"), std::string("/dev/urandom"),
-                                    std::string("/dev/null"), dir.Path().string()})
+                                    std::string("/dev/null"), dir.Path().string()}) {
         EXPECT_EQ(Lookup(path, "S", "k", 1023, "d"), "d") << path;
+    }
 
     // Sparse files: the size is what counts, not the bytes.
     const std::string limit = dir.Write("limit.str", "[S]\nk=v\n");

@@ -12,28 +12,29 @@ class TempDir {
   public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "qvsql-host-XXXXXX");
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
+        if (mkdtemp(pattern.data()) != nullptr) {
+            folder = pattern;
+        }
     }
     ~TempDir() {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(folder, ignored);
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& Path() const { return folder; }
 
     // Writes bytes exactly as given (no newline translation) and returns the file's path.
     std::string Write(const std::string& name, std::string_view bytes) const {
-        const std::filesystem::path file = path_ / name;
+        const std::filesystem::path file = folder / name;
         std::ofstream(file, std::ios::binary)
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file.string();
     }
 
   private:
-    std::filesystem::path path_;
+    std::filesystem::path folder;
 };
 
 } // namespace qvsql::test

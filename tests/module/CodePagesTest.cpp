@@ -31,8 +31,9 @@ std::string ReadFile(const std::string& path) {
 // UTF-8 text in a legacy code page, as a host's old string file has it.
 std::string Encode(const std::string& utf8, const char* codePage) {
     const iconv_t cd = iconv_open(codePage, "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1))
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
         throw std::runtime_error(std::string("no converter to ") + codePage);
+    }
     std::string out(utf8.size() * 4 + 16, '\0');
     char* in = const_cast<char*>(utf8.data());
     std::size_t inLeft = utf8.size();
@@ -41,8 +42,9 @@ std::string Encode(const std::string& utf8, const char* codePage) {
     const std::size_t done = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
     iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
     iconv_close(cd);
-    if (done == static_cast<std::size_t>(-1))
+    if (done == static_cast<std::size_t>(-1)) {
         throw std::runtime_error(std::string("cannot encode in ") + codePage);
+    }
     out.resize(out.size() - outLeft);
     return out;
 }
@@ -69,17 +71,19 @@ TEST(CodePages, LegacyStringFilesReadLikeTheirUtf8Originals) {
         const auto verdict = qvsql::ProfileFile::JudgeEncoding(legacy.c_str());
         ASSERT_TRUE(verdict);
         EXPECT_EQ(verdict->utf8, legacyBytes == utf8);
-        for (const std::string_view text : texts::translated)
+        for (const std::string_view text : texts::translated) {
             EXPECT_EQ(TranslateText(legacy, texts::section, text),
                       TranslateText(original, texts::section, text))
                 << text;
+        }
     }
 }
 
 std::string Repeat(const std::string& text, int times) {
     std::string out;
-    for (int i = 0; i < times; ++i)
+    for (int i = 0; i < times; ++i) {
         out += text;
+    }
     return out;
 }
 
@@ -121,8 +125,9 @@ TEST(CodePages, BadFilesGiveValidText) {
         dir.Write("russian.str",
                   "[SQLBuilder]\nCancel=Отмена\n;" + std::string(10 * 1024 * 1024, 'x') + "\xFF");
     EXPECT_EQ(Cancel(big), "РћС‚РјРµРЅР°");
-    for (const std::string& value : {Cancel(wrong), Cancel(marked), Cancel(big)})
+    for (const std::string& value : {Cancel(wrong), Cancel(marked), Cancel(big)}) {
         EXPECT_TRUE(IsUtf8(value));
+    }
 }
 
 // The verdict is kept per file version: a file rewritten in another encoding is judged again.
@@ -141,8 +146,9 @@ TEST(CodePages, NamesRepairsAndMissingConverters) {
     EXPECT_STREQ(CodePages::OfStringFile("chnbg5.str"), "BIG5");
     EXPECT_STREQ(CodePages::OfStringFile("/a.str/vietnamese.str"), "CP1258");
     for (const char* other :
-         {"/opt/app/klingon.str", "/opt/thai.str/", "", "/", "thai", "THAI.str"})
+         {"/opt/app/klingon.str", "/opt/thai.str/", "", "/", "thai", "THAI.str"}) {
         EXPECT_STREQ(CodePages::OfStringFile(other), "CP1252") << other;
+    }
 
     // One U+FFFD per bad sequence, as drawing shows it; U+FFFD itself is kept.
     EXPECT_EQ(CodePages::RepairUtf8("a\xC0\x80"

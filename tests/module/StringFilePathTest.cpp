@@ -27,8 +27,9 @@ std::string ProbeBytes() {
 
 bool WriteAt(int folder, const char* name, const std::string& bytes, mode_t mode) {
     const int fd = openat(folder, name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0)
+    if (fd < 0) {
         return false;
+    }
     const bool whole = write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
     return close(fd) == 0 && whole;
 }
@@ -38,41 +39,43 @@ bool WriteAt(int folder, const char* name, const std::string& bytes, mode_t mode
 class DeepFolder {
   public:
     DeepFolder(const std::filesystem::path& base, std::size_t minimumLength)
-        : length_(base.string().size()) {
-        folders_.push_back(open(base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        while (length_ < minimumLength && folders_.back() >= 0) {
-            mkdirat(folders_.back(), name_.c_str(), 0700);
-            folders_.push_back(
-                openat(folders_.back(), name_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-            length_ += name_.size() + 1;
+        : pathLength(base.string().size()) {
+        folders.push_back(open(base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        while (pathLength < minimumLength && folders.back() >= 0) {
+            mkdirat(folders.back(), step.c_str(), 0700);
+            folders.push_back(
+                openat(folders.back(), step.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+            pathLength += step.size() + 1;
         }
     }
     ~DeepFolder() {
-        for (const char* file : {"probe", "english.str"})
-            unlinkat(folders_.back(), file, 0);
-        for (std::size_t i = folders_.size(); i-- > 1;) {
-            close(folders_[i]);
-            unlinkat(folders_[i - 1], name_.c_str(), AT_REMOVEDIR);
+        for (const char* file : {"probe", "english.str"}) {
+            unlinkat(folders.back(), file, 0);
         }
-        close(folders_.front());
+        for (std::size_t i = folders.size(); i-- > 1;) {
+            close(folders[i]);
+            unlinkat(folders[i - 1], step.c_str(), AT_REMOVEDIR);
+        }
+        close(folders.front());
     }
     DeepFolder(const DeepFolder&) = delete;
     DeepFolder& operator=(const DeepFolder&) = delete;
 
-    int Bottom() const { return folders_.back(); }
-    std::size_t Length() const { return length_; }
+    int Bottom() const { return folders.back(); }
+    std::size_t Length() const { return pathLength; }
 
   private:
-    std::string name_ = std::string(200, 'd');
-    std::vector<int> folders_;
-    std::size_t length_;
+    std::string step = std::string(200, 'd');
+    std::vector<int> folders;
+    std::size_t pathLength;
 };
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
+    for (std::string line; std::getline(in, line);) {
         lines.push_back(line);
+    }
     return lines;
 }
 
@@ -81,8 +84,9 @@ std::vector<std::string> Lines(const std::string& text) {
 TEST(StringFilePath, LongExecutablePathKeepsItsOwnFolder) {
     TempDir dir;
     std::filesystem::path folder = dir.Path();
-    while (folder.string().size() < 400)
+    while (folder.string().size() < 400) {
         folder /= std::string(60, 'p');
+    }
     std::filesystem::create_directories(folder);
     dir.Write("german.str", "[SQLBuilder]\nCancel=Parent\n");
     std::ofstream(folder.parent_path() / "german.str") << "[SQLBuilder]\nCancel=Parent\n";

@@ -7,8 +7,9 @@
 
 int main(int argc, char** argv) {
     qvsql::ModuleSettings settings;
-    if (argc > 1)
+    if (argc > 1) {
         settings.SetLanguage(std::atoi(argv[1]));
+    }
     std::printf("%s\n%s\n", settings.stringFilePath.c_str(),
                 settings.Translate("SQLBuilder", "Cancel").c_str());
     return 0;

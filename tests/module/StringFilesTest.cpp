@@ -23,9 +23,10 @@ std::string ReadFile(const std::string& path) {
 std::size_t CountEntries(const std::string& file) {
     std::istringstream lines(file);
     std::size_t entries = 0;
-    for (std::string line; std::getline(lines, line);)
+    for (std::string line; std::getline(lines, line);) {
         entries += !line.starts_with(";") && !line.starts_with("[") && line.find('=') != 0 &&
                    line.find('=') != std::string::npos;
+    }
     return entries;
 }
 
