@@ -404,41 +404,46 @@ TEST_F(MiscControlsTest, ButtonDoubleClickIsTwoClicksAndCaptionedIconSitsLeft) {
     EXPECT_EQ(Events(), (std::vector<std::string>{"cmd:1016:0", "cmd:1016:0"}));
 }
 
+// The list is widened to a fixed share of its longest entry's width: an entry twice as long
+// (the same words twice) gives a list twice as wide, and the list stays narrower than the text.
 TEST_F(MiscControlsTest, ComboListWidensOnceToItsLongestEntry) {
-    CComboBoxFlexW combo;
-    combo.SubclassWindow(
-        Make("combobox", "", CBS_DROPDOWNLIST | WS_VSCROLL, {20, 150, 100, 250}, 1007));
-    display->Pump();
-    ToggleDropDown(combo);
-    const RECT plain = ListRect(combo);
-    EXPECT_EQ(combo.GetMaxItemWidth(), 0); // nothing to measure yet
-    ToggleDropDown(combo);
+    const std::string name = "A table name much longer than the combo box ";
+    const auto widenFor = [&](CComboBoxFlexW& combo, int id, int top, const std::string& entry) {
+        combo.SubclassWindow(
+            Make("combobox", "", CBS_DROPDOWNLIST | WS_VSCROLL, {20, top, 100, top + 100}, id));
+        display->Pump();
+        ToggleDropDown(combo);
+        EXPECT_EQ(combo.GetMaxItemWidth(), 0); // nothing to measure yet
+        const RECT plain = ListRect(combo);
+        ToggleDropDown(combo);
+        combo.AddString("a");
+        combo.AddString(entry.c_str());
+        ToggleDropDown(combo);
+        const RECT wide = ListRect(combo);
+        EXPECT_EQ(wide.left, plain.left);
+        EXPECT_EQ(wide.top, plain.top);
+        EXPECT_EQ(wide.right - wide.left, combo.GetMaxItemWidth());
+        ToggleDropDown(combo);
+        return static_cast<int>(wide.right - wide.left);
+    };
+    CComboBoxFlexW once, twice;
+    const int width = widenFor(once, 1007, 150, name);
+    EXPECT_GT(width, 80);
+    EXPECT_NEAR(widenFor(twice, 1008, 260, name + name), 2 * width, 1);
 
-    combo.AddString("a");
-    combo.AddString("A table name much longer than the combo box");
-    ToggleDropDown(combo);
     COMBOBOXINFO info;
-    combo.GetComboBoxInfo(&info);
+    once.GetComboBoxInfo(&info);
     HDC dc = GetDC(info.hwndList);
-    SIZE longest{};
-    const char* text = "A table name much longer than the combo box";
-    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &longest);
+    SIZE text{};
+    GetTextExtentPoint32A(dc, name.c_str(), static_cast<int>(name.size()), &text);
     ReleaseDC(info.hwndList, dc);
-    const int wanted = longest.cx * 7 / 8;
-    ASSERT_GT(wanted, plain.right - plain.left);
-    EXPECT_EQ(combo.GetMaxItemWidth(), wanted);
-    const RECT wide = ListRect(combo);
-    EXPECT_EQ(wide.left, plain.left);
-    EXPECT_EQ(wide.top, plain.top);
-    EXPECT_EQ(wide.right - wide.left, wanted);
-    ToggleDropDown(combo);
+    EXPECT_LT(width, text.cx);
 
     // Measured once: a later, longer entry changes nothing.
-    combo.AddString("An even longer table name that was added after the first drop-down");
-    ToggleDropDown(combo);
-    EXPECT_EQ(combo.GetMaxItemWidth(), wanted);
-    EXPECT_EQ(ListRect(combo).right - ListRect(combo).left, wanted);
-    ToggleDropDown(combo);
+    once.AddString((name + name + name).c_str());
+    ToggleDropDown(once);
+    EXPECT_EQ(ListRect(once).right - ListRect(once).left, width);
+    ToggleDropDown(once);
 }
 
 TEST_F(MiscControlsTest, ComboWhoseEntriesFitKeepsItsWidth) {

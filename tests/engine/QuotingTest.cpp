@@ -46,11 +46,8 @@ TEST(Quoting, OtherGroupingCharacters) {
     EXPECT_EQ(GroupingChars::FromString("<>x").close, '>');
 }
 
-TEST(ReservedWords, TableOrderAndLookup) {
+TEST(ReservedWords, LookupIgnoresCase) {
     const auto& words = ReservedWords();
-    EXPECT_EQ(words.front(), "ABSOLUTE");
-    EXPECT_EQ(words[75], "END-EXEC");
-    EXPECT_EQ(words.back(), "ZONE");
     for (std::string_view word : words) {
         EXPECT_TRUE(IsReservedWord(word)) << word;
         std::string lower(word);

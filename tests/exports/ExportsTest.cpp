@@ -96,6 +96,24 @@ TEST_F(ExportsTest, SecondOpeningKeepsTheWhenPrintedTable) {
     EXPECT_EQ(std::string(buffer.data()), first);
 }
 
+// A schema registered through the export qualifies the table in the statement handed back;
+// a later registration replaces it, and one under another name changes nothing.
+TEST_F(ExportsTest, SchemasThroughTheExportsQualifyTheTable) {
+    LoadedLibrary lib(WriteScript("schema", "check 1005 1\nclick 1\ncheck 1005 1\nclick 1\n"));
+    lib.setTableAndColumns("Orders", Columns);
+    lib.setCurrentTable("Orders");
+    lib.setShemaTable("Orders", "old\tOrders");
+    lib.setShemaTable("Orders", "sales\tOrder Lines");
+    lib.setShemaTable("Other", "dbo\tOther");
+    std::array<char, 128> buffer{};
+    ASSERT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, buffer.data(), 128), 0);
+    EXPECT_EQ(std::string(buffer.data()), "SELECT Alpha FROM [sales].[Order Lines] ");
+    lib.setGroupingChars("\"\"");
+    buffer.fill('\0');
+    ASSERT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, buffer.data(), 128), 0);
+    EXPECT_EQ(std::string(buffer.data()), "SELECT Alpha FROM \"sales\".\"Order Lines\" ");
+}
+
 TEST_F(ExportsTest, HostCreatedDialogIsDrivenThroughItsOwnOperations) {
     LoadedLibrary lib(WriteScript("own", "check 1005 2\nclick 1\n"));
     std::unique_ptr<QvSQLQueryDlg> dialog(lib.create());

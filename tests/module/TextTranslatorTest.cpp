@@ -1,6 +1,5 @@
 #include "module/TextTranslator.h"
 
-#include "module/LanguageNames.h"
 #include "tests/host/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -11,15 +10,6 @@ using qvsql::BuildStringFilePath;
 using qvsql::MakeTranslationKey;
 using qvsql::TranslateText;
 using qvsql::test::TempDir;
-
-TEST(TextTranslator, LanguageTableInOrder) {
-    EXPECT_EQ(qvsql::languageNames[0], "english");
-    EXPECT_EQ(qvsql::languageNames[4], "german");
-    EXPECT_EQ(qvsql::languageNames[10], "portugus");
-    EXPECT_EQ(qvsql::languageNames[13], "shiftjis");
-    EXPECT_EQ(qvsql::languageNames[19], "vietnamese");
-    EXPECT_EQ(qvsql::languageNames[22], "other");
-}
 
 TEST(TextTranslator, PathIsTheExecutableFolderPlusLanguage) {
     EXPECT_EQ(BuildStringFilePath("/opt/app/host", 0), "/opt/app/english.str");

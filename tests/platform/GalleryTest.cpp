@@ -53,17 +53,6 @@ class Gallery : public WinFixture {
         return surface->ColorAt(r.left + x, r.top + y);
     }
 
-    static gfx::Surface Crop(const gfx::Surface& from, const RECT& r) {
-        gfx::Surface part(r.right - r.left, r.bottom - r.top);
-        for (int y = 0; y < part.Height(); ++y) {
-            const std::uint32_t* src = from.Row(r.top + y);
-            for (int x = 0; src && x < part.Width(); ++x) {
-                part.Row(y)[x] = src[r.left + x];
-            }
-        }
-        return part;
-    }
-
     static std::string Output(const char* name) {
         return std::string(QVSQL_TEST_OUTPUT_DIR) + "/" + name;
     }
@@ -137,32 +126,6 @@ TEST_F(Gallery, CheckBoxesShowTheTemplatesStatesAndToggleOnAClick) {
     EXPECT_EQ(IsDlgButtonChecked(dialog, gallery::Distinct), BST_CHECKED);
     EXPECT_EQ(At(distinct, 6, middle), GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_EQ(SendDlgItemMessageA(dialog, gallery::ColumnChecks, LB_GETCURSEL, 0, 0), 1);
-}
-
-TEST_F(Gallery, ComboOpensOnItsSortedTablesOverTheDialog) {
-    HWND combo = Item(gallery::TableCombo);
-    char first[32] = "";
-    SendMessageA(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
-    EXPECT_STREQ(first, "Categories");
-    RECT r{};
-    GetWindowRect(combo, &r);
-    display->Click(r.right - 5, (r.top + r.bottom) / 2);
-    display->Pump();
-    ASSERT_TRUE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
-    COMBOBOXINFO info{};
-    info.cbSize = sizeof(info);
-    ASSERT_TRUE(GetComboBoxInfo(combo, &info));
-    RECT list{};
-    GetWindowRect(info.hwndList, &list);
-    EXPECT_EQ(list.top, r.bottom);
-    RECT shown{};
-    GetWindowRect(dialog, &shown);
-    UnionRect(&shown, &shown, &list);
-    EXPECT_TRUE(
-        gfx::WritePng(Crop(display->CaptureScreen(), shown), Output("gallery_combo_open.png")));
-    display->Key(VK_ESCAPE);
-    display->Pump();
-    EXPECT_FALSE(SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0));
 }
 
 std::map<int, int> drawn; // WM_DRAWITEM and colour requests by control id
