@@ -138,7 +138,7 @@ TEST(ProfileFile, BadFilesStillGiveAnswers) {
     EXPECT_EQ(Lookup(dir.Write("bin.str", binary + "\n[S]\nk=v\n"), "S", "k"), "v");
     EXPECT_EQ(Lookup(dir.Write("junk.str", binary), "S", "k", 1023, "d"), "d");
 
-    const std::string nuls("[S]\nk\0=1\nk=ab\0cd\n", 18);
+    const std::string nuls("[S]\nk\0=1\nk=ab\0cd\n", 17);
     EXPECT_EQ(Lookup(dir.Write("nul.str", nuls), "S", "k"), "ab");
 
     const std::string huge(3 * 1024 * 1024, 'y');
