@@ -19,8 +19,7 @@ void CListBox::GetText(int index, std::string& text) const {
 }
 
 UINT CListBox::ItemFromPoint(CPoint point, BOOL& outside) const {
-    const auto answer =
-        static_cast<DWORD>(SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y)));
-    outside = HIWORD(answer) != 0;
-    return LOWORD(answer);
+    const LRESULT answer = SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+    outside = ItemFromPointOutside(answer) ? TRUE : FALSE;
+    return static_cast<UINT>(ItemFromPointIndex(answer));
 }

@@ -220,6 +220,24 @@ inline constexpr UINT LBN_SELCANCEL = 3;
 inline constexpr UINT LBN_SETFOCUS = 4;
 inline constexpr UINT LBN_KILLFOCUS = 5;
 
+// LB_ITEMFROMPOINT's answer: the entry in the low word and 1 in the high word for a point
+// outside the entries, as the classic list box gives it. The index's bits above its low word
+// ride above those 32 bits, so lists past 65,535 entries still name the entry hit; below that
+// the answer is the classic one exactly.
+constexpr LRESULT ItemFromPointResult(int index, bool outside) {
+    const auto wide = static_cast<std::uint64_t>(static_cast<std::uint32_t>(index));
+    const std::uint64_t classic = (wide & 0xFFFF) | (outside ? 0x10000u : 0u);
+    return static_cast<LRESULT>(sizeof(LRESULT) > 4 ? classic | (wide >> 16 << 32) : classic);
+}
+constexpr int ItemFromPointIndex(LRESULT answer) {
+    const auto bits = static_cast<std::uint64_t>(answer);
+    return static_cast<int>(sizeof(LRESULT) > 4 ? (bits >> 32 << 16) | (bits & 0xFFFF)
+                                                : bits & 0xFFFF);
+}
+constexpr bool ItemFromPointOutside(LRESULT answer) {
+    return HIWORD(static_cast<WPARAM>(answer)) != 0;
+}
+
 // Combo box.
 inline constexpr DWORD CBS_SIMPLE = 0x0001;
 inline constexpr DWORD CBS_DROPDOWN = 0x0002;

@@ -96,3 +96,7 @@ constexpr int GET_X_LPARAM(LPARAM lp) {
 constexpr int GET_Y_LPARAM(LPARAM lp) {
     return static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lp)));
 }
+// The point a mouse message carries: signed x in the low word, y in the high word.
+constexpr POINT PointOf(LPARAM lp) {
+    return {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+}

@@ -2,6 +2,7 @@
 
 #include "platform/ctl/ComboListWindow.h"
 #include "platform/ctl/ControlSupport.h"
+#include "platform/ctl/PaintedControl.h"
 #include "platform/gfx/Gdi.h"
 
 #include <algorithm>
@@ -39,6 +40,34 @@ LRESULT ComboBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg >= CB_GETEDITSEL && msg <= CB_GETCOMBOBOXINFO) {
         return ComboMessage(msg, wParam, lParam);
     }
+    LRESULT result = 0;
+    if (PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }) ||
+        FontMessage(msg, wParam, lParam, font, result, [this](bool now) { FontChanged(now); }))
+        return result;
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        Press();
+        return 0;
+    case WM_MOUSEWHEEL:
+        Wheel(static_cast<short>(HIWORD(wParam)));
+        return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR:
+        return Keys(msg, wParam, lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        Focus(msg == WM_SETFOCUS);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (dropped ? DLGC_WANTALLKEYS : 0);
+    default:
+        return WindowMessage(msg, wParam, lParam);
+    }
+}
+
+LRESULT ComboBoxControl::WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_NCCREATE:
         // WS_VSCROLL belongs to the list; the field has no scroll bar strip.
@@ -51,55 +80,26 @@ LRESULT ComboBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(list);
         list = nullptr;
         return 0;
-    case WM_SETFONT:
-        SetFont(reinterpret_cast<HFONT>(wParam), LOWORD(static_cast<WPARAM>(lParam)) != 0);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font);
     case WM_WINDOWPOSCHANGING:
         AdjustSize(reinterpret_cast<WINDOWPOS*>(lParam));
         return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_GETTEXT:
         return GetText(wParam, lParam);
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(SelectedText().size());
     case WM_SETTEXT:
         return SetText(lParam);
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        Focus(msg == WM_SETFOCUS);
-        return 0;
     case WM_ENABLE:
-        if (!wParam) {
-            Close(false);
-        }
-        InvalidateRect(hwnd, nullptr, TRUE);
+        Enable(wParam != 0);
         return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS | (dropped ? DLGC_WANTALLKEYS : 0);
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        Press();
-        return 0;
-    case WM_KEYDOWN:
-        Key(static_cast<UINT>(wParam));
-        return 0;
-    case WM_SYSKEYDOWN:
-        SysKey(static_cast<UINT>(wParam), lParam);
-        return 0;
-    case WM_CHAR:
-        TypeAhead(static_cast<char>(wParam));
-        return 0;
-    case WM_MOUSEWHEEL:
-        if (!dropped) {
-            Move(CurSel() + (static_cast<short>(HIWORD(wParam)) > 0 ? -1 : 1));
-        }
-        return 0;
+    default:
+        return ListNote(msg, wParam, lParam);
+    }
+}
+
+// What the drop-down list asks and tells.
+LRESULT ComboBoxControl::ListNote(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
     case WM_CTLCOLORLISTBOX:
         return Colour(msg, wParam, lParam);
     case CLM_PICK:
@@ -114,6 +114,34 @@ LRESULT ComboBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+LRESULT ComboBoxControl::Keys(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_KEYDOWN:
+        Key(static_cast<UINT>(wParam));
+        break;
+    case WM_SYSKEYDOWN:
+        SysKey(static_cast<UINT>(wParam), lParam);
+        break;
+    default: // WM_CHAR
+        TypeAhead(static_cast<char>(wParam));
+        break;
+    }
+    return 0;
+}
+
+void ComboBoxControl::Wheel(int delta) {
+    if (!dropped) {
+        Move(CurSel() + (delta > 0 ? -1 : 1));
+    }
+}
+
+void ComboBoxControl::Enable(bool on) {
+    if (!on) {
+        Close(false);
+    }
+    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 // ---- CB_ messages
@@ -303,9 +331,8 @@ int ComboBoxControl::MeasureField() const {
     return (ok ? static_cast<int>(tm.tmHeight) : 13) + FieldPadding;
 }
 
-void ComboBoxControl::SetFont(HFONT f, bool redrawNow) {
-    font = f;
-    ToList(WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
+void ComboBoxControl::FontChanged(bool redrawNow) {
+    ToList(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     fieldHeight = MeasureField();
     RECT wr;
     GetWindowRect(hwnd, &wr);
@@ -367,9 +394,7 @@ RECT ComboBoxControl::TextRect() const {
 
 // ---- drawing
 
-void ComboBoxControl::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+void ComboBoxControl::Paint(HDC dc) {
     if (font) {
         SelectObject(dc, font);
     }
@@ -391,7 +416,6 @@ void ComboBoxControl::Paint() {
     DrawEdge(dc, &all, EDGE_SUNKEN, BF_RECT);
     PaintText(dc, reinterpret_cast<HBRUSH>(brush));
     PaintButton(dc);
-    EndPaint(hwnd, &ps);
 }
 
 void ComboBoxControl::PaintText(HDC dc, HBRUSH back) const {

@@ -19,6 +19,9 @@ class ComboBoxControl {
   private:
     // WM_COMMAND to the parent; false when that destroyed the combo box.
     bool Tell(UINT code) const;
+    LRESULT WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT ListNote(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Keys(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT ComboMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT ToList(UINT msg, WPARAM wParam, LPARAM lParam) const;
     LRESULT ChangeEntries(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -30,7 +33,7 @@ class ComboBoxControl {
     LRESULT Colour(UINT msg, WPARAM wParam, LPARAM lParam);
 
     bool Create();
-    void SetFont(HFONT f, bool redrawNow);
+    void FontChanged(bool redrawNow);
     int MeasureField() const;
     void AdjustSize(WINDOWPOS* pos);
 
@@ -42,7 +45,7 @@ class ComboBoxControl {
     RECT ButtonRect() const;
     RECT TextRect() const;
 
-    void Paint();
+    void Paint(HDC dc);
     void PaintButton(HDC dc) const;
     void PaintText(HDC dc, HBRUSH back) const;
 
@@ -54,6 +57,8 @@ class ComboBoxControl {
     void Move(int next);
     void TypeAhead(char c);
     void Focus(bool on);
+    void Wheel(int delta);
+    void Enable(bool on);
 
     HWND hwnd;
     DWORD style;

@@ -4,21 +4,11 @@
 
 namespace ctl {
 
-namespace {
-
-POINT PointOf(LPARAM lParam) {
-    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-}
-
-} // namespace
-
 ATOM ComboListWindow::Register() {
     return ControlMap<ComboListWindow>::RegisterBuiltin(CS_DBLCLKS);
 }
 
-ComboListWindow::ComboListWindow(HWND window) : ListBoxControl(window) {
-    keepCapture = true;
-}
+ComboListWindow::ComboListWindow(HWND window) : ListBoxControl(window, true) {}
 
 LRESULT ComboListWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (Scrolling() && (msg == WM_MOUSEMOVE || msg == WM_LBUTTONUP)) {

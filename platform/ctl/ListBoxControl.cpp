@@ -2,6 +2,7 @@
 
 #include "platform/base/WinControls.h"
 #include "platform/ctl/ControlSupport.h"
+#include "platform/ctl/PaintedControl.h"
 #include "platform/gfx/Gdi.h"
 
 #include <algorithm>
@@ -11,15 +12,7 @@ namespace ctl {
 
 namespace {
 
-constexpr UINT_PTR RepeatTimer = 0x5C01;
-constexpr UINT FirstRepeat = 400;
-constexpr UINT NextRepeat = 50;
-constexpr int WheelLines = 3;
 constexpr int MaxItemHeight = 255;
-
-POINT PointOf(LPARAM lParam) {
-    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-}
 
 } // namespace
 
@@ -27,55 +20,52 @@ ATOM ListBoxControl::Register() {
     return ControlMap<ListBoxControl>::RegisterBuiltin(CS_DBLCLKS);
 }
 
-ListBoxControl::ListBoxControl(HWND window)
+ListBoxControl::ListBoxControl(HWND window, bool keepsCapture)
     : hwnd(window), style(StyleOf(window)), wantStrip((style & WS_VSCROLL) != 0),
-      colourTarget(GetParent(window)) {}
+      keepCapture(keepsCapture), colourTarget(GetParent(window)),
+      scroller(window, *this, keepsCapture) {}
 
 LRESULT ListBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg >= LB_ADDSTRING && msg <= LB_ITEMFROMPOINT) {
         return ListMessage(msg, wParam, lParam);
     }
-    if (Scrolling() && (msg == WM_MOUSEMOVE || msg == WM_LBUTTONUP)) {
-        msg == WM_MOUSEMOVE ? ScrollDrag(PointOf(lParam)) : EndScroll();
+    LRESULT result = 0;
+    if (scroller.Message(msg, wParam, lParam, result) ||
+        PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }) ||
+        FontMessage(msg, wParam, lParam, font, result, [this](bool now) { FontChanged(now); }))
+        return result;
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+        return Mouse(msg, lParam);
+    case WM_KEYDOWN:
+    case WM_CHAR:
+        return Keys(msg, wParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        Focus(msg == WM_SETFOCUS);
         return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    default:
+        return WindowMessage(msg, wParam, lParam);
     }
+}
+
+LRESULT ListBoxControl::WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
         Create();
         return 0;
-    case WM_SETFONT:
-        SetFont(reinterpret_cast<HFONT>(wParam), LOWORD(static_cast<WPARAM>(lParam)) != 0);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font);
     case WM_WINDOWPOSCHANGING:
         AdjustHeight(reinterpret_cast<WINDOWPOS*>(lParam));
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         SetTop(top);
         UpdateStrip();
-        return 0;
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_NCPAINT:
-        DefWindowProcA(hwnd, msg, wParam, lParam);
-        PaintStrip();
-        return 0;
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-        if (static_cast<LRESULT>(wParam) == HTVSCROLL) {
-            POINT p = PointOf(lParam);
-            ScreenToClient(hwnd, &p);
-            ScrollPress(p);
-            return 0;
-        }
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        Focus(msg == WM_SETFOCUS);
         return 0;
     case WM_SETREDRAW:
         DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -85,56 +75,45 @@ LRESULT ListBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOLORCHANGE:
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_KEYDOWN:
-        Key(static_cast<UINT>(wParam));
-        return 0;
-    case WM_CHAR:
-        TypeAhead(static_cast<char>(wParam));
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        Press(lParam, msg == WM_LBUTTONDBLCLK);
-        return 0;
-    case WM_MOUSEMOVE:
-        if (tracking) {
-            Drag(lParam);
-        }
-        return 0;
-    case WM_LBUTTONUP:
-        Release();
-        return 0;
-    case WM_CAPTURECHANGED:
-        tracking = false;
-        if (Scrolling()) {
-            KillTimer(hwnd, RepeatTimer);
-            scrollPart = ScrollStrip::Part::None;
-            PaintStrip();
-        }
-        return 0;
-    case WM_TIMER:
-        if (wParam == RepeatTimer) {
-            ScrollStep();
-            return 0;
-        }
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    case WM_VSCROLL:
-        Scroll(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case WM_MOUSEWHEEL:
-        Wheel(static_cast<short>(HIWORD(wParam)));
-        return 0;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+LRESULT ListBoxControl::Mouse(UINT msg, LPARAM lParam) {
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        Press(PointOf(lParam), msg == WM_LBUTTONDBLCLK);
+        break;
+    case WM_MOUSEMOVE:
+        if (tracking) {
+            Drag(PointOf(lParam));
+        }
+        break;
+    case WM_LBUTTONUP:
+        Release();
+        break;
+    default: // WM_CAPTURECHANGED
+        tracking = false;
+        break;
+    }
+    return 0;
+}
+
+LRESULT ListBoxControl::Keys(UINT msg, WPARAM wParam) {
+    if (msg == WM_KEYDOWN) {
+        Key(static_cast<UINT>(wParam));
+    } else {
+        TypeAhead(static_cast<char>(wParam));
+    }
+    return 0;
 }
 
 // ---- LB_ messages
 
 LRESULT ListBoxControl::ListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     const int index = static_cast<int>(static_cast<LONG_PTR>(wParam));
-    const auto* text = reinterpret_cast<const char*>(lParam);
     switch (msg) {
     case LB_ADDSTRING:
         return AddOrInsert(-2, lParam);
@@ -150,38 +129,39 @@ LRESULT ListBoxControl::ListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case LB_GETTEXT:
         return GetText(index, lParam);
     case LB_GETTEXTLEN:
-        return items.Valid(index) ? static_cast<LRESULT>(HasStrings() ? items.Text(index).size()
-                                                                      : sizeof(UINT_PTR))
-                                  : LB_ERR;
+        return TextLength(index);
     case LB_FINDSTRING:
     case LB_FINDSTRINGEXACT:
-    case LB_SELECTSTRING: {
-        const int found =
-            text && HasStrings() ? items.Find(index, text, msg == LB_FINDSTRINGEXACT) : -1;
-        if (msg == LB_SELECTSTRING && found >= 0) {
-            Select(found, false);
-        }
-        return found >= 0 ? found : LB_ERR;
+    case LB_SELECTSTRING:
+        return FindText(msg, index, reinterpret_cast<const char*>(lParam));
+    default:
+        return SelectionMessage(msg, index, lParam);
     }
+}
+
+LRESULT ListBoxControl::SelectionMessage(UINT msg, int index, LPARAM lParam) {
+    switch (msg) {
     case LB_SETCURSEL:
-        if (!items.Valid(index)) {
-            Select(-1, false);
-            return LB_ERR;
-        }
-        Select(index, false);
-        return index;
+        return SetCurSel(index);
     case LB_GETCURSEL:
         return sel;
     case LB_GETSEL:
         return items.Valid(index) ? (index == sel ? 1 : 0) : LB_ERR;
     case LB_SETTOPINDEX:
-        if (!items.Valid(index) && !(index == 0 && Count() == 0)) {
-            return LB_ERR;
-        }
-        SetTop(index);
-        return LB_OKAY;
+        return SetTopIndex(index);
     case LB_GETTOPINDEX:
         return top;
+    case LB_SETCARETINDEX:
+        return items.Valid(index) ? (EnsureVisible(index), LB_OKAY) : LB_ERR;
+    case LB_GETCARETINDEX:
+        return Count() > 0 ? FocusItem() : 0;
+    default:
+        return ItemMessage(msg, index, lParam);
+    }
+}
+
+LRESULT ListBoxControl::ItemMessage(UINT msg, int index, LPARAM lParam) {
+    switch (msg) {
     case LB_GETITEMRECT:
         return GetRect(index, lParam);
     case LB_SETITEMDATA:
@@ -192,10 +172,6 @@ LRESULT ListBoxControl::ListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return LB_OKAY;
     case LB_GETITEMDATA:
         return items.Valid(index) ? static_cast<LRESULT>(items.Data(index)) : LB_ERR;
-    case LB_SETCARETINDEX:
-        return items.Valid(index) ? (EnsureVisible(index), LB_OKAY) : LB_ERR;
-    case LB_GETCARETINDEX:
-        return Count() > 0 ? FocusItem() : 0;
     case LB_GETITEMHEIGHT:
         return itemHeight;
     case LB_SETITEMHEIGHT:
@@ -261,11 +237,44 @@ LRESULT ListBoxControl::GetText(int index, LPARAM buffer) const {
     return static_cast<LRESULT>(t.size());
 }
 
-// Nearest entry in the low word; the high word is 1 when the point lies outside the entries.
+LRESULT ListBoxControl::TextLength(int index) const {
+    if (!items.Valid(index)) {
+        return LB_ERR;
+    }
+    return static_cast<LRESULT>(HasStrings() ? items.Text(index).size() : sizeof(UINT_PTR));
+}
+
+LRESULT ListBoxControl::FindText(UINT msg, int after, const char* text) {
+    const int found =
+        text && HasStrings() ? items.Find(after, text, msg == LB_FINDSTRINGEXACT) : -1;
+    if (msg == LB_SELECTSTRING && found >= 0) {
+        Select(found, false);
+    }
+    return found >= 0 ? found : LB_ERR;
+}
+
+LRESULT ListBoxControl::SetCurSel(int index) {
+    if (!items.Valid(index)) {
+        Select(-1, false);
+        return LB_ERR;
+    }
+    Select(index, false);
+    return index;
+}
+
+LRESULT ListBoxControl::SetTopIndex(int index) {
+    if (!items.Valid(index) && !(index == 0 && Count() == 0)) {
+        return LB_ERR;
+    }
+    SetTop(index);
+    return LB_OKAY;
+}
+
+// The nearest entry, flagged when the point lies outside the entries.
 LRESULT ListBoxControl::FromPoint(LPARAM point) const {
     const POINT p = PointOf(point);
     if (Count() == 0) {
-        return MAKELPARAM(0, 1);
+        return ItemFromPointResult(0, true);
     }
     int index = 0;
     const bool inside = ItemAt(p, &index);
@@ -274,7 +283,7 @@ LRESULT ListBoxControl::FromPoint(LPARAM point) const {
             p.y < 0 ? 0 : std::min(p.y, static_cast<LONG>(ClientHeight() - 1)) / itemHeight;
         index = std::clamp(top + row, 0, Count() - 1);
     }
-    return MAKELPARAM(index, inside ? 0 : 1);
+    return ItemFromPointResult(index, !inside);
 }
 
 LRESULT ListBoxControl::GetRect(int index, LPARAM rect) const {
@@ -327,8 +336,7 @@ int ListBoxControl::MeasureFont() const {
     return ok ? std::clamp(static_cast<int>(tm.tmHeight), 1, MaxItemHeight) : 16;
 }
 
-void ListBoxControl::SetFont(HFONT f, bool redrawNow) {
-    font = f;
+void ListBoxControl::FontChanged(bool redrawNow) {
     if (!OwnerDraw()) {
         itemHeight = MeasureFont();
         FitHeight();
@@ -405,7 +413,7 @@ void ListBoxControl::SetTop(int index) {
     if (next != top) {
         top = next;
         InvalidateRect(hwnd, nullptr, TRUE);
-        PaintStrip();
+        scroller.Changed();
     }
 }
 
@@ -450,9 +458,7 @@ HBRUSH ListBoxControl::PrepareDC(HDC dc) const {
     return reinterpret_cast<HBRUSH>(brush);
 }
 
-void ListBoxControl::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+void ListBoxControl::Paint(HDC dc) {
     const HBRUSH back = PrepareDC(dc);
     if (!IsWindow(hwnd)) {
         return;
@@ -464,7 +470,6 @@ void ListBoxControl::Paint() {
     for (int i = top; i < last && IsWindow(hwnd); ++i) {
         DrawItem(dc, i, ODA_DRAWENTIRE, back);
     }
-    EndPaint(hwnd, &ps);
 }
 
 // Redraws entries at once, outside the paint cycle, as selection and focus change.
@@ -590,7 +595,7 @@ void ListBoxControl::TypeAhead(char c) {
     }
 }
 
-void ListBoxControl::Press(LPARAM point, bool dbl) {
+void ListBoxControl::Press(POINT p, bool dbl) {
     if (GetFocus() != hwnd) {
         SetFocus(hwnd);
     }
@@ -599,18 +604,17 @@ void ListBoxControl::Press(LPARAM point, bool dbl) {
     }
     tracking = true;
     SetCapture(hwnd);
-    Drag(point);
+    Drag(p);
     if (dbl && IsWindow(hwnd) && (style & LBS_NOTIFY)) {
         Notify(hwnd, LBN_DBLCLK);
     }
 }
 
 // While the button is held the selection follows the pointer, scrolling past the edges.
-void ListBoxControl::Drag(LPARAM point) {
+void ListBoxControl::Drag(POINT p) {
     if (Count() == 0) {
         return;
     }
-    const POINT p = PointOf(point);
     int index = 0;
     if (p.y < 0) {
         index = top - 1;
@@ -631,140 +635,9 @@ void ListBoxControl::Release() {
     }
 }
 
-void ListBoxControl::Scroll(int code, int position) {
-    switch (code) {
-    case SB_LINEUP:
-        SetTop(top - 1);
-        break;
-    case SB_LINEDOWN:
-        SetTop(top + 1);
-        break;
-    case SB_PAGEUP:
-        SetTop(top - PageSize());
-        break;
-    case SB_PAGEDOWN:
-        SetTop(top + PageSize());
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        SetTop(position);
-        break;
-    case SB_TOP:
-        SetTop(0);
-        break;
-    case SB_BOTTOM:
-        SetTop(MaxTop());
-        break;
-    default:
-        break;
-    }
-}
-
-void ListBoxControl::Wheel(int delta) {
-    wheelRest += delta;
-    const int lines = wheelRest / WHEEL_DELTA * WheelLines;
-    wheelRest %= WHEEL_DELTA;
-    SetTop(top - lines);
-}
-
-// ---- the scroll bar strip
-
-bool ListBoxControl::HasStrip() const {
-    return (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VSCROLL) != 0;
-}
-
-ScrollStrip ListBoxControl::Strip() const {
-    const int w = ClientWidth();
-    return ScrollStrip({w, 0, w + GetSystemMetrics(SM_CXVSCROLL), ClientHeight()}, Count(),
-                       PageSize(), top);
-}
-
 // The strip shows only while the entries do not fit (always under LBS_DISABLENOSCROLL).
 void ListBoxControl::UpdateStrip() {
-    if (!wantStrip) {
-        return;
-    }
-    const bool need = Count() > PageSize() || (style & LBS_DISABLENOSCROLL);
-    if (need == HasStrip()) {
-        PaintStrip();
-        return;
-    }
-    const auto current = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-    SetWindowLongPtrA(hwnd, GWL_STYLE, need ? current | WS_VSCROLL : current & ~WS_VSCROLL);
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
-void ListBoxControl::PaintStrip() const {
-    if (!HasStrip() || !redraw || !IsWindowVisible(hwnd)) {
-        return;
-    }
-    HDC dc = GetWindowDC(hwnd);
-    POINT client{0, 0};
-    ClientToScreen(hwnd, &client);
-    RECT wr;
-    GetWindowRect(hwnd, &wr);
-    SetWindowOrgEx(dc, wr.left - client.x, wr.top - client.y, nullptr);
-    Strip().Paint(dc,
-                  scrollPart == ScrollStrip::Part::Thumb ? ScrollStrip::Part::None : scrollPart);
-    ReleaseDC(hwnd, dc);
-}
-
-void ListBoxControl::ScrollPress(POINT p) {
-    const ScrollStrip strip = Strip();
-    scrollPart = HasStrip() ? strip.HitTest(p) : ScrollStrip::Part::None;
-    if (!Scrolling()) {
-        return;
-    }
-    SetCapture(hwnd);
-    if (scrollPart == ScrollStrip::Part::Thumb) {
-        thumbGrab = strip.Grab(p);
-    } else {
-        ScrollStep();
-        SetTimer(hwnd, RepeatTimer, FirstRepeat, nullptr);
-    }
-    PaintStrip();
-}
-
-// One step of the pressed arrow or page area, repeated while the pointer stays on it.
-void ListBoxControl::ScrollStep() {
-    POINT p;
-    GetCursorPos(&p);
-    ScreenToClient(hwnd, &p);
-    if (Strip().HitTest(p) == scrollPart) {
-        switch (scrollPart) {
-        case ScrollStrip::Part::LineUp:
-            Scroll(SB_LINEUP, 0);
-            break;
-        case ScrollStrip::Part::LineDown:
-            Scroll(SB_LINEDOWN, 0);
-            break;
-        case ScrollStrip::Part::PageUp:
-            Scroll(SB_PAGEUP, 0);
-            break;
-        case ScrollStrip::Part::PageDown:
-            Scroll(SB_PAGEDOWN, 0);
-            break;
-        default:
-            return;
-        }
-    }
-    SetTimer(hwnd, RepeatTimer, NextRepeat, nullptr);
-}
-
-void ListBoxControl::ScrollDrag(POINT p) {
-    if (scrollPart == ScrollStrip::Part::Thumb) {
-        SetTop(Strip().TopForThumbAt(p, thumbGrab));
-    }
-}
-
-void ListBoxControl::EndScroll() {
-    KillTimer(hwnd, RepeatTimer);
-    scrollPart = ScrollStrip::Part::None;
-    if (!keepCapture && GetCapture() == hwnd) {
-        ReleaseCapture();
-    }
-    PaintStrip();
+    scroller.Update(wantStrip, (style & LBS_DISABLENOSCROLL) != 0);
 }
 
 } // namespace ctl

@@ -5,22 +5,24 @@
 #include "platform/base/WinControls.h"
 #include "platform/ctl/ControlMap.h"
 #include "platform/ctl/ListItems.h"
-#include "platform/ctl/ScrollStrip.h"
+#include "platform/ctl/ListScroller.h"
 
 #include <initializer_list>
 
 namespace ctl {
 
-class ListBoxControl {
+class ListBoxControl : private ListScroller::Rows {
   public:
     static constexpr const char* ClassName = "ListBox";
     static ATOM Register();
 
-    explicit ListBoxControl(HWND hwnd);
+    explicit ListBoxControl(HWND window) : ListBoxControl(window, false) {}
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
 
   protected:
-    // What the drop-down list of a combo box builds on.
+    // What the drop-down list of a combo box builds on. keepCapture: the list never releases
+    // a capture it did not take (the combo holds it).
+    ListBoxControl(HWND window, bool keepsCapture);
     int Count() const { return items.Count(); }
     int CurSel() const { return sel; }
     int PageSize() const;
@@ -30,18 +32,26 @@ class ListBoxControl {
     // The entry under a client point; false outside the entries.
     bool ItemAt(POINT p, int* index) const;
     void SetColourTarget(HWND target) { colourTarget = target; }
-    bool Scrolling() const { return scrollPart != ScrollStrip::Part::None; }
+    bool Scrolling() const { return scroller.Tracking(); }
     // A press at a client point in the strip right of the client area.
-    void ScrollPress(POINT p);
-    // While set the list never releases the capture it did not take (the combo holds it).
-    bool keepCapture = false;
+    void ScrollPress(POINT p) { scroller.Press(p); }
     HWND hwnd;
 
   private:
+    LRESULT WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Mouse(UINT msg, LPARAM lParam);
+    LRESULT Keys(UINT msg, WPARAM wParam);
+
     LRESULT ListMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT SelectionMessage(UINT msg, int index, LPARAM lParam);
+    LRESULT ItemMessage(UINT msg, int index, LPARAM lParam);
     LRESULT AddOrInsert(int index, LPARAM data);
     LRESULT Delete(int index);
     LRESULT GetText(int index, LPARAM buffer) const;
+    LRESULT TextLength(int index) const;
+    LRESULT FindText(UINT msg, int after, const char* text);
+    LRESULT SetCurSel(int index);
+    LRESULT SetTopIndex(int index);
     LRESULT FromPoint(LPARAM point) const;
     LRESULT GetRect(int index, LPARAM rect) const;
     LRESULT SetItemHeight(LPARAM height);
@@ -49,7 +59,7 @@ class ListBoxControl {
 
     void Create();
     int MeasureFont() const;
-    void SetFont(HFONT f, bool redrawNow);
+    void FontChanged(bool redrawNow);
     void AdjustHeight(WINDOWPOS* pos) const;
     void FitHeight();
 
@@ -62,9 +72,12 @@ class ListBoxControl {
     void SetTop(int index);
     void EnsureVisible(int index);
     int FocusItem() const { return sel >= 0 ? sel : 0; }
+    void UpdateStrip();
+    ListScroller::Span ScrollSpan() const override { return {Count(), PageSize(), top}; }
+    void ScrollTo(int index) override { SetTop(index); }
 
     HBRUSH PrepareDC(HDC dc) const;
-    void Paint();
+    void Paint(HDC dc);
     void Refresh(std::initializer_list<int> indexes, UINT action);
     void DrawItem(HDC dc, int index, UINT action, HBRUSH back) const;
     void DrawOwnItem(HDC dc, const RECT& r, int index, UINT state, HBRUSH back) const;
@@ -73,22 +86,13 @@ class ListBoxControl {
 
     void Key(UINT vk);
     void TypeAhead(char c);
-    void Press(LPARAM point, bool dbl);
-    void Drag(LPARAM point);
+    void Press(POINT p, bool dbl);
+    void Drag(POINT p);
     void Release();
-    void Scroll(int code, int position);
-    void Wheel(int delta);
-
-    ScrollStrip Strip() const;
-    bool HasStrip() const;
-    void UpdateStrip();
-    void PaintStrip() const;
-    void ScrollStep();
-    void ScrollDrag(POINT p);
-    void EndScroll();
 
     DWORD style;
     bool wantStrip;
+    bool keepCapture;
     ListItems items;
     int sel = -1;
     int top = 0;
@@ -97,10 +101,8 @@ class ListBoxControl {
     bool focused = false;
     bool redraw = true;
     bool tracking = false;
-    int wheelRest = 0;
     HWND colourTarget;
-    ScrollStrip::Part scrollPart = ScrollStrip::Part::None;
-    int thumbGrab = 0;
+    ListScroller scroller;
 };
 
 } // namespace ctl

@@ -4,6 +4,7 @@
 #include "platform/ctl/ListViewColumns.h"
 #include "platform/ctl/ListViewEditor.h"
 #include "platform/ctl/ListViewPainter.h"
+#include "platform/ctl/PaintedControl.h"
 #include "platform/gfx/Gdi.h"
 
 #include <algorithm>
@@ -19,10 +20,6 @@ constexpr UINT_PTR HoverTimerId = 0x5C12;
 constexpr int RowPadding = 4;
 constexpr LONG TypeAheadPause = 1000;
 constexpr UINT SelectFocus = LVIS_SELECTED | LVIS_FOCUSED;
-
-POINT PointOf(LPARAM lParam) {
-    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-}
 
 // Copies text into a caller's buffer of max bytes; the count copied.
 int CopyOut(const std::string& text, char* buffer, int max) {
@@ -47,6 +44,39 @@ LRESULT ListViewControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg >= LVM_FIRST && msg < LVM_FIRST + 0x100) {
         return ListMessage(msg, wParam, lParam);
     }
+    LRESULT result = 0;
+    if (scroller.Message(msg, wParam, lParam, result) ||
+        PaintMessage(
+            hwnd, msg, wParam, result, [this](HDC dc, const RECT& dirty) { Paint(dc, dirty); },
+            [this](HDC dc) { Erase(dc); }) ||
+        FontMessage(msg, wParam, lParam, font, result, [this](bool now) { FontChanged(now); }))
+        return result;
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE:
+        return Mouse(msg, lParam);
+    case WM_KEYDOWN:
+    case WM_CHAR:
+        return Keys(msg, wParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SYSCOLORCHANGE:
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_TIMER:
+        Timer(wParam);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    default:
+        return WindowMessage(msg, wParam, lParam);
+    }
+}
+
+LRESULT ListViewControl::WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
         Create();
@@ -56,90 +86,57 @@ LRESULT ListViewControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         KillTimer(hwnd, HoverTimerId);
         rows.Clear();
         return 0;
-    case WM_SETFONT:
-        SetFont(reinterpret_cast<HFONT>(wParam), LOWORD(static_cast<WPARAM>(lParam)) != 0);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font);
     case WM_SIZE:
         Layout();
         return 0;
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        Erase(reinterpret_cast<HDC>(wParam));
-        return 1;
-    case WM_NCPAINT:
-        DefWindowProcA(hwnd, msg, wParam, lParam);
-        if (redraw) {
-            scroller.Paint(rows.Count(), PageSize(), top);
-        }
-        return 0;
-    case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONDBLCLK:
-        if (static_cast<LRESULT>(wParam) == HTVSCROLL) {
-            const int page = PageSize();
-            const int code = scroller.CodeAt(lParam, rows.Count(), page, top);
-            SetTop(ListViewScroller::TopFor(code, top, rows.Count(), page));
-            return 0;
-        }
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_SETREDRAW:
         DefWindowProcA(hwnd, msg, wParam, lParam);
-        redraw = wParam != 0;
-        if (redraw) {
-            Layout();
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_ENABLE:
-    case WM_SYSCOLORCHANGE:
-        InvalidateRect(hwnd, nullptr, TRUE);
+        Redraw(wParam != 0);
         return 0;
     case WM_NOTIFY:
         if (lParam && reinterpret_cast<const NMHDR*>(lParam)->hwndFrom == header) {
             InvalidateRect(hwnd, nullptr, TRUE);
         }
         return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_KEYDOWN:
-        Key(static_cast<UINT>(wParam));
-        return 0;
-    case WM_CHAR:
-        TypeAhead(static_cast<char>(wParam));
-        return 0;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        Press(lParam, msg == WM_LBUTTONDBLCLK);
-        return 0;
-    case WM_LBUTTONUP:
-        Release(lParam);
-        return 0;
-    case WM_MOUSEMOVE:
-        Hover(lParam);
-        return 0;
-    case WM_TIMER:
-        if (wParam == EditTimer) {
-            KillTimer(hwnd, EditTimer);
-            EditLabel(std::exchange(editCandidate, -1));
-        } else if (wParam == HoverTimerId) {
-            HoverTimer();
-        }
-        return 0;
-    case WM_VSCROLL:
-        SetTop(ListViewScroller::TopFor(LOWORD(wParam), top, rows.Count(), PageSize()));
-        return 0;
-    case WM_MOUSEWHEEL:
-        SetTop(top - scroller.WheelLines(static_cast<short>(HIWORD(wParam))));
-        return 0;
     case WM_COMMAND:
         return 0;
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+LRESULT ListViewControl::Mouse(UINT msg, LPARAM lParam) {
+    const POINT p = PointOf(lParam);
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        Press(p, msg == WM_LBUTTONDBLCLK);
+        break;
+    case WM_LBUTTONUP:
+        Release(p);
+        break;
+    default: // WM_MOUSEMOVE
+        Hover(p);
+        break;
+    }
+    return 0;
+}
+
+LRESULT ListViewControl::Keys(UINT msg, WPARAM wParam) {
+    if (msg == WM_KEYDOWN) {
+        Key(static_cast<UINT>(wParam));
+    } else {
+        TypeAhead(static_cast<char>(wParam));
+    }
+    return 0;
+}
+
+void ListViewControl::Timer(WPARAM id) {
+    if (id == EditTimer) {
+        KillTimer(hwnd, EditTimer);
+        EditLabel(std::exchange(editCandidate, -1));
+    } else if (id == HoverTimerId) {
+        HoverTimer();
     }
 }
 
@@ -163,22 +160,19 @@ LRESULT ListViewControl::ListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return SetItem(reinterpret_cast<const LVITEMA*>(lParam));
     case LVM_GETNEXTITEM:
         return rows.Next(index, static_cast<UINT>(lParam) & SelectFocus);
-    case LVM_GETSELECTEDCOUNT: {
-        int count = 0;
-        for (int row = rows.Next(-1, LVIS_SELECTED); row >= 0;
-             row = rows.Next(row, LVIS_SELECTED)) {
-            ++count;
-        }
-        return count;
+    case LVM_GETSELECTEDCOUNT:
+        return SelectedCount();
+    default:
+        return ViewMessage(msg, index, lParam);
     }
+}
+
+LRESULT ListViewControl::ViewMessage(UINT msg, int index, LPARAM lParam) {
+    switch (msg) {
     case LVM_GETHEADER:
         return reinterpret_cast<LRESULT>(header);
-    case LVM_GETEDITCONTROL:
-        return reinterpret_cast<LRESULT>(edit);
-    case LVM_EDITLABELA:
-        return EditLabel(index);
     case LVM_SETEXTENDEDLISTVIEWSTYLE:
-        return SetExtendedStyle(static_cast<DWORD>(wParam), static_cast<DWORD>(lParam));
+        return SetExtendedStyle(static_cast<DWORD>(index), static_cast<DWORD>(lParam));
     case LVM_GETEXTENDEDLISTVIEWSTYLE:
         return static_cast<LRESULT>(exStyle);
     case LVM_GETTOPINDEX:
@@ -190,8 +184,19 @@ LRESULT ListViewControl::ListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case LVM_SCROLL:
         SetTop(top + static_cast<int>(lParam) / rowHeight);
         return TRUE;
+    default:
+        return EditMessage(msg, index, lParam);
+    }
+}
+
+LRESULT ListViewControl::EditMessage(UINT msg, int index, LPARAM lParam) {
+    switch (msg) {
+    case LVM_GETEDITCONTROL:
+        return reinterpret_cast<LRESULT>(edit);
+    case LVM_EDITLABELA:
+        return EditLabel(index);
     case ListViewEditor::EndMessage:
-        EndEdit(wParam != 0, reinterpret_cast<HWND>(lParam));
+        EndEdit(index != 0, reinterpret_cast<HWND>(lParam));
         return 0;
     case ListViewEditor::DestroyMessage:
         if (IsWindow(reinterpret_cast<HWND>(lParam)) &&
@@ -202,6 +207,14 @@ LRESULT ListViewControl::ListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     default:
         return RowMessage(msg, index, lParam);
     }
+}
+
+int ListViewControl::SelectedCount() const {
+    int count = 0;
+    for (int row = rows.Next(-1, LVIS_SELECTED); row >= 0; row = rows.Next(row, LVIS_SELECTED)) {
+        ++count;
+    }
+    return count;
 }
 
 LRESULT ListViewControl::RowMessage(UINT msg, int row, LPARAM lParam) {
@@ -412,13 +425,12 @@ void ListViewControl::Create() {
     const DWORD hidden = (StyleOf(hwnd) & LVS_NOCOLUMNHEADER) ? HDS_HIDDEN : 0;
     header = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_BUTTONS | hidden, 0, 0,
                              0, 0, hwnd, nullptr, nullptr, nullptr);
-    SetFont(nullptr, false);
+    FontChanged(false);
 }
 
-void ListViewControl::SetFont(HFONT f, bool redrawNow) {
-    font = f;
+void ListViewControl::FontChanged(bool redrawNow) {
     if (header) {
-        SendMessageA(header, WM_SETFONT, reinterpret_cast<WPARAM>(f), 0);
+        SendMessageA(header, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     }
     HDC dc = GetDC(hwnd);
     UseFont(dc, font);
@@ -468,19 +480,20 @@ void ListViewControl::Erase(HDC dc) const {
     FillRect(dc, &client, GetSysColorBrush(IsWindowEnabled(hwnd) ? COLOR_WINDOW : COLOR_BTNFACE));
 }
 
-void ListViewControl::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+void ListViewControl::Paint(HDC dc, const RECT& dirty) {
     if (redraw) {
         UseFont(dc, font);
         const ListViewLayout layout = Geometry();
         ListViewLook look{StyleOf(hwnd), exStyle, HasFocus(hwnd), IsWindowEnabled(hwnd) != FALSE};
-        ListViewPainter(hwnd, rows, layout, look).Paint(dc, ps.rcPaint);
+        ListViewPainter(hwnd, rows, layout, look).Paint(dc, dirty);
     }
-    EndPaint(hwnd, &ps);
-    // The strip follows the rows at the next paint rather than at every change.
+}
+
+void ListViewControl::Redraw(bool on) {
+    redraw = on;
     if (redraw) {
-        scroller.PaintIfDirty(rows.Count(), PageSize(), top);
+        Layout();
+        InvalidateRect(hwnd, nullptr, TRUE);
     }
 }
 
@@ -582,8 +595,7 @@ void ListViewControl::SendActivate(UINT code, POINT p) const {
     SendNotify(note.hdr);
 }
 
-void ListViewControl::Press(LPARAM point, bool dbl) {
-    const POINT p = PointOf(point);
+void ListViewControl::Press(POINT p, bool dbl) {
     const bool hadFocus = HasFocus(hwnd);
     KillTimer(hwnd, EditTimer);
     editCandidate = -1;
@@ -614,23 +626,23 @@ void ListViewControl::Press(LPARAM point, bool dbl) {
 }
 
 // The label editor opens a double-click time after the click, unless a double click came.
-void ListViewControl::Release(LPARAM point) {
+void ListViewControl::Release(POINT p) {
     if (!std::exchange(pressed, false)) {
         return;
     }
-    SendActivate(NM_CLICK, PointOf(point));
+    SendActivate(NM_CLICK, p);
     if (IsWindow(hwnd) && editCandidate >= 0) {
         SetTimer(hwnd, EditTimer, GetDoubleClickTime(), nullptr);
     }
 }
 
-void ListViewControl::Hover(LPARAM point) {
+void ListViewControl::Hover(POINT p) {
     if (!(exStyle & LVS_EX_TRACKSELECT)) {
         return;
     }
     int row = -1;
     int column = -1;
-    CellAt(PointOf(point), &row, &column);
+    CellAt(p, &row, &column);
     if (row == hoverRow) {
         return;
     }
@@ -762,12 +774,12 @@ void ListViewControl::EndEdit(bool commit, HWND which) {
 // ---- scrolling
 
 void ListViewControl::SetTop(int row) {
-    const int next = ListViewScroller::Clamp(row, rows.Count(), PageSize());
+    const int next = ListScroller::Clamp(row, rows.Count(), PageSize());
     if (next == top) {
         return;
     }
     top = next;
-    scroller.MarkDirty();
+    scroller.Changed();
     if (redraw) {
         InvalidateRect(hwnd, nullptr, TRUE);
     }
@@ -787,7 +799,7 @@ bool ListViewControl::EnsureVisible(int row) {
 }
 
 void ListViewControl::UpdateStrip() {
-    scroller.Update(!(StyleOf(hwnd) & LVS_NOSCROLL), rows.Count(), PageSize());
+    scroller.Update(!(StyleOf(hwnd) & LVS_NOSCROLL));
 }
 
 } // namespace ctl

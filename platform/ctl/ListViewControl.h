@@ -3,15 +3,15 @@
 // texts with an item parameter and selection/focus state, custom drawing through the parent,
 // mouse, hover and key selection, label editing of column 0, and a classic vertical strip.
 #include "platform/ctl/ControlMap.h"
+#include "platform/ctl/ListScroller.h"
 #include "platform/ctl/ListViewLayout.h"
 #include "platform/ctl/ListViewRows.h"
-#include "platform/ctl/ListViewScroller.h"
 
 #include <string>
 
 namespace ctl {
 
-class ListViewControl {
+class ListViewControl final : private ListScroller::Rows {
   public:
     static constexpr const char* ClassName = WC_LISTVIEWA;
     static ATOM Register();
@@ -20,7 +20,15 @@ class ListViewControl {
     LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
 
   private:
+    LRESULT WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Mouse(UINT msg, LPARAM lParam);
+    LRESULT Keys(UINT msg, WPARAM wParam);
+    void Timer(WPARAM id);
+
     LRESULT ListMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT ViewMessage(UINT msg, int index, LPARAM lParam);
+    LRESULT EditMessage(UINT msg, int index, LPARAM lParam);
+    int SelectedCount() const;
     LRESULT RowMessage(UINT msg, int row, LPARAM lParam);
     LRESULT GeometryMessage(UINT msg, int row, LPARAM lParam);
     LRESULT ColumnMessage(UINT msg, int column, LPARAM lParam);
@@ -35,12 +43,13 @@ class ListViewControl {
     LRESULT SetExtendedStyle(DWORD mask, DWORD bits);
 
     void Create();
-    void SetFont(HFONT f, bool redrawNow);
+    void FontChanged(bool redrawNow);
     ListViewLayout Geometry() const;
     void Layout();
     void RowsChanged();
-    void Paint();
+    void Paint(HDC dc, const RECT& dirty);
     void Erase(HDC dc) const;
+    void Redraw(bool on);
 
     // State changes, each told to the parent with LVN_ITEMCHANGED.
     bool SetState(int row, UINT state, UINT mask);
@@ -52,9 +61,9 @@ class ListViewControl {
     NMHDR Header(UINT code) const;
     void RepaintRow(int row);
 
-    void Press(LPARAM point, bool dbl);
-    void Release(LPARAM point);
-    void Hover(LPARAM point);
+    void Press(POINT p, bool dbl);
+    void Release(POINT p);
+    void Hover(POINT p);
     void HoverTimer();
     void SendActivate(UINT code, POINT p) const;
     bool CellAt(POINT p, int* row, int* column) const;
@@ -68,6 +77,8 @@ class ListViewControl {
     void SetTop(int row);
     bool EnsureVisible(int row);
     void UpdateStrip();
+    ListScroller::Span ScrollSpan() const override { return {rows.Count(), PageSize(), top}; }
+    void ScrollTo(int row) override { SetTop(row); }
 
     HWND hwnd;
     HWND header = nullptr;
@@ -84,7 +95,7 @@ class ListViewControl {
     int hoverRow = -1;
     std::string typed;
     LONG typedAt = 0;
-    ListViewScroller scroller{hwnd};
+    ListScroller scroller{hwnd, *this};
 };
 
 } // namespace ctl

@@ -4,19 +4,18 @@ namespace ctl {
 
 bool TextAndFontMessage(HWND hwnd, HFONT& font, UINT msg, WPARAM wParam, LPARAM lParam,
                         LRESULT& result) {
+    auto repaint = [hwnd](bool now) {
+        if (now) {
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+    };
+    if (FontMessage(msg, wParam, lParam, font, result, repaint)) {
+        return true;
+    }
     switch (msg) {
     case WM_SETTEXT:
         result = DefWindowProcA(hwnd, msg, wParam, lParam);
         break;
-    case WM_SETFONT:
-        font = reinterpret_cast<HFONT>(wParam);
-        result = 0;
-        if (lParam == 0)
-            return true;
-        break;
-    case WM_GETFONT:
-        result = reinterpret_cast<LRESULT>(font);
-        return true;
     case WM_ENABLE:
     case WM_STYLECHANGED:
         result = 0;
@@ -24,7 +23,7 @@ bool TextAndFontMessage(HWND hwnd, HFONT& font, UINT msg, WPARAM wParam, LPARAM 
     default:
         return false;
     }
-    InvalidateRect(hwnd, nullptr, TRUE);
+    repaint(true);
     return true;
 }
 

@@ -10,20 +10,6 @@ namespace ctl {
 
 namespace {
 
-int CodeFor(ScrollBarGeometry::Part part) {
-    using Part = ScrollBarGeometry::Part;
-    switch (part) {
-    case Part::LineUp:
-        return SB_LINEUP;
-    case Part::LineDown:
-        return SB_LINEDOWN;
-    case Part::PageUp:
-        return SB_PAGEUP;
-    default:
-        return SB_PAGEDOWN;
-    }
-}
-
 int KeyCode(WPARAM key) {
     switch (key) {
     case VK_UP:
@@ -56,7 +42,7 @@ bool ScrollBarControl::Vertical() const {
 }
 
 ScrollBarGeometry ScrollBarControl::Geometry() const {
-    const int shown = pressed == Part::Thumb ? trackPos : state.pos;
+    const int shown = tracker.Dragging() ? tracker.TrackPos() : state.pos;
     return ScrollBarGeometry(ClientRectOf(hwnd), Vertical(), state, shown);
 }
 
@@ -70,13 +56,8 @@ LRESULT ScrollBarControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
     case WM_CAPTURECHANGED:
-        return Mouse(msg, lParam);
     case WM_TIMER:
-        if (wParam == RepeatTimer) {
-            Repeat();
-            return 0;
-        }
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+        return Mouse(msg, wParam, lParam);
     case WM_KEYDOWN:
     case WM_KEYUP:
         return Keys(msg, wParam, lParam);
@@ -157,7 +138,7 @@ BOOL ScrollBarControl::GetInfo(SCROLLINFO* info) const {
         info->nPos = state.pos;
     }
     if (info->fMask & SIF_TRACKPOS) {
-        info->nTrackPos = pressed == Part::Thumb ? trackPos : state.pos;
+        info->nTrackPos = tracker.Dragging() ? tracker.TrackPos() : state.pos;
     }
     return TRUE;
 }
@@ -179,24 +160,29 @@ void ScrollBarControl::SetRange(int min, int max, bool redraw) {
     SetInfo(&info, redraw);
 }
 
-LRESULT ScrollBarControl::Mouse(UINT msg, LPARAM lParam) {
-    const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+LRESULT ScrollBarControl::Mouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const POINT p = PointOf(lParam);
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         Press(p);
-        break;
+        return 0;
     case WM_MOUSEMOVE:
-        Track(p);
-        break;
+        tracker.Move(p);
+        return 0;
     case WM_LBUTTONUP:
-        Release();
-        break;
-    default: // WM_CAPTURECHANGED
-        Cancel();
-        break;
+        tracker.Release();
+        return 0;
+    case WM_CAPTURECHANGED:
+        tracker.Cancel();
+        return 0;
+    default: // WM_TIMER
+        if (wParam != ScrollTracker::RepeatTimer) {
+            return DefWindowProcA(hwnd, msg, wParam, lParam);
+        }
+        tracker.Tick();
+        return 0;
     }
-    return 0;
 }
 
 LRESULT ScrollBarControl::Keys(UINT msg, WPARAM key, LPARAM lParam) {
@@ -204,99 +190,22 @@ LRESULT ScrollBarControl::Keys(UINT msg, WPARAM key, LPARAM lParam) {
     if (code < 0) {
         return DefWindowProcA(hwnd, msg, key, lParam);
     }
-    Send(msg == WM_KEYDOWN ? code : SB_ENDSCROLL);
+    Scroll(msg == WM_KEYDOWN ? code : SB_ENDSCROLL, 0);
     return 0;
 }
 
 void ScrollBarControl::Press(POINT p) {
-    if (pressed != Part::None) {
+    if (tracker.Active()) {
         return;
     }
     // Only a bar in the tab order takes the focus; a list's bar leaves it with the list.
     if ((StyleOf(hwnd) & WS_TABSTOP) && !HasFocus(hwnd)) {
         SetFocus(hwnd);
     }
-    const ScrollBarGeometry g = Geometry();
-    const Part part = g.HitTest(p);
-    if (part == Part::None || !IsWindow(hwnd)) {
-        return;
-    }
-    SetCapture(hwnd);
-    pressed = part;
-    over = true;
-    last = p;
-    if (part == Part::Thumb) {
-        grab = g.Grab(p);
-        trackPos = state.pos;
-        Repaint();
-        return;
-    }
-    Repaint();
-    SetTimer(hwnd, RepeatTimer, FirstRepeat, nullptr);
-    Send(CodeFor(part));
+    tracker.Press(p);
 }
 
-void ScrollBarControl::Track(POINT p) {
-    if (pressed == Part::None) {
-        return;
-    }
-    last = p;
-    if (pressed == Part::Thumb) {
-        const int next = Geometry().PosForThumbAt(p, grab);
-        if (next != trackPos) {
-            trackPos = next;
-            Repaint();
-            Send(SB_THUMBTRACK, trackPos);
-        }
-        return;
-    }
-    const bool now = Geometry().HitTest(p) == pressed;
-    if (now != over) {
-        over = now;
-        Repaint();
-    }
-}
-
-void ScrollBarControl::Repeat() {
-    if (pressed == Part::None || pressed == Part::Thumb) {
-        KillTimer(hwnd, RepeatTimer);
-        return;
-    }
-    SetTimer(hwnd, RepeatTimer, NextRepeat, nullptr);
-    // A page area stops repeating once the thumb has reached the pointer.
-    over = Geometry().HitTest(last) == pressed;
-    Repaint();
-    if (over) {
-        Send(CodeFor(pressed));
-    }
-}
-
-void ScrollBarControl::Release() {
-    if (pressed == Part::None) {
-        return;
-    }
-    const Part part = pressed;
-    pressed = Part::None;
-    KillTimer(hwnd, RepeatTimer);
-    ReleaseCapture();
-    Repaint();
-    if (part == Part::Thumb) {
-        Send(SB_THUMBPOSITION, trackPos);
-    }
-    if (IsWindow(hwnd)) {
-        Send(SB_ENDSCROLL);
-    }
-}
-
-void ScrollBarControl::Cancel() {
-    if (pressed != Part::None) {
-        pressed = Part::None;
-        KillTimer(hwnd, RepeatTimer);
-        Repaint();
-    }
-}
-
-void ScrollBarControl::Send(int code, int pos) {
+void ScrollBarControl::Scroll(int code, int pos) {
     if (HWND parent = GetParent(hwnd)) {
         SendMessageA(parent, Vertical() ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, pos),
                      reinterpret_cast<LPARAM>(hwnd));
@@ -314,7 +223,7 @@ void ScrollBarControl::Paint(HDC dc) {
     const COLORREF light = GetSysColor(COLOR_3DHILIGHT);
     const COLORREF face = GetSysColor(COLOR_SCROLLBAR);
     for (Part page : {Part::PageUp, Part::PageDown}) {
-        const bool down = pressed == page && over;
+        const bool down = tracker.Pushed() == page;
         const RECT r = g.PartRect(page);
         if (down) {
             FillDither(dc, r, GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DSHADOW));
@@ -323,9 +232,9 @@ void ScrollBarControl::Paint(HDC dc) {
         }
     }
     PaintButton(dc, g.PartRect(Part::LineUp), vertical ? Arrow::Up : Arrow::Left,
-                pressed == Part::LineUp && over, disabled);
+                tracker.Pushed() == Part::LineUp, disabled);
     PaintButton(dc, g.PartRect(Part::LineDown), vertical ? Arrow::Down : Arrow::Right,
-                pressed == Part::LineDown && over, disabled);
+                tracker.Pushed() == Part::LineDown, disabled);
     if (g.HasThumb() && !disabled) {
         RECT thumb = g.PartRect(Part::Thumb);
         FillRect(dc, &thumb, GetSysColorBrush(COLOR_BTNFACE));

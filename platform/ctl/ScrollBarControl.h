@@ -5,16 +5,16 @@
 #include "platform/base/WinControls.h"
 #include "platform/ctl/ControlSupport.h"
 #include "platform/ctl/ScrollBarGeometry.h"
+#include "platform/ctl/ScrollTracker.h"
 #include "platform/win/WinUser.h"
 
 namespace ctl {
 
-class ScrollBarControl {
+class ScrollBarControl final : private ScrollTracker::Bar {
   public:
     static constexpr const char* ClassName = "ScrollBar";
-    static constexpr UINT_PTR RepeatTimer = 0x5C01;
-    static constexpr UINT FirstRepeat = 400;
-    static constexpr UINT NextRepeat = 50;
+    static constexpr UINT FirstRepeat = ScrollTracker::FirstRepeat;
+    static constexpr UINT NextRepeat = ScrollTracker::NextRepeat;
     static ATOM Register();
 
     explicit ScrollBarControl(HWND window) : hwnd(window) {}
@@ -24,9 +24,12 @@ class ScrollBarControl {
     using Part = ScrollBarGeometry::Part;
 
     bool Vertical() const;
-    ScrollBarGeometry Geometry() const;
+    ScrollBarGeometry Geometry() const override;
+    // Tells the parent, which sets the new position.
+    void Scroll(int code, int pos) override;
+    void Repaint() override;
     LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT Mouse(UINT msg, LPARAM lParam);
+    LRESULT Mouse(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Keys(UINT msg, WPARAM key, LPARAM lParam);
 
     int SetInfo(const SCROLLINFO* info, bool redraw);
@@ -35,22 +38,12 @@ class ScrollBarControl {
     void SetRange(int min, int max, bool redraw);
 
     void Press(POINT p);
-    void Track(POINT p);
-    void Repeat();
-    void Release();
-    void Cancel();
-    void Send(int code, int pos = 0);
-    void Repaint();
     void Paint(HDC dc);
     void PaintButton(HDC dc, const RECT& r, Arrow arrow, bool pushed, bool disabled);
 
     HWND hwnd;
     ScrollState state;
-    int trackPos = 0;
-    Part pressed = Part::None;
-    bool over = false;
-    POINT last{};
-    int grab = 0;
+    ScrollTracker tracker{hwnd, *this};
 };
 
 } // namespace ctl

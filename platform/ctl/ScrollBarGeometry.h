@@ -27,6 +27,7 @@ class ScrollBarGeometry {
     RECT PartRect(Part part) const;
     Part HitTest(POINT p) const;
     bool HasThumb() const { return thumbLength > 0; }
+    int Position() const { return state.pos; }
     // The position whose thumb has its leading edge at the point's axis coordinate minus grab.
     int PosForThumbAt(POINT p, int grab) const;
     // Pointer offset from the thumb's leading edge.

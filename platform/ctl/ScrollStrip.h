@@ -13,10 +13,8 @@ class ScrollStrip {
     // bar: the strip; count entries of which page show; top: the first shown.
     ScrollStrip(RECT bar, int count, int page, int top);
 
-    Part HitTest(POINT p) const { return geometry.HitTest(p); }
-    int Grab(POINT p) const { return geometry.Grab(p); }
-    // The top entry that puts the thumb's upper edge at p minus grab.
-    int TopForThumbAt(POINT p, int grab) const { return geometry.PosForThumbAt(p, grab); }
+    const ScrollBarGeometry& Geometry() const { return geometry; }
+    // pressed: the arrow drawn pushed, if any.
     void Paint(HDC dc, Part pressed) const;
 
   private:

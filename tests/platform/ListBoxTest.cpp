@@ -247,6 +247,41 @@ TEST_F(ListBoxTest, ScrollBarShowsWhenTheEntriesDoNotFitAndScrolls) {
     EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
 }
 
+TEST_F(ListBoxTest, StripThumbDragsTheEntriesAndAFineWheelAddsUpToNotches) {
+    HWND list = List(WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 5, Numbered(50));
+    RECT client{};
+    GetClientRect(list, &client);
+    const POINT thumb = At(list, client.right + 8, GetSystemMetrics(SM_CYVSCROLL) + 2);
+    display->MoveMouse(thumb.x, thumb.y);
+    display->ButtonDown();
+    display->MoveMouse(thumb.x, thumb.y + 1000);
+    display->Pump();
+    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 45) << "the entries follow the thumb";
+    EXPECT_EQ(GetCapture(), list);
+    const int low = client.bottom - GetSystemMetrics(SM_CYVSCROLL) - 3;
+    EXPECT_EQ(Pixel(list, client.right + 6, low), GetSysColor(COLOR_BTNFACE))
+        << "the strip shows the thumb at its new place";
+    EXPECT_EQ(Pixel(list, client.right + 7, low), GetSysColor(COLOR_BTNFACE));
+    display->MoveMouse(thumb.x, thumb.y);
+    display->ButtonUp();
+    display->Pump();
+    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Sel(list), -1) << "scrolling selects nothing";
+    EXPECT_NE(Pixel(list, client.right + 6, low), Pixel(list, client.right + 7, low))
+        << "and the dithered track where it left";
+
+    SetFocus(list);
+    for (int turn = 0; turn < 2; ++turn) {
+        display->Wheel(-WHEEL_DELTA / 3);
+        display->Pump();
+        EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
+    }
+    display->Wheel(-WHEEL_DELTA / 3);
+    display->Pump();
+    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 3) << "three lines a notch";
+}
+
 TEST_F(ListBoxTest, PressSelectsAndTheSelectionFollowsTheDragDoubleClickNotifies) {
     HWND list = List(LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 6, Numbered(5));
     const int ih = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));

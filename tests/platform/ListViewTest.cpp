@@ -306,6 +306,50 @@ TEST_F(ListViewTest, ScrollsByWheelKeysAndMessages) {
     EXPECT_FALSE(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL);
 }
 
+// The strip right of the rows: a held arrow repeats on the clock, the track pages and the
+// thumb drags the rows along, all through the list's own mouse input.
+TEST_F(ListViewTest, StripArrowsRepeatTheTrackPagesAndTheThumbDrags) {
+    MakeList(50);
+    const int page = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
+    RECT client{};
+    GetClientRect(list, &client);
+    const int strip = client.right + GetSystemMetrics(SM_CXVSCROLL) / 2;
+    const POINT down = At(list, strip, client.bottom - 4);
+    display->MoveMouse(down.x, down.y);
+    display->ButtonDown();
+    display->Pump();
+    EXPECT_EQ(Top(), 1) << "the down arrow steps at once";
+    display->AdvanceClock(400);
+    EXPECT_EQ(Top(), 2) << "and repeats while held";
+    display->ButtonUp();
+    display->Pump();
+    display->AdvanceClock(1000);
+    EXPECT_EQ(Top(), 2);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    SendMessageA(list, WM_VSCROLL, SB_TOP, 0);
+    const POINT track = At(list, strip, client.bottom / 2);
+    display->Click(track.x, track.y);
+    display->Pump();
+    EXPECT_EQ(Top(), page) << "a page below the thumb";
+
+    SendMessageA(list, WM_VSCROLL, SB_TOP, 0);
+    const POINT thumb = At(list, strip, GetSystemMetrics(SM_CYVSCROLL) + 2);
+    display->MoveMouse(thumb.x, thumb.y);
+    display->ButtonDown();
+    display->MoveMouse(thumb.x, thumb.y + 1000);
+    display->Pump();
+    EXPECT_EQ(Top(), 50 - page) << "the rows follow the thumb to the end";
+    display->MoveMouse(thumb.x + 30, thumb.y);
+    display->Pump();
+    EXPECT_EQ(Top(), 0) << "and back, wherever the pointer is across";
+    display->ButtonUp();
+    display->Pump();
+    EXPECT_EQ(Top(), 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_THAT(Notes(), IsEmpty()) << "scrolling changes no row";
+}
+
 TEST_F(ListViewTest, ItemsAnswerTheirFieldsAndToleratesBadInput) {
     MakeList(3);
     LVITEMA item;
