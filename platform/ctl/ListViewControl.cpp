@@ -1,5 +1,6 @@
 #include "platform/ctl/ListViewControl.h"
 
+#include "platform/base/Saturate.h"
 #include "platform/ctl/ControlSupport.h"
 #include "platform/ctl/ListViewColumns.h"
 #include "platform/ctl/ListViewEditor.h"
@@ -182,7 +183,7 @@ LRESULT ListViewControl::ViewMessage(UINT msg, int index, LPARAM lParam) {
     case LVM_ENSUREVISIBLE:
         return EnsureVisible(index);
     case LVM_SCROLL:
-        SetTop(top + static_cast<int>(lParam) / rowHeight);
+        SetTop(base::AddClamped(top, static_cast<int>(lParam) / rowHeight));
         return TRUE;
     default:
         return EditMessage(msg, index, lParam);

@@ -73,7 +73,7 @@ class ListViewControl final : private ListScroller::Rows {
     LRESULT EditLabel(int row);
     void EndEdit(bool commit, HWND which);
 
-    int PageSize() const { return Geometry().PageSize(); }
+    int PageSize() const { return ListViewLayout::PageSizeOf(hwnd, header, rowHeight); }
     void SetTop(int row);
     bool EnsureVisible(int row);
     void UpdateStrip();

@@ -1,21 +1,40 @@
 #include "platform/ctl/ListViewLayout.h"
+
+#include "platform/base/Saturate.h"
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace ctl {
 
-ListViewLayout::ListViewLayout(HWND list, HWND header, int height, int topRow)
-    : rowHeight(std::max(height, 1)), top(topRow) {
-    GetClientRect(list, &client);
+namespace {
+
+// The height the header takes at the top of a client area; 0 without a header.
+int HeaderHeight(HWND header, const RECT& client) {
     if (!header) {
-        return;
+        return 0;
     }
     RECT area = client;
     WINDOWPOS pos{};
     HDLAYOUT layout{&area, &pos};
     SendMessageA(header, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout));
-    rowsTop = pos.cy;
+    return pos.cy;
+}
+
+int RowsFitting(const RECT& client, int rowsTop, int rowHeight) {
+    return std::max((client.bottom - rowsTop) / rowHeight, 0);
+}
+
+} // namespace
+
+ListViewLayout::ListViewLayout(HWND list, HWND header, int height, int topRow)
+    : rowHeight(std::max(height, 1)), top(topRow) {
+    GetClientRect(list, &client);
+    rowsTop = HeaderHeight(header, client);
+    if (!header) {
+        return;
+    }
     const auto count = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
     for (int column = 0; column < count; ++column) {
         RECT r{};
@@ -30,7 +49,13 @@ ListViewLayout::ListViewLayout(HWND list, HWND header, int height, int topRow)
 }
 
 int ListViewLayout::PageSize() const {
-    return std::max((client.bottom - rowsTop) / rowHeight, 0);
+    return RowsFitting(client, rowsTop, rowHeight);
+}
+
+int ListViewLayout::PageSizeOf(HWND list, HWND header, int rowHeight) {
+    RECT client{};
+    GetClientRect(list, &client);
+    return RowsFitting(client, HeaderHeight(header, client), std::max(rowHeight, 1));
 }
 
 int ListViewLayout::LastVisible(int count) const {
@@ -39,12 +64,12 @@ int ListViewLayout::LastVisible(int count) const {
 }
 
 RECT ListViewLayout::RowBounds(int row) const {
-    const int y = rowsTop + (row - top) * rowHeight;
+    const LONG y = base::ClampToLong(rowsTop + (std::int64_t{row} - top) * rowHeight);
     int right = 0;
     for (int r : rights) {
         right = std::max(right, r);
     }
-    return {0, y, right, y + rowHeight};
+    return {0, y, right, base::AddClamped(y, rowHeight)};
 }
 
 RECT ListViewLayout::CellRect(int row, int column) const {
@@ -57,7 +82,7 @@ RECT ListViewLayout::CellRect(int row, int column) const {
 }
 
 int ListViewLayout::RowAt(int y) const {
-    return y < rowsTop ? -1 : top + (y - rowsTop) / rowHeight;
+    return y < rowsTop ? -1 : base::AddClamped(top, (std::int64_t{y} - rowsTop) / rowHeight);
 }
 
 int ListViewLayout::ColumnAt(int x) const {

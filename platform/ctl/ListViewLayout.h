@@ -18,6 +18,8 @@ class ListViewLayout {
     const std::vector<int>& Order() const { return order; }
     // Whole rows that fit below the header.
     int PageSize() const;
+    // The same without measuring the columns.
+    static int PageSizeOf(HWND list, HWND header, int rowHeight);
     // The rows wholly or partly inside the client area: [first, last).
     int FirstVisible() const { return top; }
     int LastVisible(int count) const;

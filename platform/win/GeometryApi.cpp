@@ -1,8 +1,11 @@
 // Rectangles, coordinate mapping, metrics and system colours.
+#include "platform/base/Saturate.h"
 #include "platform/gfx/SysColors.h"
 #include "platform/win/NonClient.h"
 #include "platform/win/Painter.h"
 #include "platform/win/WindowManager.h"
+
+#include <utility>
 
 using win::Window;
 using win::WindowManager;
@@ -12,6 +15,42 @@ namespace {
 constexpr int CaptionHeight = 18;
 constexpr int ScrollBarSize = 16;
 constexpr int HoverTime = 400;
+
+// The metrics that do not depend on the screen.
+constexpr std::pair<int, int> FixedMetrics[] = {
+    {SM_CXVSCROLL, ScrollBarSize},
+    {SM_CYHSCROLL, ScrollBarSize},
+    {SM_CYVSCROLL, ScrollBarSize},
+    {SM_CXHSCROLL, ScrollBarSize},
+    {SM_CYVTHUMB, ScrollBarSize},
+    {SM_CXHTHUMB, ScrollBarSize},
+    {SM_CXSMICON, ScrollBarSize},
+    {SM_CYSMICON, ScrollBarSize},
+    {SM_CYCAPTION, CaptionHeight},
+    {SM_CXSIZE, CaptionHeight},
+    {SM_CYSIZE, CaptionHeight},
+    {SM_CXBORDER, 1},
+    {SM_CYBORDER, 1},
+    {SM_MOUSEPRESENT, 1},
+    {SM_CXDLGFRAME, 3},
+    {SM_CYDLGFRAME, 3},
+    {SM_CMOUSEBUTTONS, 3},
+    {SM_CXICON, 32},
+    {SM_CYICON, 32},
+    {SM_CXCURSOR, 32},
+    {SM_CYCURSOR, 32},
+    {SM_CYMENU, 19},
+    {SM_CXFRAME, 4},
+    {SM_CYFRAME, 4},
+    {SM_CXDOUBLECLK, 4},
+    {SM_CYDOUBLECLK, 4},
+    {SM_CXDRAG, 4},
+    {SM_CYDRAG, 4},
+    {SM_CXEDGE, 2},
+    {SM_CYEDGE, 2},
+    {SM_CXMENUCHECK, 13},
+    {SM_CYMENUCHECK, 13},
+};
 
 POINT Offset(HWND hwnd, bool* ok) {
     if (!hwnd) {
@@ -68,11 +107,11 @@ int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count) {
     if (!fromOk || !toOk || (!from && !to)) {
         return 0;
     }
-    const LONG dx = a.x - b.x;
-    const LONG dy = a.y - b.y;
+    const LONG dx = base::AddClamped(a.x, -std::int64_t{b.x});
+    const LONG dy = base::AddClamped(a.y, -std::int64_t{b.y});
     for (UINT i = 0; points && i < count; ++i) {
-        points[i].x += dx;
-        points[i].y += dy;
+        points[i].x = base::AddClamped(points[i].x, dx);
+        points[i].y = base::AddClamped(points[i].y, dy);
     }
     return static_cast<int>(MAKELPARAM(dx, dy));
 }
@@ -82,10 +121,9 @@ BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL, DWORD exStyle) {
         return FALSE;
     }
     const RECT in = win::NonClient::Insets(style, exStyle);
-    rect->left -= in.left;
-    rect->top -= in.top;
-    rect->right += in.right;
-    rect->bottom += in.bottom;
+    *rect = {base::AddClamped(rect->left, -std::int64_t{in.left}),
+             base::AddClamped(rect->top, -std::int64_t{in.top}),
+             base::AddClamped(rect->right, in.right), base::AddClamped(rect->bottom, in.bottom)};
     return TRUE;
 }
 
@@ -99,50 +137,15 @@ int GetSystemMetrics(int index) {
         return screen.cy;
     case SM_CYFULLSCREEN:
         return screen.cy - CaptionHeight;
-    case SM_CXVSCROLL:
-    case SM_CYHSCROLL:
-    case SM_CYVSCROLL:
-    case SM_CXHSCROLL:
-    case SM_CYVTHUMB:
-    case SM_CXHTHUMB:
-    case SM_CXSMICON:
-    case SM_CYSMICON:
-        return ScrollBarSize;
-    case SM_CYCAPTION:
-    case SM_CXSIZE:
-    case SM_CYSIZE:
-        return CaptionHeight;
-    case SM_CXBORDER:
-    case SM_CYBORDER:
-    case SM_MOUSEPRESENT:
-        return 1;
-    case SM_CXDLGFRAME:
-    case SM_CYDLGFRAME:
-    case SM_CMOUSEBUTTONS:
-        return 3;
-    case SM_CXICON:
-    case SM_CYICON:
-    case SM_CXCURSOR:
-    case SM_CYCURSOR:
-        return 32;
-    case SM_CYMENU:
-        return 19;
-    case SM_CXFRAME:
-    case SM_CYFRAME:
-    case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK:
-    case SM_CXDRAG:
-    case SM_CYDRAG:
-        return 4;
-    case SM_CXEDGE:
-    case SM_CYEDGE:
-        return 2;
-    case SM_CXMENUCHECK:
-    case SM_CYMENUCHECK:
-        return 13;
     default:
-        return 0;
+        break;
     }
+    for (const auto& [which, value] : FixedMetrics) {
+        if (which == index) {
+            return value;
+        }
+    }
+    return 0;
 }
 
 BOOL SystemParametersInfoA(UINT action, UINT, void* data, UINT) {

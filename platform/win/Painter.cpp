@@ -1,5 +1,6 @@
 #include "platform/win/Painter.h"
 
+#include "platform/base/Saturate.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/WindowManager.h"
 
@@ -22,7 +23,9 @@ std::unordered_map<HDC, DcRecord>& Dcs() {
 }
 
 RECT Offset(RECT r, POINT by) {
-    return {r.left + by.x, r.top + by.y, r.right + by.x, r.bottom + by.y};
+    using base::AddClamped;
+    return {AddClamped(r.left, by.x), AddClamped(r.top, by.y), AddClamped(r.right, by.x),
+            AddClamped(r.bottom, by.y)};
 }
 
 RECT Intersection(const RECT& a, const RECT& b) {

@@ -1,4 +1,5 @@
 // Rectangle arithmetic.
+#include "platform/base/Saturate.h"
 #include "platform/win/WinUser.h"
 
 #include <algorithm>
@@ -45,7 +46,9 @@ BOOL OffsetRect(RECT* rect, int dx, int dy) {
     if (!rect) {
         return FALSE;
     }
-    *rect = {rect->left + dx, rect->top + dy, rect->right + dx, rect->bottom + dy};
+    using base::AddClamped;
+    *rect = {AddClamped(rect->left, dx), AddClamped(rect->top, dy), AddClamped(rect->right, dx),
+             AddClamped(rect->bottom, dy)};
     return TRUE;
 }
 
@@ -53,7 +56,9 @@ BOOL InflateRect(RECT* rect, int dx, int dy) {
     if (!rect) {
         return FALSE;
     }
-    *rect = {rect->left - dx, rect->top - dy, rect->right + dx, rect->bottom + dy};
+    using base::AddClamped;
+    *rect = {AddClamped(rect->left, -std::int64_t{dx}), AddClamped(rect->top, -std::int64_t{dy}),
+             AddClamped(rect->right, dx), AddClamped(rect->bottom, dy)};
     return TRUE;
 }
 

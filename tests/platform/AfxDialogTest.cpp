@@ -286,6 +286,35 @@ TEST_F(AfxDialogTest, CheckListSelectsThenTogglesAndNotifies) {
     EXPECT_THAT(checks, ElementsAre(0, 0b010, 0b010, 0b110, 0b110, 0b111, 0b011));
 }
 
+// Past the 16-bit index a click on a box ticks that entry, not the one 65,536 before it.
+TEST_F(AfxDialogTest, CheckListOfSeventyThousandTicksTheBoxClicked) {
+    constexpr int Entries = 70000;
+    constexpr int Picked = 65536;
+    HWND parent = Popup("P", {10, 10, 300, 300});
+    HWND box = CreateWindowExA(0, "ListBox", "",
+                               WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
+                                   LBS_NOINTEGRALHEIGHT,
+                               5, 5, 200, 200, parent, nullptr, nullptr, nullptr);
+    CCheckListBox checks;
+    ASSERT_TRUE(checks.SubclassWindow(box));
+    checks.SetRedraw(FALSE);
+    for (int i = 0; i < Entries; ++i) {
+        checks.AddString(("c" + std::to_string(i)).c_str());
+    }
+    checks.SetRedraw(TRUE);
+    checks.SetTopIndex(Picked - 1);
+    RECT item{};
+    ASSERT_NE(checks.GetItemRect(Picked, &item), LB_ERR);
+    POINT p{item.left + 5, (item.top + item.bottom) / 2};
+    ClientToScreen(box, &p);
+    display->Click(p.x, p.y);
+    display->Pump();
+    EXPECT_EQ(checks.GetCheck(Picked), 1);
+    EXPECT_EQ(checks.GetCheck(0), 0);
+    EXPECT_EQ(checks.GetCurSel(), Picked);
+    DestroyWindow(parent);
+}
+
 TEST_F(AfxDialogTest, OwnerDrawnButtonPaintsThroughReflection) {
     TestDialog dlg;
     int drawsInside = 0;

@@ -40,6 +40,46 @@ TEST_F(Geometry, RectanglesAndMappingFollowParentsAndBorders) {
     EXPECT_FALSE(SystemParametersInfoA(SPI_GETWORKAREA, 0, nullptr, 0));
 }
 
+// Points and rectangles anywhere in the range: sums past its ends stop there.
+TEST_F(Geometry, CoordinateArithmeticStopsAtTheEndsOfTheRange) {
+    constexpr LONG Max = 0x7FFFFFFF;
+    constexpr LONG Min = -Max - 1;
+    HWND d = Popup("D", {100, 50, 300, 250}, nullptr, WS_BORDER);
+    HWND c = Child("C", d, {10, 20, 60, 40});
+    POINT p{Max, Min};
+    EXPECT_TRUE(ClientToScreen(c, &p));
+    EXPECT_EQ(p.x, Max);
+    EXPECT_EQ(p.y, Min + 71);
+    p = {Min, Max};
+    EXPECT_TRUE(ScreenToClient(c, &p));
+    EXPECT_EQ(p.x, Min);
+    EXPECT_EQ(p.y, Max - 71);
+    POINT pts[2] = {{Max, Max}, {Min, Min}};
+    EXPECT_EQ(MapWindowPoints(d, c, pts, 2), static_cast<int>(MAKELPARAM(-10, -20)));
+    EXPECT_EQ(pts[0].x, Max - 10);
+    EXPECT_EQ(pts[1].y, Min);
+
+    RECT r{Min, Min, Max, Max};
+    EXPECT_TRUE(OffsetRect(&r, 5, -5));
+    EXPECT_EQ(r.left, Min + 5);
+    EXPECT_EQ(r.top, Min);
+    EXPECT_EQ(r.bottom, Max - 5);
+    EXPECT_TRUE(InflateRect(&r, Max, Max));
+    EXPECT_EQ(r.left, Min);
+    EXPECT_EQ(r.bottom, Max);
+    EXPECT_TRUE(InflateRect(&r, Min, Min));
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.right, -1);
+    RECT frame{Min, Min, Max, Max};
+    EXPECT_TRUE(AdjustWindowRectEx(&frame, WS_CAPTION | WS_BORDER, FALSE, 0));
+    EXPECT_EQ(frame.top, Min);
+    EXPECT_EQ(frame.right, Max);
+    const RECT huge{Min, Min, Max, Max};
+    EXPECT_TRUE(InvalidateRect(d, &huge, TRUE));
+    EXPECT_TRUE(ValidateRect(d, &huge));
+    EXPECT_TRUE(RedrawWindow(d, &huge, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW));
+}
+
 TEST_F(Geometry, PositionChangesAreAnnounced) {
     HWND d = Popup("D", {0, 0, 200, 200});
     HWND c = Child("C", d, {0, 0, 50, 50});

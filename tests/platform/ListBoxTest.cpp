@@ -156,6 +156,43 @@ TEST_F(ListBoxTest, ItemFromPointFlagsPointsOutsideTheEntries) {
     EXPECT_EQ(SendMessageA(many, LB_GETTOPINDEX, 0, 0), 16) << "the last page stays full";
 }
 
+// Past the 16-bit index: the hit test names the 65,537th entry whole, a click picks it and the
+// thumb reaches the last page.
+TEST_F(ListBoxTest, SeventyThousandEntriesAClickPicksTheEntryUnderThePointer) {
+    constexpr int Entries = 70000;
+    constexpr int Picked = 65536;
+    HWND list = List(WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 6, {});
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (int i = 0; i < Entries; ++i) {
+        const std::string text = "c" + std::to_string(i);
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    SendMessageA(list, LB_SETTOPINDEX, Picked - 2, 0);
+    const int ih = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    const LRESULT hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 2 * ih + 1));
+    EXPECT_EQ(ItemFromPointIndex(hit), Picked);
+    EXPECT_FALSE(ItemFromPointOutside(hit));
+    ClickAt(list, 20, 2 * ih + 1);
+    EXPECT_EQ(Sel(list), Picked);
+    char text[16] = {};
+    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(Picked), reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "c65536");
+    EXPECT_EQ(Events(), (std::vector<std::string>{"cmd:1005:4", SelChange}));
+
+    RECT client{};
+    GetClientRect(list, &client);
+    const int thumbY = GetSystemMetrics(SM_CYVSCROLL) + 2;
+    SendMessageA(list, LB_SETTOPINDEX, 0, 0);
+    const POINT thumb = At(list, client.right + 8, thumbY);
+    display->MoveMouse(thumb.x, thumb.y);
+    display->ButtonDown();
+    display->MoveMouse(thumb.x, thumb.y + 1000);
+    display->ButtonUp();
+    display->Pump();
+    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), Entries - 6);
+}
+
 TEST_F(ListBoxTest, OwnerDrawMeasuresOnceAndDrawsEachEntryWithActionAndState) {
     std::vector<MEASUREITEMSTRUCT> measured;
     On(dialog, WM_MEASUREITEM, [&](HWND, UINT, WPARAM, LPARAM l) -> std::optional<LRESULT> {

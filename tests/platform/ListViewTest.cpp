@@ -348,6 +348,30 @@ TEST_F(ListViewTest, StripArrowsRepeatTheTrackPagesAndTheThumbDrags) {
     EXPECT_EQ(Top(), 0);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_THAT(Notes(), IsEmpty()) << "scrolling changes no row";
+    SendMessageA(list, LVM_SCROLL, 0, 0x7FFFFFFF);
+    EXPECT_EQ(Top(), 50 - page) << "as far as it goes";
+}
+
+TEST_F(ListViewTest, SeventyThousandRowsAClickPicksTheRowUnderThePointer) {
+    constexpr int Rows = 70000;
+    constexpr int Picked = 65536;
+    MakeList(0);
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (int r = 0; r < Rows; ++r) {
+        std::string text = "r" + std::to_string(r);
+        LVITEMA item;
+        item.mask = LVIF_TEXT;
+        item.iItem = r;
+        item.pszText = text.data();
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    EXPECT_TRUE(SendMessageA(list, LVM_ENSUREVISIBLE, Picked, FALSE));
+    Notes();
+    ClickCell(Picked, 1);
+    EXPECT_THAT(Notes(), ElementsAre("changed:65536:3:0:8", "click:65536:1"));
+    EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), Picked);
+    EXPECT_EQ(TextOf(Picked, 0), "r65536");
 }
 
 TEST_F(ListViewTest, ItemsAnswerTheirFieldsAndToleratesBadInput) {
