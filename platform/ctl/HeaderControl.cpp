@@ -1,6 +1,7 @@
 #include "platform/ctl/HeaderControl.h"
 
 #include "platform/ctl/ControlSupport.h"
+#include "platform/ctl/PaintedControl.h"
 #include "platform/gfx/Gdi.h"
 
 #include <algorithm>
@@ -36,7 +37,9 @@ HeaderItem FromRecord(const HDITEMA& record, const HeaderItem& base) {
     return item;
 }
 
-UINT AlignmentOf(int format) {
+} // namespace
+
+UINT HeaderTextAlignment(int format) {
     switch (format & HDF_JUSTIFYMASK) {
     case HDF_RIGHT:
         return DT_RIGHT;
@@ -47,7 +50,14 @@ UINT AlignmentOf(int format) {
     }
 }
 
-} // namespace
+UINT HeaderColumnAlignment(HWND header, int column) {
+    HDITEMA item;
+    item.mask = HDI_FORMAT;
+    item.fmt = HDF_LEFT;
+    const bool known = header && SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(column),
+                                              reinterpret_cast<LPARAM>(&item)) != 0;
+    return known ? HeaderTextAlignment(item.fmt) : DT_LEFT;
+}
 
 ATOM HeaderControl::Register() {
     return ControlMap<HeaderControl>::RegisterBuiltin(0);
@@ -59,23 +69,18 @@ LRESULT HeaderControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg >= HDM_FIRST && msg <= HDM_SETORDERARRAY) {
         return HeaderMessage(msg, wParam, lParam);
     }
-    switch (msg) {
-    case WM_SETFONT:
-        font = reinterpret_cast<HFONT>(wParam);
-        fontHeight = -1;
-        if (LOWORD(static_cast<WPARAM>(lParam))) {
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font);
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    default:
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    LRESULT result = 0;
+    if (PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }) ||
+        FontMessage(msg, wParam, lParam, font, result, [this](bool now) { FontChanged(now); })) {
+        return result;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void HeaderControl::FontChanged(bool redrawNow) {
+    fontHeight = -1;
+    if (redrawNow) {
+        InvalidateRect(hwnd, nullptr, TRUE);
     }
 }
 
@@ -260,9 +265,7 @@ void HeaderControl::Changed(int index) {
 
 // ---- painting
 
-void HeaderControl::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+void HeaderControl::Paint(HDC dc) {
     UseFont(dc, font);
     const RECT client = ClientRectOf(hwnd);
     int left = 0;
@@ -276,7 +279,6 @@ void HeaderControl::Paint() {
         FillRect(dc, &rest, GetSysColorBrush(COLOR_BTNFACE));
         DrawEdge(dc, &rest, EDGE_RAISED, BF_RECT);
     }
-    EndPaint(hwnd, &ps);
 }
 
 void HeaderControl::PaintItem(HDC dc, int index, const RECT& cell) const {
@@ -301,7 +303,7 @@ void HeaderControl::PaintItem(HDC dc, int index, const RECT& cell) const {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     DrawTextA(dc, item.text.c_str(), -1, &text,
-              AlignmentOf(item.format) | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS |
+              HeaderTextAlignment(item.format) | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS |
                   DT_NOPREFIX);
 }
 

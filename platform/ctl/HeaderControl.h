@@ -26,7 +26,8 @@ class HeaderControl {
     int Height() const;
     void Changed(int index);
 
-    void Paint();
+    void FontChanged(bool redrawNow);
+    void Paint(HDC dc);
     void PaintItem(HDC dc, int index, const RECT& r) const;
 
     HWND hwnd;
@@ -36,5 +37,10 @@ class HeaderControl {
     // Measured on first use after each font change.
     mutable int fontHeight = -1;
 };
+
+// The text alignment (DT_LEFT, DT_CENTER or DT_RIGHT) of a header item's format.
+UINT HeaderTextAlignment(int format);
+// That of a header's column, as the header answers it; left when it cannot tell.
+UINT HeaderColumnAlignment(HWND header, int column);
 
 } // namespace ctl

@@ -1,28 +1,14 @@
 #include "platform/ctl/ListViewPainter.h"
-#include "platform/win/WinUser.h"
 
+#include "platform/ctl/HeaderControl.h"
 #include "platform/gfx/Gdi.h"
+#include "platform/win/WinUser.h"
 
 namespace ctl {
 
 namespace {
 
 constexpr int CellMargin = 2;
-
-UINT AlignmentOf(HWND header, int column) {
-    HDITEMA item;
-    item.mask = HDI_FORMAT;
-    SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(column),
-                 reinterpret_cast<LPARAM>(&item));
-    switch (item.fmt & HDF_JUSTIFYMASK) {
-    case HDF_RIGHT:
-        return DT_RIGHT;
-    case HDF_CENTER:
-        return DT_CENTER;
-    default:
-        return DT_LEFT;
-    }
-}
 
 } // namespace
 
@@ -123,8 +109,8 @@ void ListViewPainter::DrawCell(HDC dc, const NMLVCUSTOMDRAW& draw) const {
     RECT inner{r.left + CellMargin, r.top, r.right - CellMargin, r.bottom};
     HWND header = reinterpret_cast<HWND>(SendMessageA(hwnd, LVM_GETHEADER, 0, 0));
     DrawTextA(dc, rows.Text(row, draw.iSubItem).c_str(), -1, &inner,
-              AlignmentOf(header, draw.iSubItem) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX |
-                  DT_END_ELLIPSIS);
+              HeaderColumnAlignment(header, draw.iSubItem) | DT_SINGLELINE | DT_VCENTER |
+                  DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 } // namespace ctl

@@ -1,5 +1,6 @@
 #include "platform/ctl/TooltipControl.h"
 
+#include "platform/ctl/PaintedControl.h"
 #include "platform/gfx/Gdi.h"
 
 #include <algorithm>
@@ -50,7 +51,11 @@ TooltipControl::TooltipControl(HWND window)
       initialDelay(DefaultInitial), popDelay(DefaultPop) {}
 
 LRESULT TooltipControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
-    const auto* info = reinterpret_cast<const TOOLINFOA*>(lParam);
+    LRESULT result = 0;
+    if (PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }) ||
+        FontMessage(msg, wParam, lParam, font, result, [](bool) {})) {
+        return result;
+    }
     switch (msg) {
     case WM_CREATE:
         SetWindowLongPtrA(hwnd, GWL_EXSTYLE,
@@ -61,19 +66,17 @@ LRESULT TooltipControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         return HTTRANSPARENT;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
-    case WM_PAINT:
-        Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        font = reinterpret_cast<HFONT>(wParam);
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font);
     case WM_TIMER:
         wParam == InitialTimer ? Show() : Pop();
         return 0;
+    default:
+        return TooltipMessage(msg, wParam, lParam);
+    }
+}
+
+LRESULT TooltipControl::TooltipMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto* info = reinterpret_cast<const TOOLINFOA*>(lParam);
+    switch (msg) {
     case TTM_ACTIVATE:
         active = wParam != 0;
         if (!active) {
@@ -295,9 +298,7 @@ void TooltipControl::Place(const std::string& tip) {
                  SWP_SHOWWINDOW | SWP_NOACTIVATE);
 }
 
-void TooltipControl::Paint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd, &ps);
+void TooltipControl::Paint(HDC dc) {
     RECT all;
     GetClientRect(hwnd, &all);
     FillRect(dc, &all, GetSysColorBrush(COLOR_INFOBK));
@@ -307,7 +308,6 @@ void TooltipControl::Paint() {
     SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
     RECT t{all.left + MarginX, all.top + MarginY + 1, all.right - MarginX + 1, all.bottom - 1};
     DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &t, TextFormat);
-    EndPaint(hwnd, &ps);
 }
 
 } // namespace ctl

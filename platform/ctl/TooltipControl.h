@@ -30,6 +30,7 @@ class TooltipControl {
     };
     static constexpr std::size_t NoTool = static_cast<std::size_t>(-1);
 
+    LRESULT TooltipMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT AddTool(const TOOLINFOA* info);
     LRESULT DeleteTool(const TOOLINFOA* info);
     LRESULT NewRect(const TOOLINFOA* info);
@@ -44,7 +45,7 @@ class TooltipControl {
     void Show();
     std::string AskText(const Tool& tool);
     void Place(const std::string& text);
-    void Paint();
+    void Paint(HDC dc);
 
     HWND hwnd;
     std::vector<Tool> tools;

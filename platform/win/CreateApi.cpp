@@ -119,6 +119,48 @@ void Free(HWND hwnd) {
     wm.Remove(w);
 }
 
+// A new window of cls in the window list, with its native window when it is a top-level
+// one; null when the creation hook destroyed it. at holds x, y, width and height.
+HWND Place(std::shared_ptr<win::WindowClass> cls, DWORD exStyle, DWORD style, RECT at, HWND parent,
+           HMENU menu, HINSTANCE instance) {
+    auto& wm = WindowManager::Get();
+    auto owned = NewWindow(std::move(cls), exStyle, style, parent, menu, instance);
+    Window* w = owned.get();
+    w->rect = InitialRect(at.left, at.top, at.right, at.bottom, (style & WS_CHILD) != 0);
+    w->client = w->ClientBounds();
+    if (!wm.Add(std::move(owned))) {
+        return nullptr;
+    }
+    const HWND hwnd = w->handle;
+    w->cls->windowCount++;
+    wm.Link(w);
+    if (!w->IsChild()) {
+        wm.GetBackend().CreateNative(hwnd, w->rect);
+    }
+    if (CreationHookSlot()) {
+        CreationHookSlot()(hwnd);
+    }
+    return wm.Find(hwnd) ? hwnd : nullptr;
+}
+
+// The size and place a created window starts with, and its showing under WS_VISIBLE.
+void Announce(HWND hwnd, DWORD style) {
+    auto& wm = WindowManager::Get();
+    Window* w = wm.Find(hwnd);
+    if (!w) {
+        return;
+    }
+    const RECT c = w->ClientBounds();
+    wm.Send(hwnd, WM_SIZE, 0, MAKELPARAM(c.right, c.bottom));
+    if ((w = wm.Find(hwnd))) {
+        wm.Send(hwnd, WM_MOVE, 0,
+                MAKELPARAM(w->rect.left + w->client.left, w->rect.top + w->client.top));
+    }
+    if ((style & WS_VISIBLE) && wm.Find(hwnd)) {
+        ShowWindow(hwnd, SW_SHOW);
+    }
+}
+
 } // namespace
 
 HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
@@ -132,24 +174,10 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     if ((style & (WS_CHILD | WS_POPUP)) == 0) {
         style |= WS_CAPTION;
     }
-    auto owned = NewWindow(cls, exStyle, style, parent, menu, instance);
-    Window* w = owned.get();
-    w->rect = InitialRect(x, y, width, height, (style & WS_CHILD) != 0);
-    w->client = w->ClientBounds();
-    if (!wm.Add(std::move(owned))) {
+    const HWND hwnd = Place(cls, exStyle, style, {x, y, width, height}, parent, menu, instance);
+    Window* w = wm.Find(hwnd);
+    if (!w) {
         return nullptr;
-    }
-    const HWND hwnd = w->handle;
-    cls->windowCount++;
-    wm.Link(w);
-    if (!w->IsChild()) {
-        wm.GetBackend().CreateNative(hwnd, w->rect);
-    }
-    if (CreationHookSlot()) {
-        CreationHookSlot()(hwnd);
-        if (!(w = wm.Find(hwnd))) {
-            return nullptr;
-        }
     }
     CREATESTRUCTA cs;
     cs.lpCreateParams = param;
@@ -172,18 +200,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
         DestroyWindow(hwnd);
         return nullptr;
     }
-    if (!(w = wm.Find(hwnd))) {
-        return nullptr;
-    }
-    const RECT c = w->ClientBounds();
-    wm.Send(hwnd, WM_SIZE, 0, MAKELPARAM(c.right, c.bottom));
-    if ((w = wm.Find(hwnd))) {
-        wm.Send(hwnd, WM_MOVE, 0,
-                MAKELPARAM(w->rect.left + w->client.left, w->rect.top + w->client.top));
-    }
-    if ((style & WS_VISIBLE) && wm.Find(hwnd)) {
-        ShowWindow(hwnd, SW_SHOW);
-    }
+    Announce(hwnd, style);
     return wm.Find(hwnd) ? hwnd : nullptr;
 }
 

@@ -180,6 +180,22 @@ LRESULT Frame(HWND hwnd, Window& w, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+LRESULT TextMessage(Window& w, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_NCCREATE:
+        SetText(w, lParam ? reinterpret_cast<LPARAM>(
+                                reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpszName)
+                          : 0);
+        return TRUE;
+    case WM_SETTEXT:
+        return SetText(w, lParam);
+    case WM_GETTEXT:
+        return CopyText(w, wParam, lParam);
+    default: // WM_GETTEXTLENGTH
+        return static_cast<LRESULT>(w.text.size());
+    }
+}
+
 } // namespace
 
 LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -189,16 +205,10 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     switch (msg) {
     case WM_NCCREATE:
-        SetText(*w, lParam ? reinterpret_cast<LPARAM>(
-                                 reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpszName)
-                           : 0);
-        return TRUE;
     case WM_SETTEXT:
-        return SetText(*w, lParam);
     case WM_GETTEXT:
-        return CopyText(*w, wParam, lParam);
     case WM_GETTEXTLENGTH:
-        return static_cast<LRESULT>(w->text.size());
+        return TextMessage(*w, msg, wParam, lParam);
     case WM_PAINT:
         return Paint(hwnd);
     case WM_ERASEBKGND:
