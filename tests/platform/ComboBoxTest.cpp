@@ -132,6 +132,38 @@ TEST_F(ComboBoxTest, ClickDropsHoverHighlightsClickPicksAndCloses) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// The dropped list's thumb scrolls it while the list keeps the capture the combo box gave it,
+// so the next click still picks an entry.
+TEST_F(ComboBoxTest, TheDroppedListsThumbScrollsItAndTheListStaysOpen) {
+    std::vector<std::string> many;
+    for (int i = 10; i < 50; ++i) {
+        many.push_back("t" + std::to_string(i));
+    }
+    HWND combo = Combo(many);
+    Open(combo);
+    HWND list = ListOf(combo);
+    RECT client{};
+    GetClientRect(list, &client);
+    POINT thumb{client.right + GetSystemMetrics(SM_CXVSCROLL) / 2,
+                GetSystemMetrics(SM_CYVSCROLL) + 2};
+    ClientToScreen(list, &thumb);
+    display->MoveMouse(thumb.x, thumb.y);
+    display->ButtonDown();
+    display->MoveMouse(thumb.x, thumb.y + 1000);
+    display->ButtonUp();
+    display->Pump();
+    EXPECT_TRUE(Dropped(combo));
+    EXPECT_EQ(GetCapture(), list);
+    EXPECT_GT(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
+    Events();
+    const POINT last = Entry(combo, 39);
+    display->Click(last.x, last.y);
+    display->Pump();
+    EXPECT_EQ(Sel(combo), 39);
+    EXPECT_FALSE(Dropped(combo));
+    EXPECT_EQ(Events(), (std::vector<std::string>{SelChange, CloseUp, SelEndOk}));
+}
+
 TEST_F(ComboBoxTest, EscapeAndClickOutsideCloseUnchanged) {
     HWND combo = Combo(Tables);
     SendMessageA(combo, CB_SETCURSEL, 1, 0);
