@@ -32,8 +32,9 @@ bool ButtonControl::IsCheckKind() const {
 LRESULT ButtonControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }) ||
-        TextAndFontMessage(hwnd, font, msg, wParam, lParam, result))
+        TextAndFontMessage(hwnd, font, msg, wParam, lParam, result)) {
         return result;
+    }
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -32,8 +32,9 @@ LRESULT ListBoxControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (scroller.Message(msg, wParam, lParam, result) ||
         PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }) ||
-        FontMessage(msg, wParam, lParam, font, result, [this](bool now) { FontChanged(now); }))
+        FontMessage(msg, wParam, lParam, font, result, [this](bool now) { FontChanged(now); })) {
         return result;
+    }
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -22,7 +22,7 @@ class ListScroller final : private ScrollTracker::Bar {
         virtual void ScrollTo(int top) = 0;
 
       protected:
-        ~Rows() = default;
+        virtual ~Rows() = default;
     };
 
     // keepCapture: the list holds a capture it did not take (a dropped combo list).

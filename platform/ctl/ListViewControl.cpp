@@ -50,8 +50,9 @@ LRESULT ListViewControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
         PaintMessage(
             hwnd, msg, wParam, result, [this](HDC dc, const RECT& dirty) { Paint(dc, dirty); },
             [this](HDC dc) { Erase(dc); }) ||
-        FontMessage(msg, wParam, lParam, font, result, [this](bool now) { FontChanged(now); }))
+        FontMessage(msg, wParam, lParam, font, result, [this](bool now) { FontChanged(now); })) {
         return result;
+    }
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

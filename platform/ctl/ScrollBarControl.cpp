@@ -48,8 +48,9 @@ ScrollBarGeometry ScrollBarControl::Geometry() const {
 
 LRESULT ScrollBarControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }))
+    if (PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); })) {
         return result;
+    }
     switch (msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -40,8 +40,9 @@ ATOM StaticControl::Register() {
 LRESULT StaticControl::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (PaintMessage(hwnd, msg, result, [this](HDC dc) { Paint(dc); }) ||
-        TextAndFontMessage(hwnd, font, msg, wParam, lParam, result))
+        TextAndFontMessage(hwnd, font, msg, wParam, lParam, result)) {
         return result;
+    }
     switch (msg) {
     case WM_NCHITTEST:
         // Labels let the mouse through to their parent unless they ask for clicks.

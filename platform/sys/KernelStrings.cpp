@@ -14,29 +14,34 @@ int CompareNoCaseAscii(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < common; ++i) {
         const auto x = static_cast<unsigned char>(FoldAscii(a[i]));
         const auto y = static_cast<unsigned char>(FoldAscii(b[i]));
-        if (x != y)
+        if (x != y) {
             return x < y ? -1 : 1;
+        }
     }
-    if (a.size() == b.size())
+    if (a.size() == b.size()) {
         return 0;
+    }
     return a.size() < b.size() ? -1 : 1;
 }
 
 } // namespace qvsql
 
 LPSTR lstrcpynA(LPSTR dest, LPCSTR src, int maxLength) {
-    if (dest == nullptr || maxLength <= 0)
+    if (dest == nullptr || maxLength <= 0) {
         return dest;
+    }
     const std::size_t length =
         src == nullptr ? 0 : strnlen(src, static_cast<std::size_t>(maxLength) - 1);
-    if (length > 0)
+    if (length > 0) {
         std::memcpy(dest, src, length);
+    }
     dest[length] = '\0';
     return dest;
 }
 
 int lstrcmpiA(LPCSTR a, LPCSTR b) {
-    if (a == nullptr || b == nullptr)
+    if (a == nullptr || b == nullptr) {
         return (a == nullptr ? 0 : 1) - (b == nullptr ? 0 : 1);
+    }
     return qvsql::CompareNoCaseAscii(a, b);
 }

@@ -12,8 +12,9 @@ std::string ExecutablePath() {
     std::string path(256, '\0');
     for (;;) {
         const ssize_t got = readlink("/proc/self/exe", path.data(), path.size());
-        if (got < 0)
+        if (got < 0) {
             return {};
+        }
         if (static_cast<std::size_t>(got) < path.size()) {
             path.resize(static_cast<std::size_t>(got));
             return path;
@@ -25,8 +26,9 @@ std::string ExecutablePath() {
 } // namespace
 
 DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size) {
-    if (buffer == nullptr || size == 0)
+    if (buffer == nullptr || size == 0) {
         return 0;
+    }
     const std::string path = module == nullptr ? ExecutablePath() : std::string();
     const std::size_t copied = std::min<std::size_t>(path.size(), size - 1);
     std::memcpy(buffer, path.data(), copied);

@@ -26,10 +26,12 @@ class TrimmedField {
     explicit TrimmedField(std::size_t cap = 0) : cap_(cap) {}
 
     void Add(char c) {
-        if (count_ == 0 && IsBlank(c))
+        if (count_ == 0 && IsBlank(c)) {
             return;
-        if (head_.size() < cap_)
+        }
+        if (head_.size() < cap_) {
             head_.push_back(c);
+        }
         ++count_;
         if (!IsBlank(c)) {
             trimmed_ = count_;
@@ -74,8 +76,9 @@ class ProfileScanner {
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             if (state_ == State::Skip) {
                 i = bytes.find('\n', i);
-                if (i == std::string_view::npos)
+                if (i == std::string_view::npos) {
                     return false;
+                }
             }
             if (bytes[i] != '\n') {
                 Take(bytes[i]);
@@ -97,16 +100,18 @@ class ProfileScanner {
             StartLine(c);
             break;
         case State::Section:
-            if (c == ']')
+            if (c == ']') {
                 state_ = State::SectionEnd;
-            else
+            } else {
                 field_.Add(c);
+            }
             break;
         case State::Key:
-            if (c == '=')
+            if (c == '=') {
                 StartValue();
-            else
+            } else {
                 field_.Add(c);
+            }
             break;
         case State::Value:
             field_.Add(c);
@@ -118,8 +123,9 @@ class ProfileScanner {
     }
 
     void StartLine(char c) {
-        if (IsBlank(c))
+        if (IsBlank(c)) {
             return;
+        }
         if (c == ';' || (c != '[' && !inSection_)) {
             state_ = State::Skip;
         } else if (c == '[') {
@@ -144,10 +150,11 @@ class ProfileScanner {
 
     // A header without ']' is no header: the section stays as it was.
     bool EndLine() {
-        if (state_ == State::SectionEnd)
+        if (state_ == State::SectionEnd) {
             inSection_ = field_.EqualsNoCase(section_);
-        else if (state_ == State::Value)
+        } else if (state_ == State::Value) {
             value_ = ValueText(field_, maxBytes_);
+        }
         state_ = State::LineStart;
         return value_.has_value();
     }
@@ -171,8 +178,9 @@ bool IsValidUtf8(std::string_view text) {
         }
         const std::size_t start = pos;
         if (gfx::DecodeUtf8(text, pos) == gfx::ReplacementChar &&
-            text.substr(start, pos - start) != replacement)
+            text.substr(start, pos - start) != replacement) {
             return false;
+        }
     }
     return true;
 }
@@ -181,29 +189,34 @@ bool IsValidUtf8(std::string_view text) {
 
 std::optional<ProfileFile::Encoding> ProfileFile::JudgeEncoding(const char* path) {
     std::optional<RegularFile> file = RegularFile::Open(path);
-    if (!file)
+    if (!file) {
         return std::nullopt;
+    }
     const std::string bytes = file->ReadToEnd();
     return Encoding{bytes.starts_with(byteOrderMark) || IsValidUtf8(bytes), file->Stamp()};
 }
 
 std::optional<std::string> ProfileFile::Find(const char* path, std::string_view section,
                                              std::string_view key, std::size_t maxBytes) {
-    if (path == nullptr || section.empty() || key.empty())
+    if (path == nullptr || section.empty() || key.empty()) {
         return std::nullopt;
+    }
     std::optional<RegularFile> file = RegularFile::Open(path);
-    if (!file)
+    if (!file) {
         return std::nullopt;
+    }
     ProfileScanner scanner(section, key, maxBytes);
     std::array<char, 16384> chunk{};
     bool atStart = true;
     while (const std::size_t got = file->Read(chunk.data(), chunk.size())) {
         std::string_view bytes(chunk.data(), got);
-        if (atStart && bytes.starts_with(byteOrderMark))
+        if (atStart && bytes.starts_with(byteOrderMark)) {
             bytes.remove_prefix(byteOrderMark.size());
+        }
         atStart = false;
-        if (scanner.Feed(bytes))
+        if (scanner.Feed(bytes)) {
             return scanner.Result();
+        }
     }
     scanner.Finish();
     return scanner.Result();
@@ -221,12 +234,14 @@ std::string_view Prefix(LPCSTR text, std::size_t limit) {
 
 DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
                                DWORD size, LPCSTR path) {
-    if (buffer == nullptr || size == 0)
+    if (buffer == nullptr || size == 0) {
         return 0;
+    }
     const std::size_t limit = size - 1;
     std::optional<std::string> value;
-    if (section != nullptr && key != nullptr)
+    if (section != nullptr && key != nullptr) {
         value = qvsql::ProfileFile::Find(path, section, key, limit);
+    }
     const std::string_view text = value ? std::string_view(*value) : Prefix(defaultValue, limit);
     const std::size_t copied = std::min(text.size(), limit);
     std::copy_n(text.data(), copied, buffer);

@@ -11,8 +11,10 @@ namespace qvsql {
 namespace {
 
 std::optional<FileStamp> Acceptable(const struct stat& info) {
-    if (!S_ISREG(info.st_mode) || static_cast<std::uint64_t>(info.st_size) > RegularFile::maxBytes)
+    if (!S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) > RegularFile::maxBytes) {
         return std::nullopt;
+    }
     return FileStamp{
         static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
         static_cast<std::uint64_t>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
@@ -22,19 +24,22 @@ std::optional<FileStamp> Acceptable(const struct stat& info) {
 
 std::optional<FileStamp> RegularFile::StampOf(const char* path) {
     struct stat info {};
-    if (path == nullptr || stat(path, &info) != 0)
+    if (path == nullptr || stat(path, &info) != 0) {
         return std::nullopt;
+    }
     return Acceptable(info);
 }
 
 // The path is looked at before it is opened, because opening some devices has effects of
 // its own; the open file is checked again, as the path may have changed in between.
 std::optional<RegularFile> RegularFile::Open(const char* path) {
-    if (!StampOf(path))
+    if (!StampOf(path)) {
         return std::nullopt;
+    }
     const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
         return std::nullopt;
+    }
     struct stat info {};
     const std::optional<FileStamp> stamp = fstat(fd, &info) == 0 ? Acceptable(info) : std::nullopt;
     if (!stamp) {
@@ -48,11 +53,13 @@ std::string RegularFile::ReadToEnd() {
     std::string bytes(stamp_.size, '\0');
     std::size_t filled = 0;
     for (;;) {
-        if (filled == bytes.size())
+        if (filled == bytes.size()) {
             bytes.resize(std::min(maxBytes, std::max<std::size_t>(bytes.size() * 2, 4096)));
+        }
         const std::size_t got = Read(bytes.data() + filled, bytes.size() - filled);
-        if (got == 0)
+        if (got == 0) {
             break;
+        }
         filled += got;
     }
     bytes.resize(filled);
@@ -64,8 +71,9 @@ RegularFile::RegularFile(RegularFile&& other) noexcept
 
 RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0)
+        if (fd_ >= 0) {
             close(fd_);
+        }
         fd_ = std::exchange(other.fd_, -1);
         stamp_ = other.stamp_;
         readSoFar_ = other.readSoFar_;
@@ -74,20 +82,23 @@ RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
 }
 
 RegularFile::~RegularFile() {
-    if (fd_ >= 0)
+    if (fd_ >= 0) {
         close(fd_);
+    }
 }
 
 std::size_t RegularFile::Read(char* buffer, std::size_t size) {
     const std::size_t wanted = std::min(size, maxBytes - readSoFar_);
-    if (fd_ < 0 || buffer == nullptr || wanted == 0)
+    if (fd_ < 0 || buffer == nullptr || wanted == 0) {
         return 0;
+    }
     ssize_t got = -1;
     do {
         got = read(fd_, buffer, wanted);
     } while (got < 0 && errno == EINTR);
-    if (got <= 0)
+    if (got <= 0) {
         return 0;
+    }
     readSoFar_ += static_cast<std::size_t>(got);
     return static_cast<std::size_t>(got);
 }

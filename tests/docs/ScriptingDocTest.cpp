@@ -18,8 +18,9 @@ namespace fs = std::filesystem;
 std::vector<std::string> Lines() {
     std::ifstream file(QVSQL_DOCS_DIR "/scripting.md");
     std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
+    for (std::string line; std::getline(file, line);) {
         lines.push_back(line);
+    }
     return lines;
 }
 
@@ -29,10 +30,12 @@ std::string Between(const std::vector<std::string>& lines, const std::string& st
     std::string text;
     bool inside = false;
     for (const std::string& line : lines) {
-        if (inside && line == end)
+        if (inside && line == end) {
             return text;
-        if (inside)
+        }
+        if (inside) {
             text += line + '\n';
+        }
         inside = inside || line.find(start) != std::string::npos;
     }
     return "";
@@ -41,12 +44,14 @@ std::string Between(const std::vector<std::string>& lines, const std::string& st
 std::vector<std::string> HostArguments(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         const std::size_t host = line.find("tools/qvsql-host/qvsql-host ");
-        if (line.rfind("QVSQL_SCRIPT=", 0) != 0 || host == std::string::npos)
+        if (line.rfind("QVSQL_SCRIPT=", 0) != 0 || host == std::string::npos) {
             continue;
+        }
         std::istringstream words(line.substr(host));
         std::vector<std::string> args;
-        for (std::string word; words >> word;)
+        for (std::string word; words >> word;) {
             args.push_back(word);
+        }
         return {args.begin() + 1, args.end()};
     }
     return {};
@@ -78,8 +83,9 @@ TEST(ScriptingDoc, EveryVerbExampleParses) {
     int examples = 0;
     for (const std::string& line : Lines()) {
         // | `verb ARGS` | `example` | what happens |
-        if (line.rfind("| `", 0) != 0)
+        if (line.rfind("| `", 0) != 0) {
             continue;
+        }
         const std::size_t open = line.find("| `", 3);
         const std::size_t close = line.find("` |", open + 3);
         ASSERT_NE(close, std::string::npos) << line;

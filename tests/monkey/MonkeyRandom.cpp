@@ -9,7 +9,7 @@ namespace monkey {
 namespace {
 
 // Characters and fragments that change how a name is quoted, split or read back.
-const std::vector<std::string>& Fragments() {
+const std::vector<std::string>& Fragments() { // NOLINT(readability-function-size): a table
     static const std::vector<std::string> fragments{" ",
                                                     "  ",
                                                     "$",

@@ -19,8 +19,9 @@ namespace {
 // The glyph's painted pixels as "x,y" rows of '#', so a test can read a row at a time.
 std::string Row(const IconImage& image, int y) {
     std::string row;
-    for (int x = 0; x < image.width; ++x)
+    for (int x = 0; x < image.width; ++x) {
         row += image.mask[static_cast<std::size_t>(y * image.width + x)] == 0 ? '#' : '.';
+    }
     return row;
 }
 
@@ -69,8 +70,9 @@ TEST(Templates, ControlsInTemplateOrder) {
     EXPECT_EQ(builder.cy, 266);
     EXPECT_STREQ(builder.fontFace, "MS Sans Serif");
     std::vector<int> ids;
-    for (const DialogItemTemplate& item : builder.items)
+    for (const DialogItemTemplate& item : builder.items) {
         ids.push_back(item.id);
+    }
     EXPECT_EQ(ids,
               (std::vector<int>{1000, 1001, 1002, 1003, -1,   1004, 1005, 1006, 1007, 1009, 1010,
                                 1008, 1016, 1018, 1012, 1013, 1011, 1014, 1015, 1,    2}));
