@@ -8,6 +8,7 @@
 #include "platform/afx/CPaintDC.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -16,6 +17,17 @@ using CellArray = std::vector<XListCellData>;
 
 constexpr int emptyMessageGap = 10;
 constexpr int toolRowFactor = 1000;
+
+// Copies text into a caller's buffer of max bytes, as the list does; the count copied.
+int CopyText(const std::string& text, char* buffer, int max) {
+    if (!buffer || max <= 0) {
+        return 0;
+    }
+    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(max - 1));
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+    return static_cast<int>(n);
+}
 
 } // namespace
 
@@ -44,9 +56,7 @@ CXListCtrl::~CXListCtrl() {
     dropDown.reset();
     // The window may outlive this part of the object; its rows must not keep their records.
     if (IsWindow()) {
-        for (int row = CListCtrl::GetItemCount() - 1; row >= 0; --row) {
-            ReleaseRow(row);
-        }
+        ReleaseAllRows(true);
     }
 }
 
@@ -71,30 +81,45 @@ int CXListCtrl::InsertItem(int row, const char* text) {
     return InsertItem(row, text, windowTextColor, windowColor);
 }
 
+// One insertion carries the text and the records.
 int CXListCtrl::InsertItem(int row, const char* text, COLORREF textColor, COLORREF backColor) {
     if (row < 0) {
         return -1;
     }
-    const int index = CListCtrl::InsertItem(row, text);
-    if (index < 0) {
-        return index;
-    }
-    auto cells = std::make_unique<CellArray>(static_cast<std::size_t>(GetColumnCount()));
+    auto cells = std::make_unique<CellArray>(static_cast<std::size_t>(columnCount));
     if (!cells->empty()) {
         cells->front().textColor = textColor;
         cells->front().backColor = backColor;
         cells->front().imageIndex = -1;
     }
-    if (SetItemData(index, reinterpret_cast<DWORD_PTR>(cells.get()))) {
+    LVITEMA item;
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = row;
+    item.pszText = const_cast<char*>(text ? text : "");
+    item.lParam = reinterpret_cast<LPARAM>(cells.get());
+    const int index = CListCtrl::InsertItem(&item);
+    if (index >= 0) {
         static_cast<void>(cells.release()); // the row's item parameter owns it now
     }
     return index;
 }
 
 void CXListCtrl::ReleaseRow(int row) {
-    std::unique_ptr<CellArray> cells(reinterpret_cast<CellArray*>(CListCtrl::GetItemData(row)));
+    std::unique_ptr<CellArray> cells(rowsKept.Cells(row));
     if (cells) {
         SetItemData(row, 0);
+    }
+}
+
+// Rows about to go with their list need not have their item parameters cleared one by one.
+void CXListCtrl::ReleaseAllRows(bool clearParams) {
+    for (int row = rowsKept.Count() - 1; row >= 0; --row) {
+        if (clearParams) {
+            ReleaseRow(row);
+        } else {
+            std::unique_ptr<CellArray> cells(rowsKept.Cells(row));
+            rowsKept.SetCells(row, nullptr);
+        }
     }
 }
 
@@ -107,30 +132,144 @@ void CXListCtrl::DeleteItem(int row) {
 }
 
 void CXListCtrl::DeleteAllItems() {
-    for (int row = GetItemCount() - 1; row >= 0; --row) {
-        ReleaseRow(row);
-    }
+    ReleaseAllRows(false);
     CListCtrl::DeleteAllItems();
 }
 
 XListCellData* CXListCtrl::RowData(int row) const {
-    auto* cells = reinterpret_cast<CellArray*>(CListCtrl::GetItemData(row));
+    CellArray* cells = rowsKept.Cells(row);
     return cells && !cells->empty() ? cells->data() : nullptr;
 }
 
 bool CXListCtrl::IsValidCell(int row, int column) const {
-    return row >= 0 && row < GetItemCount() && column >= 0 && column < GetColumnCount();
+    return rowsKept.Valid(row) && column >= 0 && column < columnCount;
 }
 
 XListCellData* CXListCtrl::GetCellData(int row, int column) const {
     if (!IsValidCell(row, column)) {
         return nullptr;
     }
-    auto* cells = reinterpret_cast<CellArray*>(CListCtrl::GetItemData(row));
+    CellArray* cells = rowsKept.Cells(row);
     if (!cells || static_cast<std::size_t>(column) >= cells->size()) {
         return nullptr;
     }
     return &(*cells)[static_cast<std::size_t>(column)];
+}
+
+// ---- The list's row messages
+
+LRESULT CXListCtrl::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case LVM_SETITEMA:
+    case LVM_SETITEMTEXTA:
+        return SetItemMessage(msg, wParam, lParam);
+    case LVM_GETITEMA:
+    case LVM_GETITEMTEXTA:
+        return GetItemMessage(msg, wParam, lParam);
+    case WM_SETREDRAW:
+        redrawOn = wParam != 0;
+        break;
+    default:
+        break;
+    }
+    const LRESULT result = CListCtrl::WindowProc(msg, wParam, lParam);
+    TrackRows(msg, wParam, lParam, result);
+    return result;
+}
+
+// Texts of column 1 and up stay with the grid; the rest goes on to the list.
+LRESULT CXListCtrl::SetItemMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const auto* item = reinterpret_cast<const LVITEMA*>(lParam);
+    if (!item) {
+        return CListCtrl::WindowProc(msg, wParam, lParam);
+    }
+    LVITEMA rest = *item;
+    if (msg == LVM_SETITEMTEXTA) {
+        rest.mask = LVIF_TEXT;
+        rest.iItem = static_cast<int>(static_cast<LONG_PTR>(wParam));
+    }
+    if (rest.iSubItem < 1 || !(rest.mask & LVIF_TEXT)) {
+        const LRESULT result = CListCtrl::WindowProc(msg, wParam, lParam);
+        if (result && msg == LVM_SETITEMA && (item->mask & LVIF_PARAM)) {
+            rowsKept.SetCells(item->iItem, reinterpret_cast<CellArray*>(item->lParam));
+        }
+        return result;
+    }
+    if (!rowsKept.Valid(rest.iItem)) {
+        return FALSE;
+    }
+    rowsKept.SetText(rest.iItem, rest.iSubItem, rest.pszText ? rest.pszText : "");
+    rest.mask &= ~static_cast<UINT>(LVIF_TEXT);
+    if (rest.mask & LVIF_PARAM) {
+        rowsKept.SetCells(rest.iItem, reinterpret_cast<CellArray*>(rest.lParam));
+    }
+    return rest.mask ? CListCtrl::WindowProc(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&rest))
+                     : TRUE;
+}
+
+LRESULT CXListCtrl::GetItemMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* item = reinterpret_cast<LVITEMA*>(lParam);
+    const int row = item && msg == LVM_GETITEMTEXTA
+                        ? static_cast<int>(static_cast<LONG_PTR>(wParam))
+                        : (item ? item->iItem : -1);
+    const bool text = item && (msg == LVM_GETITEMTEXTA || (item->mask & LVIF_TEXT));
+    if (!text || item->iSubItem < 1) {
+        return CListCtrl::WindowProc(msg, wParam, lParam);
+    }
+    if (!rowsKept.Valid(row)) {
+        return msg == LVM_GETITEMTEXTA ? 0 : FALSE;
+    }
+    const int copied =
+        CopyText(rowsKept.Text(row, item->iSubItem), item->pszText, item->cchTextMax);
+    if (msg == LVM_GETITEMTEXTA) {
+        return copied;
+    }
+    const UINT mask = item->mask;
+    item->mask &= ~static_cast<UINT>(LVIF_TEXT);
+    const LRESULT result = item->mask ? CListCtrl::WindowProc(msg, wParam, lParam) : TRUE;
+    item->mask = mask;
+    return result;
+}
+
+void CXListCtrl::TrackRows(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT result) {
+    const auto* item = reinterpret_cast<const LVITEMA*>(lParam);
+    switch (msg) {
+    case LVM_INSERTITEMA:
+        if (result >= 0 && item) {
+            const bool param = (item->mask & LVIF_PARAM) != 0;
+            rowsKept.Insert(static_cast<int>(result),
+                            param ? reinterpret_cast<CellArray*>(item->lParam) : nullptr);
+        }
+        break;
+    case LVM_DELETEITEM:
+        if (result) {
+            rowsKept.Erase(static_cast<int>(static_cast<LONG_PTR>(wParam)));
+        }
+        break;
+    case LVM_DELETEALLITEMS:
+    case WM_DESTROY:
+        rowsKept.Clear();
+        break;
+    case LVM_INSERTCOLUMNA:
+        if (result >= 0) {
+            rowsKept.InsertColumn(static_cast<int>(result));
+        }
+        CountColumns();
+        break;
+    case LVM_DELETECOLUMN:
+        if (result) {
+            rowsKept.DeleteColumn(static_cast<int>(static_cast<LONG_PTR>(wParam)));
+        }
+        CountColumns();
+        break;
+    default:
+        break;
+    }
+}
+
+void CXListCtrl::CountColumns() {
+    const HWND header = GetHeaderWindow();
+    columnCount = header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 }
 
 // ---- Cells
@@ -139,13 +278,21 @@ BOOL CXListCtrl::SetItemText(int row, int column, const char* text) {
     if (!IsValidCell(row, column)) {
         return FALSE;
     }
-    const BOOL result = CListCtrl::SetItemText(row, column, text);
+    BOOL result = TRUE;
+    if (column > 0) {
+        rowsKept.SetText(row, column, text ? text : "");
+    } else {
+        result = CListCtrl::SetItemText(row, column, text);
+    }
     UpdateCell(row, column);
     return result;
 }
 
 std::string CXListCtrl::GetItemText(int row, int column) const {
-    return IsValidCell(row, column) ? CListCtrl::GetItemText(row, column) : std::string();
+    if (!IsValidCell(row, column)) {
+        return {};
+    }
+    return column > 0 ? rowsKept.Text(row, column) : CListCtrl::GetItemText(row, column);
 }
 
 BOOL CXListCtrl::SetCheckState(int row, int column, int state) {
@@ -208,17 +355,17 @@ int CXListCtrl::GetCurSel() const {
     return GetNextItem(-1, LVNI_SELECTED);
 }
 
+// While redraw is off nothing would be drawn, and turning it on repaints the whole list.
 void CXListCtrl::UpdateCell(int row, int column) {
     CRect rect;
-    if (GetCellRect(row, column, LVIR_BOUNDS, rect)) {
+    if (redrawOn && GetCellRect(row, column, LVIR_BOUNDS, rect)) {
         InvalidateRect(&rect, TRUE);
         UpdateWindow();
     }
 }
 
 int CXListCtrl::GetColumnCount() const {
-    const HWND header = GetHeaderWindow();
-    return header ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    return columnCount;
 }
 
 BOOL CXListCtrl::GetCellRect(int row, int column, int area, CRect& rect) const {
@@ -249,6 +396,7 @@ void CXListCtrl::TakeOverHeader() {
     if (!headerTakenOver && header && headerCtrl.SubclassWindow(header)) {
         headerTakenOver = true;
     }
+    CountColumns();
 }
 
 void CXListCtrl::PreSubclassWindow() {
@@ -266,9 +414,7 @@ int CXListCtrl::OnCreate(CREATESTRUCTA* create) {
 
 void CXListCtrl::OnDestroy() {
     dropDownEdit.EndWithWindow();
-    for (int row = GetItemCount() - 1; row >= 0; --row) {
-        ReleaseRow(row);
-    }
+    ReleaseAllRows(false);
     CListCtrl::OnDestroy();
 }
 

@@ -7,11 +7,13 @@
 #include "controls/XListCellData.h"
 #include "controls/XListCellPainter.h"
 #include "controls/XListDropDown.h"
+#include "controls/XListRows.h"
 #include "platform/afx/AfxMessageEntries.h"
 #include "platform/afx/CFont.h"
 #include "platform/afx/CListCtrl.h"
 #include "platform/afx/CRect.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -52,6 +54,8 @@ class CXListCtrl : public CListCtrl {
     // The cell's record; null when the indices are not valid or the row has none.
     XListCellData* GetCellData(int row, int column) const;
     bool IsValidCell(int row, int column) const;
+    // Changes with every row inserted or deleted and every text set in column 1 and up.
+    std::uint64_t RowsRevision() const { return rowsKept.Revision(); }
 
     // Interface texts by their English wording, from a section; "" keeps the English text.
     using Translator = std::function<std::string(std::string_view section, std::string_view)>;
@@ -64,6 +68,8 @@ class CXListCtrl : public CListCtrl {
 
   protected:
     void PreSubclassWindow() override;
+    // Keeps rowsKept and the column count as the list's row and column messages pass.
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     int OnCreate(CREATESTRUCTA* create);
     void OnDestroy();
@@ -148,6 +154,11 @@ class CXListCtrl : public CListCtrl {
     void TakeOverHeader();
     XListCellData* RowData(int row) const;
     void ReleaseRow(int row);
+    void ReleaseAllRows(bool clearParams);
+    LRESULT SetItemMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT GetItemMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    void TrackRows(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT result);
+    void CountColumns();
     void DrawCell(CDC& dc, int row, int column);
     void ReadPaintLook();
     UINT ColumnAlignment(int column) const;
@@ -158,6 +169,9 @@ class CXListCtrl : public CListCtrl {
     void NotifyParent(UINT message, int row, int column);
 
     Translator translator;
+    XListRows rowsKept;
+    int columnCount = 0;
+    bool redrawOn = true;
     // Read when a paint starts.
     XListLook paintLook;
     std::vector<UINT> paintAlignments;

@@ -191,6 +191,51 @@ TEST_F(GridTest, RowRecordsLiveFromInsertToEveryDeletePath) {
     // The rest go with the window; LeakSanitizer checks it.
 }
 
+// The grid keeps the texts of columns 1 and up itself: they must stay with their rows
+// whether the grid or the plain list messages insert, set, read or delete.
+TEST_F(GridTest, CellTextsStayWithTheirRowsWhicheverWayTheyAreReached) {
+    CListCtrl& list = grid;
+    for (int row = 0; row < 3; ++row) {
+        ASSERT_EQ(grid.InsertItem(row, ("r" + std::to_string(row)).c_str()), row);
+        grid.SetItemText(row, 1, "b" + std::to_string(row));
+    }
+    ASSERT_EQ(list.InsertItem(1, "plain"), 1); // no records
+    EXPECT_TRUE(list.SetItemText(1, 3, "d-plain"));
+    EXPECT_EQ(grid.GetCellData(1, 0), nullptr);
+    EXPECT_EQ(grid.GetItemText(1, 3), "d-plain");
+    EXPECT_EQ(list.GetItemText(2, 1), "b1");
+    EXPECT_EQ(grid.GetItemText(3, 0), "r2");
+    EXPECT_FALSE(list.SetItemText(4, 1, "x"));
+
+    LVITEMA item;
+    std::vector<char> buffer(4);
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = 2;
+    item.iSubItem = 1;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    ASSERT_TRUE(grid.SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_STREQ(buffer.data(), "b1");
+    EXPECT_EQ(reinterpret_cast<std::vector<XListCellData>*>(item.lParam)->data(),
+              grid.GetCellData(2, 0));
+    EXPECT_EQ(item.mask, static_cast<UINT>(LVIF_TEXT | LVIF_PARAM));
+
+    grid.DeleteItem(0);
+    list.DeleteItem(0);
+    EXPECT_EQ(grid.GetItemCount(), 2);
+    EXPECT_EQ(grid.GetItemText(0, 1), "b1");
+    EXPECT_EQ(grid.GetItemText(1, 1), "b2");
+    EXPECT_EQ(grid.GetItemText(1, 3), "");
+    grid.GetCellData(1, 0)->checkState = 1;
+    ASSERT_EQ(grid.InsertItem(0, "new"), 0);
+    EXPECT_EQ(grid.GetItemText(0, 1), "");
+    EXPECT_EQ(grid.GetCheckState(2, 0), 1);
+    EXPECT_EQ(list.GetItemText(2, 1), "b2");
+    grid.DeleteAllItems();
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(grid.GetItemText(0, 1), "");
+}
+
 TEST_F(GridTest, CellRectOfColumnZeroFollowsDisplayOrder) {
     grid.InsertItem(0, "r0");
     EXPECT_EQ(Cell(0, 0).right, Cell(0, 1).left);
