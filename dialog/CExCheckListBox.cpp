@@ -14,6 +14,20 @@ void CExCheckListBox::PreSubclassWindow() {
     EnableToolTips(TRUE);
 }
 
+LRESULT CExCheckListBox::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+    case LB_DELETESTRING:
+    case LB_RESETCONTENT:
+        ++revision;
+        break;
+    default:
+        break;
+    }
+    return CCheckListBox::WindowProc(msg, wParam, lParam);
+}
+
 INT_PTR CExCheckListBox::OnToolHitTest(CPoint point, TOOLINFOA* tool) const {
     if (!tool || GetCount() <= 0) {
         return -1;

@@ -40,12 +40,12 @@ void COrderByListCtrl::FillRows(const std::vector<std::string>& names,
 }
 
 // The direction cell keeps its choices while plain, so checking the row only switches it on.
+// The check cell keeps the empty text it was inserted with.
 void COrderByListCtrl::MakeRow(int row, const std::string& name,
                                const std::vector<std::string>& sortChoices) {
     if (InsertItem(row, "") < 0) {
         return;
     }
-    SetItemText(row, checkColumn, "");
     SetItemText(row, fieldColumn, name);
     SetItemText(row, directionColumn, "");
     SetCheckState(row, checkColumn, 0);

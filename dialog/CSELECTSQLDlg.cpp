@@ -206,6 +206,7 @@ void CSELECTSQLDlg::FillColumnList() {
     for (const std::string& column : tableColumns) {
         columnList.AddString(column.c_str());
     }
+    snapshotKeeper.ColumnsFilled(columnList, tableColumns);
 }
 
 // Selects the table whose columns were listed, so the two always agree.
@@ -277,7 +278,7 @@ BOOL CSELECTSQLDlg::ComposeStatement() {
     if (!ready || composeHeld) {
         return TRUE;
     }
-    qvsql::ComposeResult composed = qvsql::ComposeStatement(dialogsnapshot::Gather(*this));
+    qvsql::ComposeResult composed = qvsql::ComposeStatement(snapshotKeeper.Gather(*this));
     lastWpClause = std::move(composed.lastWpClause);
     errorText = std::move(composed.errorText);
     if (!composed.result) {

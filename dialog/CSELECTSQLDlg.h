@@ -7,6 +7,7 @@
 #include "dialog/CExCheckListBox.h"
 #include "dialog/COrderByListCtrl.h"
 #include "dialog/CWhereListCtrl.h"
+#include "dialog/DialogSnapshot.h"
 #include "platform/afx/CDialog.h"
 #include "platform/afx/CMapStringToString.h"
 #include "sql/GroupingChars.h"
@@ -119,4 +120,5 @@ class CSELECTSQLDlg : public CDialog {
     // is composed meanwhile, so the statement read back is the one the host handed in.
     bool composeHeld = false;
     qvsql::ModuleSettings* moduleSettings = nullptr;
+    dialogsnapshot::Keeper snapshotKeeper;
 };

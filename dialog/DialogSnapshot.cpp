@@ -4,21 +4,12 @@
 #include "platform/win/WinDialogs.h"
 #include "resources/ResourceIds.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace dialogsnapshot {
 
 namespace {
-
-std::vector<qvsql::ColumnItem> Columns(const CExCheckListBox& list) {
-    std::vector<qvsql::ColumnItem> items(static_cast<std::size_t>(std::max(list.GetCount(), 0)));
-    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
-        auto& item = items[static_cast<std::size_t>(i)];
-        list.GetText(i, item.text);
-        item.checked = list.GetCheck(i) != 0;
-    }
-    return items;
-}
 
 std::vector<qvsql::WhereRow> WhereRows(const CWhereListCtrl& grid) {
     std::vector<qvsql::WhereRow> rows;
@@ -27,16 +18,6 @@ std::vector<qvsql::WhereRow> WhereRows(const CWhereListCtrl& grid) {
                         grid.GetItemText(r, CWhereListCtrl::fieldColumn),
                         grid.GetItemText(r, CWhereListCtrl::operatorColumn),
                         grid.GetItemText(r, CWhereListCtrl::valueColumn)});
-    }
-    return rows;
-}
-
-std::vector<qvsql::OrderByRow> OrderByRows(const COrderByListCtrl& grid) {
-    std::vector<qvsql::OrderByRow> rows;
-    for (int r = 0; r < grid.GetItemCount(); ++r) {
-        rows.push_back({grid.GetCheckState(r, COrderByListCtrl::checkColumn) > 0,
-                        grid.GetItemText(r, COrderByListCtrl::fieldColumn),
-                        grid.GetItemText(r, COrderByListCtrl::directionColumn)});
     }
     return rows;
 }
@@ -61,8 +42,53 @@ std::string ShownTable(const CSELECTSQLDlg& dialog) {
     return table;
 }
 
-qvsql::QuerySnapshot Gather(const CSELECTSQLDlg& dialog) {
-    qvsql::QuerySnapshot s;
+void Keeper::ColumnsFilled(const CExCheckListBox& list, const std::vector<std::string>& names) {
+    if (list.GetCount() != static_cast<int>(names.size()) + 1) {
+        return; // not every name made it into the list: read it back instead
+    }
+    auto& items = snapshot.columnList;
+    items.assign(names.size() + 1, {});
+    items[0].text = "*";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        items[i + 1].text = names[i];
+    }
+    columnsRevision = list.Revision();
+}
+
+void Keeper::TakeColumns(const CExCheckListBox& list) {
+    auto& items = snapshot.columnList;
+    if (columnsRevision != list.Revision()) {
+        items.assign(static_cast<std::size_t>(std::max(list.GetCount(), 0)), {});
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            list.GetText(static_cast<int>(i), items[i].text);
+        }
+        columnsRevision = list.Revision();
+    }
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].checked = list.GetCheck(static_cast<int>(i)) != 0;
+    }
+}
+
+void Keeper::TakeOrderBy(const CSELECTSQLDlg& dialog) {
+    const COrderByListCtrl& grid = dialog.orderByGrid;
+    auto& rows = snapshot.orderBy;
+    if (orderByRevision != grid.RowsRevision()) {
+        rows.assign(static_cast<std::size_t>(grid.GetItemCount()), {});
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const auto row = static_cast<int>(r);
+            rows[r].field = grid.GetItemText(row, COrderByListCtrl::fieldColumn);
+            rows[r].direction = grid.GetItemText(row, COrderByListCtrl::directionColumn);
+        }
+        orderByRevision = grid.RowsRevision();
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        rows[r].checked =
+            grid.GetCheckState(static_cast<int>(r), COrderByListCtrl::checkColumn) > 0;
+    }
+}
+
+const qvsql::QuerySnapshot& Keeper::Gather(const CSELECTSQLDlg& dialog) {
+    qvsql::QuerySnapshot& s = snapshot;
     s.grouping = dialog.Grouping();
     s.ready = dialog.ready;
     s.sqlText = dialog.sqlText;
@@ -70,13 +96,13 @@ qvsql::QuerySnapshot Gather(const CSELECTSQLDlg& dialog) {
     s.wpFlags = dialog.wpFlags;
     s.wpValues = dialog.wpValues;
     s.lastWpClause = dialog.lastWpClause;
-    s.columnList = Columns(dialog.columnList);
+    TakeColumns(dialog.columnList);
     s.table = ShownTable(dialog);
     s.schemaLookup = Schemas(dialog.schemaMap);
     s.whereEnabled = IsChecked(dialog, res::IDC_WHERE_ENABLE);
     s.where = WhereRows(dialog.whereGrid);
     s.orderByEnabled = IsChecked(dialog, res::IDC_ORDERBY_ENABLE);
-    s.orderBy = OrderByRows(dialog.orderByGrid);
+    TakeOrderBy(dialog);
     return s;
 }
 

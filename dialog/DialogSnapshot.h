@@ -2,11 +2,33 @@
 // What the composer reads, taken from the query builder's controls and members.
 #include "sql/QuerySnapshot.h"
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CExCheckListBox;
 class CSELECTSQLDlg;
 
 namespace dialogsnapshot {
 
-qvsql::QuerySnapshot Gather(const CSELECTSQLDlg& dialog);
+// Keeps the snapshot between compositions, so that a click costs no message per item: the
+// column texts and the ORDER BY rows are taken again only when their control has changed
+// since; check states, the WHERE rows and the rest are read every time.
+class Keeper {
+  public:
+    const qvsql::QuerySnapshot& Gather(const CSELECTSQLDlg& dialog);
+    // The column list has just been filled with "*" and names, in this order.
+    void ColumnsFilled(const CExCheckListBox& list, const std::vector<std::string>& names);
+
+  private:
+    void TakeColumns(const CExCheckListBox& list);
+    void TakeOrderBy(const CSELECTSQLDlg& dialog);
+
+    qvsql::QuerySnapshot snapshot;
+    std::uint64_t columnsRevision = UINT64_MAX;
+    std::uint64_t orderByRevision = UINT64_MAX;
+};
+
 // The table the combo shows; "" when none is selected.
 std::string ShownTable(const CSELECTSQLDlg& dialog);
 

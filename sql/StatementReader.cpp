@@ -23,6 +23,10 @@ std::string_view StripEnds(std::string_view text, char first, char last) {
 
 void CheckColumns(const std::vector<std::string>& items, std::span<const std::string> columns,
                   ReadBack& out) {
+    if (std::none_of(items.begin(), items.end(), [](const std::string& i) { return !i.empty(); })) {
+        out.checkedItems.push_back(0); // nothing named: "*"
+        return;
+    }
     NameIndex index;
     index.Reserve(columns.size() + 1);
     index.Add("*", 0);
@@ -129,6 +133,9 @@ void ReadSort(const std::vector<std::string>& items, std::span<const std::string
         }
         names.Add(StripEnds(name, '[', ']'), static_cast<int>(directions.size()));
         directions.push_back(DirectionIndex(direction));
+    }
+    if (directions.empty()) {
+        return;
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int match = names.Find(columns[i]);
