@@ -1,5 +1,7 @@
 // The query builder with a large catalogue: opening it, a click on a column, a repaint.
 // Targets: set-up under 50 ms, a click under 5 ms, a full repaint under 3 ms (also at scale 2).
+// With a table of 100,000 columns: the first frame within 150 ms and 40 MiB resident (before:
+// 1.2 s and 97 MiB), a click to the updated preview within 5 ms (before: 97 ms).
 #include "dialog/CSELECTSQLDlg.h"
 #include "module/ModuleSettings.h"
 #include "platform/afx/CWinApp.h"
@@ -10,6 +12,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,8 +23,22 @@ namespace {
 
 CWinApp theApp;
 
+// A line of /proc/self/status ("VmRSS", "VmHWM") in MiB.
+double StatusMiB(const std::string& key) {
+    std::ifstream status("/proc/self/status");
+    std::string word;
+    while (status >> word) {
+        if (word == key + ":") {
+            double kib = 0;
+            status >> kib;
+            return kib / 1024.0;
+        }
+    }
+    return 0;
+}
+
 struct Session {
-    explicit Session(int scale = 1) {
+    explicit Session(int scale = 1, int wide = 1000) {
         auto headless = std::make_unique<backend::HeadlessBackend>();
         display = headless.get();
         win::SetBackend(std::move(headless));
@@ -28,7 +47,7 @@ struct Session {
         dialog = std::make_unique<CSELECTSQLDlg>();
         dialog->UseModuleSettings(&settings);
         std::string columns;
-        for (int i = 0; i < 1000; ++i) {
+        for (int i = 0; i < wide; ++i) {
             columns += "Column" + std::to_string(i) + "\t";
         }
         for (int i = 0; i < 10000; ++i) {
@@ -70,8 +89,33 @@ void OpenWithLargeCatalogue(benchmark::State& state) {
 }
 BENCHMARK(OpenWithLargeCatalogue)->Unit(benchmark::kMillisecond);
 
+// From DoModal to the first script step, which comes once the first frame is presented.
+// resident_MiB is the process at that moment; peak_MiB the most it ever held.
+void FirstFrameWithManyColumns(benchmark::State& state) {
+    Session session(1, static_cast<int>(state.range(0)));
+    double resident = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        std::chrono::duration<double> elapsed{};
+        session.Open([&] {
+            elapsed = std::chrono::steady_clock::now() - start;
+            resident = std::max(resident, StatusMiB("VmRSS"));
+            session.dialog->EndDialog(IDCANCEL);
+        });
+        state.SetIterationTime(elapsed.count());
+    }
+    state.counters["resident_MiB"] = resident;
+    state.counters["peak_MiB"] = StatusMiB("VmHWM");
+}
+BENCHMARK(FirstFrameWithManyColumns)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+// The argument is the number of columns of the table shown.
 void ClickOnAColumn(benchmark::State& state) {
-    Session session;
+    Session session(1, static_cast<int>(state.range(0)));
     session.Open([&] {
         CExCheckListBox& list = session.dialog->columnList;
         RECT item{};
@@ -84,7 +128,7 @@ void ClickOnAColumn(benchmark::State& state) {
         }
     });
 }
-BENCHMARK(ClickOnAColumn)->Unit(benchmark::kMillisecond);
+BENCHMARK(ClickOnAColumn)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // The argument is the display scale: 2 draws 1200 x 798 pixels for the 600 x 399 dialog.
 void RepaintEverything(benchmark::State& state) {
