@@ -15,18 +15,23 @@
 
 namespace {
 
+// The class of the grid's host window.
+const char* RegisterHostClass() {
+    WNDCLASSA wc;
+    wc.lpfnWndProc = &::DefWindowProcA;
+    wc.lpszClassName = "DropDownBenchHost";
+    ::RegisterClassA(&wc);
+    return wc.lpszClassName;
+}
+
 void BM_OpenDropDown(benchmark::State& state) {
     auto owned = std::make_unique<backend::HeadlessBackend>();
     backend::HeadlessBackend& display = *owned;
     win::SetBackend(std::move(owned));
     ctl::RegisterBuiltinControls();
-    WNDCLASSA wc;
-    wc.lpfnWndProc = &::DefWindowProcA;
-    wc.lpszClassName = "DropDownBenchHost";
-    ::RegisterClassA(&wc);
     {
         CWnd host;
-        host.CreateEx(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, CRect(50, 40, 450, 340),
+        host.CreateEx(0, RegisterHostClass(), "", WS_POPUP | WS_VISIBLE, CRect(50, 40, 450, 340),
                       nullptr, 0);
         CXListCtrl grid;
         grid.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
