@@ -301,6 +301,7 @@ BOOL CXListCtrl::SetCheckState(int row, int column, int state) {
         return FALSE;
     }
     cell->checkState = state;
+    rowsKept.Touch();
     UpdateCell(row, column);
     return TRUE;
 }
@@ -627,6 +628,7 @@ void CXListCtrl::OnLButtonDown(UINT, CPoint point) {
     XListCellData* cell = GetCellData(row, column);
     if (cell && cell->checkState >= 0) {
         cell->checkState = cell->checkState == 0 ? 1 : 0;
+        rowsKept.Touch();
         UpdateCell(row, column);
         NotifyParent(GetXListMessages().checkboxClicked, row, column);
     } else if (cell && cell->hasDropDown) {

@@ -54,7 +54,8 @@ class CXListCtrl : public CListCtrl {
     // The cell's record; null when the indices are not valid or the row has none.
     XListCellData* GetCellData(int row, int column) const;
     bool IsValidCell(int row, int column) const;
-    // Changes with every row inserted or deleted and every text set in column 1 and up.
+    // Changes with every row inserted or deleted, every text set in column 1 and up and every
+    // check state the grid sets (not with records written through GetCellData).
     std::uint64_t RowsRevision() const { return rowsKept.Revision(); }
 
     // Interface texts by their English wording, from a section; "" keeps the English text.

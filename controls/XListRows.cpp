@@ -37,7 +37,7 @@ const std::string& XListRows::Text(int row, int column) const {
     return index < texts.size() ? texts[index] : none;
 }
 
-// An empty text past the end is not stored: most cells of a large grid stay empty.
+// Empty texts at the end are not stored: most cells of a large grid stay empty.
 void XListRows::SetText(int row, int column, std::string_view text) {
     if (!Valid(row) || column < 1) {
         return;
@@ -51,6 +51,9 @@ void XListRows::SetText(int row, int column, std::string_view text) {
         texts.resize(index + 1);
     }
     texts[index].assign(text);
+    while (!texts.empty() && texts.back().empty()) {
+        texts.pop_back();
+    }
     ++revision;
 }
 

@@ -31,8 +31,10 @@ class XListRows {
     void InsertColumn(int column);
     void DeleteColumn(int column);
 
-    // Changes with every row inserted or deleted and every text set.
+    // Changes with every row inserted or deleted, every text set and every Touch.
     std::uint64_t Revision() const { return revision; }
+    // A row's records have changed.
+    void Touch() { ++revision; }
 
   private:
     struct Row {

@@ -78,12 +78,9 @@ void Keeper::TakeOrderBy(const CSELECTSQLDlg& dialog) {
             const auto row = static_cast<int>(r);
             rows[r].field = grid.GetItemText(row, COrderByListCtrl::fieldColumn);
             rows[r].direction = grid.GetItemText(row, COrderByListCtrl::directionColumn);
+            rows[r].checked = grid.GetCheckState(row, COrderByListCtrl::checkColumn) > 0;
         }
         orderByRevision = grid.RowsRevision();
-    }
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        rows[r].checked =
-            grid.GetCheckState(static_cast<int>(r), COrderByListCtrl::checkColumn) > 0;
     }
 }
 

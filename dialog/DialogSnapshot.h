@@ -13,7 +13,8 @@ namespace dialogsnapshot {
 
 // Keeps the snapshot between compositions, so that a click costs no message per item: the
 // column texts and the ORDER BY rows are taken again only when their control has changed
-// since; check states, the WHERE rows and the rest are read every time.
+// since (the grid counts its check states as changes); the column check states, the WHERE
+// rows and the rest are read every time.
 class Keeper {
   public:
     const qvsql::QuerySnapshot& Gather(const CSELECTSQLDlg& dialog);
