@@ -303,11 +303,18 @@ LRESULT ListViewControl::InsertItem(const LVITEMA* item) {
         return -1;
     }
     ListViewRow data;
-    data.texts.emplace_back((item->mask & LVIF_TEXT) && item->pszText ? item->pszText : "");
+    // An empty text is not stored: the rows of a large grid mostly have none.
+    if ((item->mask & LVIF_TEXT) && item->pszText && item->pszText[0] != '\0') {
+        data.texts.emplace_back(item->pszText);
+    }
     data.param = (item->mask & LVIF_PARAM) ? item->lParam : 0;
     data.state = (item->mask & LVIF_STATE) ? (item->state & item->stateMask & SelectFocus) : 0;
     const int row = rows.Insert(item->iItem, std::move(data));
-    RowsChanged();
+    // While redraw is off the strip waits for it to come back on (Redraw lays the list out
+    // again); more rows never move the top row.
+    if (redraw) {
+        RowsChanged();
+    }
     return row;
 }
 
