@@ -127,11 +127,13 @@ void CXListCtrl::DeleteItem(int row) {
     if (row < 0 || row >= GetItemCount()) {
         return;
     }
+    dropDownEdit.RowsRemoved(row);
     ReleaseRow(row);
     CListCtrl::DeleteItem(row);
 }
 
 void CXListCtrl::DeleteAllItems() {
+    dropDownEdit.RowsRemoved(0);
     ReleaseAllRows(false);
     CListCtrl::DeleteAllItems();
 }

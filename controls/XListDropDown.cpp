@@ -151,6 +151,13 @@ void XListDropDown::EndWithWindow() {
     edit.pending = false;
 }
 
+void XListDropDown::RowsRemoved(int row) {
+    if (edit.item >= row) {
+        ReleasePress(); // while the pressed cell still stands at its index
+        Close();
+    }
+}
+
 bool XListDropDown::OnComboMessage(UINT message) {
     const XListMessages& messages = GetXListMessages();
     if (message == messages.comboEscape) {

@@ -43,6 +43,9 @@ class XListDropDown {
     // The grid's window is going: its drop-down goes with it and no press stays pending, so a
     // later window of the same grid starts idle.
     void EndWithWindow();
+    // Rows from row on are deleted or move up: an edit of one of them ends without restoring
+    // or committing, so its text never lands in the row that takes the index.
+    void RowsRemoved(int row);
     // The registered "WM_XCOMBOLIST_*" messages; false for any other message.
     bool OnComboMessage(UINT message);
     // The grid's timers 1 to 4; false for any other timer.

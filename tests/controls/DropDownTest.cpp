@@ -424,6 +424,45 @@ TEST_F(DropDownTest, PressesElsewhereReplaceOrCancel) {
     EXPECT_TRUE(selections.empty());
 }
 
+// Deleting the edited row, or a row above it, ends the edit without restoring or committing:
+// the drop-down's text never lands in the row that takes over the index.
+TEST_F(DropDownTest, AnEditWhoseRowGoesOrMovesEndsWithoutWriting) {
+    MakeDropDown(2, fruit, "Cherry");
+    MakeDropDown(3, fruit, "Apple");
+    Press(2);
+    Key(VK_DOWN);
+    Wait(50);
+    ASSERT_EQ(Text(2), "Date");
+    const auto pressBelowTheRows = [this] {
+        POINT below{200, 200};
+        ::ClientToScreen(grid->m_hWnd, &below);
+        display->Click(below.x, below.y);
+        Wait(100);
+    };
+
+    grid->DeleteItem(3); // below the edit: it goes on
+    EXPECT_EQ(grid->GetState(), State::Open);
+    grid->InsertItem(3, "r3");
+    MakeDropDown(3, fruit, "Apple");
+    grid->DeleteItem(0); // above: the edited row moves up and its edit ends
+    EXPECT_EQ(grid->GetState(), State::Idle);
+    EXPECT_EQ(grid->dropDown, nullptr);
+    pressBelowTheRows();
+    EXPECT_EQ(Text(1), "Date");
+    EXPECT_EQ(Text(2), "Apple");
+
+    Press(2);
+    grid->DeleteAllItems(); // as a table change does
+    EXPECT_EQ(grid->GetState(), State::Idle);
+    grid->InsertItem(0, "n0");
+    grid->InsertItem(1, "n1");
+    grid->InsertItem(2, "n2");
+    MakeDropDown(2, fruit, "Fig");
+    pressBelowTheRows();
+    EXPECT_EQ(Text(2), "Fig");
+    EXPECT_TRUE(selections.empty());
+}
+
 TEST_F(DropDownTest, HeldPressIsReleasedWhenThePointerLeavesTheButton) {
     MakeDropDown(1, fruit, "Apple");
     grid->SetCurSel(1);

@@ -54,10 +54,15 @@ void MonkeyEvents::Hook(const std::string& shown) {
     if (GetWindowLongPtrA(dialog.m_hWnd, GWLP_WNDPROC) !=
         reinterpret_cast<LONG_PTR>(&BuilderProc)) {
         lastPreview = shown;
-        pendingClause = dialog.lastWpClause;
     }
     Subclass(GetDlgItem(dialog.m_hWnd, res::IDC_PREVIEW), &PreviewProc, previewProc);
     Subclass(dialog.m_hWnd, &BuilderProc, builderProc);
+}
+
+// The When Printed state outlives a showing, and an opening without a handed-in statement
+// composes at once: a clause still pending from the last showing is used up there.
+void MonkeyEvents::Opening() {
+    pendingClause = dialog.lastWpClause;
 }
 
 void MonkeyEvents::NoteStep() {
@@ -101,11 +106,15 @@ LRESULT MonkeyEvents::BuilderProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     if (!self || !self->MustCompose(msg, wParam, lParam)) {
         return CallWindowProcA(builderProc, hwnd, msg, wParam, lParam);
     }
-    const std::string clause = self->dialog.lastWpClause;
+    self->handlerClause = self->dialog.lastWpClause;
     const long stepsBefore = self->steps;
     const LRESULT result = CallWindowProcA(builderProc, hwnd, msg, wParam, lParam);
     if (watching == self) {
-        self->Handled(clause, stepsBefore);
+        self->Handled(self->handlerClause, stepsBefore);
+        // A handler may run inside another one ("+" sets the new row's value text, and the
+        // item-changed notification composes at once). The inner composition uses up a
+        // pending When Printed clause, so the outer one composes without it.
+        self->handlerClause = self->dialog.lastWpClause;
     }
     return result;
 }

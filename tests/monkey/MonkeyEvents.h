@@ -20,6 +20,8 @@ class MonkeyEvents {
     MonkeyEvents(const MonkeyEvents&) = delete;
     MonkeyEvents& operator=(const MonkeyEvents&) = delete;
 
+    // A new showing of the dialog is about to begin.
+    void Opening();
     // Hooks the dialog's current window once; shown is what its preview shows by then.
     void Hook(const std::string& shown);
     // One event is about to be played, in whichever modal window.
@@ -47,6 +49,9 @@ class MonkeyEvents {
     // The When Printed clause pending when the event began: a composition that noted it and
     // then failed leaves it to the next one.
     std::string pendingClause;
+    // The When Printed clause pending when the running handler began, or when a handler
+    // nested in it ended.
+    std::string handlerClause;
     long steps = 0;
 };
 

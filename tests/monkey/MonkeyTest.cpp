@@ -32,7 +32,13 @@ long EventsFromEnvironment() {
 
 // Seeds that once broke an invariant, with the events it took to get there:
 // 6 and 5: a drop-down left open when a dialog closed wrote its text into the next showing.
-const std::vector<std::pair<std::uint64_t, long>> regressions{{6, 4746}, {5, 7083}};
+// 1072 and 1097 (in long runs also 102 at 76,876, 104 at 35,580, 106 at 69,322 and 151): a
+// drop-down left open behind the dialog restored its text into a new row after its own row
+// had been deleted.
+// 1008 (in long runs also 154): an opening without a handed-in statement composed with a When
+// Printed clause still pending from the last showing, which the watch did not expect.
+const std::vector<std::pair<std::uint64_t, long>> regressions{
+    {6, 4746}, {5, 7083}, {1072, 958}, {1097, 3081}, {1008, 2363}};
 
 class MonkeyTest : public ::testing::Test {
   protected:

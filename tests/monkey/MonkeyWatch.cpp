@@ -61,6 +61,7 @@ void MonkeyWatch::Fail(const std::string& what) {
 
 void MonkeyWatch::Opened(const std::string& text) {
     handedIn = text;
+    events.Opening();
     opening = true;
     promptSeen = false;
 }
