@@ -30,15 +30,16 @@ long EventsFromEnvironment() {
     return text && *text ? std::strtol(text, nullptr, 10) : defaultEvents;
 }
 
-// Seeds that once broke an invariant, with the events it took to get there:
+// Seeds that once broke an invariant, with the events it took to get there (one more where
+// the check that broke ran as the next dialog opened):
 // 6 and 5: a drop-down left open when a dialog closed wrote its text into the next showing.
-// 1072 and 1097 (in long runs also 102 at 76,876, 104 at 35,580, 106 at 69,322 and 151): a
+// 1072 (also 1097 at 3,081, and in long runs 102 at 76,876, 104 at 35,580, 106 at 69,322): a
 // drop-down left open behind the dialog restored its text into a new row after its own row
 // had been deleted.
 // 1008 (in long runs also 154): an opening without a handed-in statement composed with a When
 // Printed clause still pending from the last showing, which the watch did not expect.
 const std::vector<std::pair<std::uint64_t, long>> regressions{
-    {6, 4746}, {5, 7083}, {1072, 958}, {1097, 3081}, {1008, 2363}};
+    {6, 4746}, {5, 7083}, {1072, 958}, {1008, 2364}};
 
 class MonkeyTest : public ::testing::Test {
   protected:
