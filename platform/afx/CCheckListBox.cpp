@@ -19,7 +19,9 @@ int CCheckListBox::GetCheck(int index) const {
 }
 
 void CCheckListBox::SetCheck(int index, int check) {
-    if (index < 0 || static_cast<std::size_t>(index) >= checks.size()) {
+    // An unchanged box is not repainted: the query builder clears "*" on every tick.
+    if (index < 0 || static_cast<std::size_t>(index) >= checks.size() ||
+        checks[static_cast<std::size_t>(index)] == (check != 0)) {
         return;
     }
     checks[static_cast<std::size_t>(index)] = check != 0;

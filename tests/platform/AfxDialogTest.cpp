@@ -267,6 +267,8 @@ TEST_F(AfxDialogTest, CheckListSelectsThenTogglesAndNotifies) {
             },
             [&](auto&) {
                 record();
+                dlg.list.SetCheck(1, 1); // already ticked: nothing to repaint
+                EXPECT_FALSE(::GetUpdateRect(dlg.list.m_hWnd, nullptr, FALSE));
                 dlg.list.SetCheck(0, 1); // never notifies
                 dlg.list.SetCheck(-1, 1);
                 dlg.list.SetCheck(99, 1);
