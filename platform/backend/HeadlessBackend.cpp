@@ -37,11 +37,27 @@ void HeadlessBackend::SetNativeTitle(HWND hwnd, const std::string& title) {
 
 void HeadlessBackend::DestroyNative(HWND hwnd) {
     natives.erase(hwnd);
+    presented.erase(hwnd);
 }
 
 const HeadlessBackend::NativeWindow* HeadlessBackend::Native(HWND hwnd) const {
     auto it = natives.find(hwnd);
     return it == natives.end() ? nullptr : &it->second;
+}
+
+void HeadlessBackend::Present(HWND hwnd, const gfx::Surface&, const gfx::Region& dirty) {
+    ++presents;
+    presented[hwnd].Union(dirty);
+}
+
+gfx::Region HeadlessBackend::TakePresented(HWND hwnd) {
+    const auto found = presented.find(hwnd);
+    if (found == presented.end()) {
+        return {};
+    }
+    gfx::Region area = std::move(found->second);
+    presented.erase(found);
+    return area;
 }
 
 bool HeadlessBackend::WaitForInput(DWORD) {

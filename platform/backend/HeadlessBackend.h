@@ -1,6 +1,7 @@
 #pragma once
 // A display without a screen: a virtual screen, a clock that moves only when told, input
 // injected by tests and scripts (routed exactly as on a display) and screenshots as PNG.
+#include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 #include "platform/win/WindowSystem.h"
 
@@ -23,7 +24,7 @@ class HeadlessBackend : public win::Backend {
     void ShowNative(HWND hwnd, bool visible) override;
     void SetNativeTitle(HWND hwnd, const std::string& title) override;
     void DestroyNative(HWND hwnd) override;
-    void Present(HWND, const gfx::Surface&, const gfx::Region&) override { ++presents; }
+    void Present(HWND hwnd, const gfx::Surface&, const gfx::Region& dirty) override;
     bool CanReceiveInput() const override { return static_cast<bool>(script); }
     // Plays the next script step; false (and no more input) once the script is done.
     bool WaitForInput(DWORD deadline) override;
@@ -71,6 +72,9 @@ class HeadlessBackend : public win::Backend {
     // Null for windows without a native counterpart.
     const NativeWindow* Native(HWND hwnd) const;
     int PresentCount() const { return presents; }
+    // What has been presented of a top-level window since the last call, in its surface's
+    // pixels (frame included).
+    gfx::Region TakePresented(HWND hwnd);
 
   private:
     void Inject(win::InputKind kind, win::MouseButton button = win::MouseButton::Left);
@@ -80,6 +84,7 @@ class HeadlessBackend : public win::Backend {
     POINT pointer{};
     ScriptStep script;
     std::map<HWND, NativeWindow> natives;
+    std::map<HWND, gfx::Region> presented;
     int presents = 0;
 };
 

@@ -118,6 +118,49 @@ TEST_F(DialogTest, TickingColumnsRebuildsThePreviewAndStarExcludesTheRest) {
     EXPECT_THAT(checks[2], ElementsAre(0, 1, 0, 0, 1));
 }
 
+// A rectangle of a child window's client area in the dialog's surface pixels.
+RECT InDialog(HWND dialog, HWND child, RECT r) {
+    MapWindowPoints(child, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
+    OffsetRect(&r, -frame.left, -frame.top);
+    return r;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+// A tick sends the display nothing but the column list and the preview: the grids, the
+// buttons and the rest of the dialog stay as they were.
+TEST_F(DialogTest, TickingAColumnPresentsOnlyTheListAndThePreview) {
+    RegisterSampleTables();
+    gfx::Region presented;
+    std::vector<RECT> allowed;
+    auto tick = [&](int item) {
+        return [&, item](backend::HeadlessBackend& d) {
+            const POINT p = ListBox(Dlg().columnList, item);
+            d.TakePresented(Dlg().m_hWnd);
+            d.Click(p.x, p.y);
+        };
+    };
+    Run({tick(1), tick(2), [&](backend::HeadlessBackend& d) {
+             presented = d.TakePresented(Dlg().m_hWnd);
+             for (const HWND child :
+                  {Dlg().columnList.m_hWnd, GetDlgItem(Dlg().m_hWnd, res::IDC_PREVIEW)}) {
+                 RECT r{};
+                 GetClientRect(child, &r);
+                 allowed.push_back(InDialog(Dlg().m_hWnd, child, r));
+             }
+         }});
+    ASSERT_FALSE(presented.IsEmpty());
+    for (const RECT& r : presented.Rects()) {
+        EXPECT_TRUE(Inside(r, allowed[0]) || Inside(r, allowed[1]))
+            << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+    }
+}
+
 TEST_F(DialogTest, PlusAndMinusKeepTheFirstRowWithoutConnector) {
     RegisterSampleTables();
     std::vector<std::string> previews;
