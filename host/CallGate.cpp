@@ -32,8 +32,4 @@ CallGate::~CallGate() {
     }
 }
 
-bool CallGate::Busy() {
-    return inProgress.load(std::memory_order_acquire);
-}
-
 } // namespace qvsql

@@ -16,8 +16,6 @@ class CallGate {
     CallGate& operator=(const CallGate&) = delete;
 
     bool Admitted() const { return admitted; }
-    // Whether some call is in progress now.
-    static bool Busy();
 
   private:
     bool admitted;

@@ -157,12 +157,6 @@ CPoint CDC::SetWindowOrg(int x, int y) {
     return old;
 }
 
-CPoint CDC::GetWindowOrg() const {
-    POINT p{};
-    ::GetWindowOrgEx(m_hDC, &p);
-    return p;
-}
-
 void CDC::FillSolidRect(const RECT* rect, COLORREF colour) {
     if (!rect) {
         return;

@@ -49,9 +49,7 @@ class CDC {
     int SetBkMode(int mode);
     CPoint SetWindowOrg(int x, int y);
     CPoint SetWindowOrg(POINT p) { return SetWindowOrg(p.x, p.y); }
-    CPoint GetWindowOrg() const;
     int GetClipBox(RECT* box) const { return ::GetClipBox(m_hDC, box); }
-    int GetDeviceCaps(int index) const { return ::GetDeviceCaps(m_hDC, index); }
 
     void FillSolidRect(const RECT* rect, COLORREF colour);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF colour);

@@ -38,13 +38,6 @@ BOOL CListCtrl::SetColumnOrderArray(int count, const int* order) {
            0;
 }
 
-BOOL CListCtrl::GetColumnOrderArray(int* order, int count) const {
-    if (!order || count <= 0) {
-        return FALSE;
-    }
-    return ::SendMessageA(GetHeaderWindow(), HDM_GETORDERARRAY, Index(count), Param(order)) != 0;
-}
-
 int CListCtrl::InsertItem(int row, const char* text) {
     LVITEMA item;
     item.mask = LVIF_TEXT;
@@ -112,10 +105,6 @@ BOOL CListCtrl::GetSubItemRect(int row, int column, int area, RECT& rect) const 
     rect.top = column;
     rect.left = area;
     return Send(LVM_GETSUBITEMRECT, Index(row), Param(&rect)) != 0;
-}
-
-CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
-    return dynamic_cast<CHeaderCtrl*>(FromHandlePermanent(GetHeaderWindow()));
 }
 
 CEdit* CListCtrl::EditLabel(int row) {

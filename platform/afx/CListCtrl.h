@@ -23,7 +23,6 @@ class CListCtrl : public CWnd {
     int GetColumnWidth(int column) const { return Send(LVM_GETCOLUMNWIDTH, Index(column)); }
     // Display order of the columns, read and written through the header.
     BOOL SetColumnOrderArray(int count, const int* order);
-    BOOL GetColumnOrderArray(int* order, int count) const;
 
     int GetItemCount() const { return Send(LVM_GETITEMCOUNT); }
     int InsertItem(int row, const char* text);
@@ -67,8 +66,6 @@ class CListCtrl : public CWnd {
         return static_cast<DWORD>(Send(LVM_GETEXTENDEDLISTVIEWSTYLE));
     }
 
-    // The object attached to the list's header window; null when none is.
-    CHeaderCtrl* GetHeaderCtrl() const;
     HWND GetHeaderWindow() const { return reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER)); }
     CEdit* EditLabel(int row);
     // The label editor while one is open, else null.

@@ -393,20 +393,6 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags) {
     return TRUE;
 }
 
-BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) {
-    const DWORD style = GetExStyle();
-    const DWORD changed = (style & ~remove) | add;
-    if (!m_hWnd || style == changed) {
-        return FALSE;
-    }
-    ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(changed));
-    if (flags) {
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
-    }
-    return TRUE;
-}
-
 void CWnd::SetFont(CFont* font, BOOL redraw) {
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->m_hObject : nullptr), redraw);
 }

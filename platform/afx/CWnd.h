@@ -114,7 +114,6 @@ class CWnd : public CCmdTarget {
     }
     // Style changes; with SWP_ flags the frame is recalculated and the window redrawn.
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
-    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     void SetFont(CFont* font, BOOL redraw = TRUE);
     CFont* GetFont() const;

@@ -322,14 +322,7 @@ bool ComboBoxControl::Create() {
 }
 
 int ComboBoxControl::MeasureField() const {
-    HDC dc = GetDC(hwnd);
-    if (font) {
-        SelectObject(dc, font);
-    }
-    TEXTMETRICA tm;
-    const BOOL ok = GetTextMetricsA(dc, &tm);
-    ReleaseDC(hwnd, dc);
-    return (ok ? static_cast<int>(tm.tmHeight) : 13) + FieldPadding;
+    return FontHeight(hwnd, font, 13) + FieldPadding;
 }
 
 void ComboBoxControl::FontChanged(bool redrawNow) {

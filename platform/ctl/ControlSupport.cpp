@@ -41,6 +41,15 @@ void UseFont(HDC dc, HFONT font) {
     }
 }
 
+int FontHeight(HWND hwnd, HFONT font, int fallback) {
+    HDC dc = GetDC(hwnd);
+    UseFont(dc, font);
+    TEXTMETRICA tm{};
+    const BOOL ok = GetTextMetricsA(dc, &tm);
+    ReleaseDC(hwnd, dc);
+    return ok ? static_cast<int>(tm.tmHeight) : fallback;
+}
+
 void FillDither(HDC dc, const RECT& r, COLORREF a, COLORREF b) {
     HBRUSH base = CreateSolidBrush(a);
     FillRect(dc, &r, base);

@@ -21,6 +21,10 @@ void Notify(HWND hwnd, UINT code);
 // Selects font into dc unless it is null (then the DC keeps the system font).
 void UseFont(HDC dc, HFONT font);
 
+// The height of font (the system font when null) on hwnd's screen; fallback when it cannot
+// be measured.
+int FontHeight(HWND hwnd, HFONT font, int fallback);
+
 // The classic 50% pattern of two colours, as scroll bar tracks show it.
 void FillDither(HDC dc, const RECT& r, COLORREF a, COLORREF b);
 

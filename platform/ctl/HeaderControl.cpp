@@ -216,12 +216,7 @@ int HeaderControl::Height() const {
         return 0;
     }
     if (fontHeight < 0) {
-        HDC dc = GetDC(hwnd);
-        UseFont(dc, font);
-        TEXTMETRICA tm{};
-        GetTextMetricsA(dc, &tm);
-        ReleaseDC(hwnd, dc);
-        fontHeight = tm.tmHeight;
+        fontHeight = FontHeight(hwnd, font, 0);
     }
     return fontHeight + HeightPadding;
 }

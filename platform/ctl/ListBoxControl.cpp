@@ -327,14 +327,7 @@ void ListBoxControl::Create() {
 }
 
 int ListBoxControl::MeasureFont() const {
-    HDC dc = GetDC(hwnd);
-    if (font) {
-        SelectObject(dc, font);
-    }
-    TEXTMETRICA tm;
-    const BOOL ok = GetTextMetricsA(dc, &tm);
-    ReleaseDC(hwnd, dc);
-    return ok ? std::clamp(static_cast<int>(tm.tmHeight), 1, MaxItemHeight) : 16;
+    return std::clamp(FontHeight(hwnd, font, 16), 1, MaxItemHeight);
 }
 
 void ListBoxControl::FontChanged(bool redrawNow) {

@@ -441,12 +441,7 @@ void ListViewControl::FontChanged(bool redrawNow) {
     if (header) {
         SendMessageA(header, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
     }
-    HDC dc = GetDC(hwnd);
-    UseFont(dc, font);
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    ReleaseDC(hwnd, dc);
-    rowHeight = std::max(tm.tmHeight + RowPadding, 1);
+    rowHeight = std::max(FontHeight(hwnd, font, 0) + RowPadding, 1);
     Layout();
     if (redrawNow) {
         InvalidateRect(hwnd, nullptr, TRUE);

@@ -48,10 +48,6 @@ ListViewLayout::ListViewLayout(HWND list, HWND header, int height, int topRow)
                  reinterpret_cast<LPARAM>(order.data()));
 }
 
-int ListViewLayout::PageSize() const {
-    return RowsFitting(client, rowsTop, rowHeight);
-}
-
 int ListViewLayout::PageSizeOf(HWND list, HWND header, int rowHeight) {
     RECT client{};
     GetClientRect(list, &client);

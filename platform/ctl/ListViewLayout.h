@@ -16,9 +16,7 @@ class ListViewLayout {
     int Columns() const { return static_cast<int>(lefts.size()); }
     // Columns in display order.
     const std::vector<int>& Order() const { return order; }
-    // Whole rows that fit below the header.
-    int PageSize() const;
-    // The same without measuring the columns.
+    // Whole rows that fit below the header, without measuring the columns.
     static int PageSizeOf(HWND list, HWND header, int rowHeight);
     // The rows wholly or partly inside the client area: [first, last).
     int FirstVisible() const { return top; }

@@ -133,11 +133,6 @@ bool DeviceContext::Restore(int level) {
     return true;
 }
 
-void DeviceContext::SetSystemClip(const Region& clip) {
-    systemClip = clip;
-    clipDirty = true;
-}
-
 void DeviceContext::ClipDevice(const RECT& device, bool exclude) {
     if (!state.clip) {
         state.clip = Region(RECT{-Far, -Far, Far, Far});

@@ -50,7 +50,6 @@ class DeviceContext {
     int Save();
     bool Restore(int level);
 
-    void SetSystemClip(const Region& clip);
     void ClipDevice(const RECT& device, bool exclude);
 
     Surface* Target() const;

@@ -68,13 +68,6 @@ HDC CreateSurfaceDC(gfx::Surface* surface, POINT deviceOrigin, const gfx::Region
     return DeviceContext::Register(std::make_unique<DeviceContext>(surface, deviceOrigin, clip));
 }
 
-void SetSurfaceDCClip(HDC hdc, const gfx::Region& clip) {
-    DeviceContext* dc = DeviceContext::Find(hdc);
-    if (dc && !dc->IsMemory()) {
-        dc->SetSystemClip(clip);
-    }
-}
-
 HDC CreateCompatibleDC(HDC hdc) {
     if (hdc && !DeviceContext::Find(hdc)) {
         return nullptr;
@@ -146,10 +139,6 @@ BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous) {
     return SetOrigin(hdc, x, y, previous, &gfx::DcState::windowOrg);
 }
 
-BOOL GetWindowOrgEx(HDC hdc, POINT* origin) {
-    return GetOrigin(hdc, origin, &gfx::DcState::windowOrg);
-}
-
 BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous) {
     return SetOrigin(hdc, x, y, previous, &gfx::DcState::viewportOrg);
 }
@@ -174,27 +163,4 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
 
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
     return ClipBy(hdc, left, top, right, bottom, true);
-}
-
-int GetDeviceCaps(HDC hdc, int index) {
-    const DeviceContext* dc = DeviceContext::Find(hdc);
-    if (!dc) {
-        return 0;
-    }
-    const gfx::Surface* surface = dc->Target();
-    switch (index) {
-    case HORZRES:
-        return surface ? surface->Width() : 0;
-    case VERTRES:
-        return surface ? surface->Height() : 0;
-    case BITSPIXEL:
-        return 32;
-    case PLANES:
-        return 1;
-    case LOGPIXELSX:
-    case LOGPIXELSY:
-        return 96;
-    default:
-        return 0;
-    }
 }

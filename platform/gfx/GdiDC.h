@@ -19,7 +19,6 @@ int SetBkMode(HDC hdc, int mode);
 int GetBkMode(HDC hdc);
 
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous);
-BOOL GetWindowOrgEx(HDC hdc, POINT* origin);
 BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous);
 BOOL GetViewportOrgEx(HDC hdc, POINT* origin);
 
@@ -28,4 +27,3 @@ BOOL GetViewportOrgEx(HDC hdc, POINT* origin);
 int GetClipBox(HDC hdc, RECT* box);
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);
-int GetDeviceCaps(HDC hdc, int index);

@@ -162,21 +162,6 @@ BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics) {
     return TRUE;
 }
 
-int GetTextFaceA(HDC hdc, int count, LPSTR name) {
-    gfx::DeviceContext* dc = gfx::DeviceContext::Find(hdc);
-    if (!dc || (name && count <= 0)) {
-        return 0;
-    }
-    const std::string& family = dc->Font().Family();
-    if (!name) {
-        return static_cast<int>(family.size()) + 1;
-    }
-    const std::size_t n = std::min(family.size(), static_cast<std::size_t>(count) - 1);
-    std::memcpy(name, family.data(), n);
-    name[n] = '\0';
-    return static_cast<int>(n) + 1;
-}
-
 namespace gfx {
 
 SIZE DialogBaseUnits(HFONT font) {

@@ -11,8 +11,6 @@ BOOL TextOutA(HDC hdc, int x, int y, LPCSTR text, int count);
 int DrawTextA(HDC hdc, LPCSTR text, int count, RECT* rect, UINT format);
 BOOL GetTextExtentPoint32A(HDC hdc, LPCSTR text, int count, SIZE* size);
 BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics);
-// Bytes copied with the terminator; with a null buffer the size needed.
-int GetTextFaceA(HDC hdc, int count, LPSTR name);
 
 namespace gfx {
 

@@ -6,5 +6,3 @@
 // Device point (0,0) is surface pixel deviceOrigin; nothing outside clip (surface pixels) is
 // touched. Default state as a fresh window DC. DeleteDC releases it; the surface is not owned.
 HDC CreateSurfaceDC(gfx::Surface* surface, POINT deviceOrigin, const gfx::Region& clip);
-// Replaces the window system's clip (surface pixels); the DC's own clipping still applies.
-void SetSurfaceDCClip(HDC hdc, const gfx::Region& clip);

@@ -29,10 +29,6 @@ ATOM RegisterClassA(const WNDCLASSA* wc) {
     return RegisterClassExA(&ex);
 }
 
-BOOL UnregisterClassA(LPCSTR className, HINSTANCE) {
-    return ClassRegistry::Get().Unregister(className) ? TRUE : FALSE;
-}
-
 BOOL GetClassInfoExA(HINSTANCE, LPCSTR className, WNDCLASSEXA* wc) {
     auto c = ClassRegistry::Get().Find(className);
     if (!c || !wc) {

@@ -60,15 +60,6 @@ ATOM ClassRegistry::Register(const WNDCLASSEXA& wc, bool builtin) {
     return c->atom;
 }
 
-bool ClassRegistry::Unregister(LPCSTR name) {
-    std::shared_ptr<WindowClass> c = Find(name);
-    if (!c || c->builtin || c->windowCount > 0) {
-        return false;
-    }
-    classes.erase(Key(c->name.c_str()));
-    return true;
-}
-
 std::shared_ptr<WindowClass> ClassRegistry::Find(LPCSTR name) const {
     if (!name) {
         return nullptr;

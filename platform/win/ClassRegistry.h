@@ -15,7 +15,6 @@ class ClassRegistry {
 
     // 0 when the name is taken, reserved or unusable.
     ATOM Register(const WNDCLASSEXA& wc, bool builtin);
-    bool Unregister(LPCSTR name);
     // By name, or by atom (MAKEINTATOM); null when unknown.
     std::shared_ptr<WindowClass> Find(LPCSTR name) const;
 

@@ -115,10 +115,6 @@ BOOL MapDialogRect(HWND dialog, RECT* rect) {
 
 namespace win {
 
-bool RegisterDialogClass() {
-    return DialogProcedure::Register();
-}
-
 INT_PTR RunModalDialog(HWND dialog, bool systemLoop) {
     const DialogData* data = DialogTable::Get().Find(dialog);
     if (!data) {

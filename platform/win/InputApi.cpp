@@ -49,10 +49,6 @@ HWND GetForegroundWindow() {
     return GetActiveWindow();
 }
 
-BOOL SetForegroundWindow(HWND hwnd) {
-    return IsWindow(hwnd) && SetActiveWindow(hwnd) != nullptr ? TRUE : FALSE;
-}
-
 HWND SetCapture(HWND hwnd) {
     return FocusManager::SetCapture(hwnd);
 }
@@ -93,15 +89,6 @@ BOOL GetCursorPos(POINT* point) {
         return FALSE;
     }
     *point = WindowManager::Get().cursorPos;
-    return TRUE;
-}
-
-BOOL SetCursorPos(int x, int y) {
-    const SIZE screen = WindowManager::Get().GetBackend().ScreenSize();
-    win::InputEvent move;
-    move.pt = {std::clamp(x, 0, std::max(0, screen.cx - 1)),
-               std::clamp(y, 0, std::max(0, screen.cy - 1))};
-    win::MessageQueue::Get().QueueInput(move);
     return TRUE;
 }
 

@@ -27,10 +27,6 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
                         RDW_INVALIDATE | (erase ? RDW_ERASE : 0) | (hwnd ? 0 : RDW_ALLCHILDREN));
 }
 
-BOOL InvalidateRgn(HWND hwnd, HRGN region, BOOL erase) {
-    return region ? FALSE : InvalidateRect(hwnd, nullptr, erase);
-}
-
 BOOL ValidateRect(HWND hwnd, const RECT* rect) {
     return RedrawWindow(hwnd, rect, nullptr, RDW_VALIDATE);
 }

@@ -16,14 +16,6 @@ BOOL SetRectEmpty(RECT* rect) {
     return SetRect(rect, 0, 0, 0, 0);
 }
 
-BOOL CopyRect(RECT* dest, const RECT* source) {
-    if (!dest || !source) {
-        return FALSE;
-    }
-    *dest = *source;
-    return TRUE;
-}
-
 BOOL IsRectEmpty(const RECT* rect) {
     return !rect || rect->right <= rect->left || rect->bottom <= rect->top ? TRUE : FALSE;
 }

@@ -33,8 +33,6 @@ HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
 
 UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int size);
 BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
-UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned);
-BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned);
 LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL CheckDlgButton(HWND dialog, int id, UINT check);
 UINT IsDlgButtonChecked(HWND dialog, int id);
@@ -46,8 +44,6 @@ BOOL MapDialogRect(HWND dialog, RECT* rect);
 
 namespace win {
 
-// Registers the dialog class "#32770"; dialog creation does it when needed.
-bool RegisterDialogClass();
 // The modal loop of a dialog made by CreateDialog*: shows it, disables its owner and returns
 // the EndDialog result (at once when EndDialog came first). systemLoop: messages go to
 // IsDialogMessageA instead of the pre-translate hook, as in DialogBox. The caller destroys

@@ -88,7 +88,6 @@ struct PAINTSTRUCT {
 // Classes
 ATOM RegisterClassA(const WNDCLASSA* wc);
 ATOM RegisterClassExA(const WNDCLASSEXA* wc);
-BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance);
 BOOL GetClassInfoA(HINSTANCE instance, LPCSTR className, WNDCLASSA* wc);
 BOOL GetClassInfoExA(HINSTANCE instance, LPCSTR className, WNDCLASSEXA* wc);
 int GetClassNameA(HWND hwnd, LPSTR buffer, int size);
@@ -145,14 +144,12 @@ HWND GetFocus();
 HWND SetActiveWindow(HWND hwnd);
 HWND GetActiveWindow();
 HWND GetForegroundWindow();
-BOOL SetForegroundWindow(HWND hwnd);
 HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
 HWND WindowFromPoint(POINT point);
 HWND ChildWindowFromPoint(HWND parent, POINT point);
 BOOL GetCursorPos(POINT* point);
-BOOL SetCursorPos(int x, int y);
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
 HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
@@ -174,7 +171,6 @@ BOOL SetSysColors(int count, const int* indexes, const COLORREF* colours);
 // Rectangles (right and bottom edges excluded)
 BOOL SetRect(RECT* rect, int left, int top, int right, int bottom);
 BOOL SetRectEmpty(RECT* rect);
-BOOL CopyRect(RECT* dest, const RECT* source);
 BOOL IsRectEmpty(const RECT* rect);
 BOOL EqualRect(const RECT* a, const RECT* b);
 BOOL PtInRect(const RECT* rect, POINT point);
@@ -186,9 +182,6 @@ BOOL UnionRect(RECT* dest, const RECT* a, const RECT* b);
 
 // Painting
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
-// Region handles do not exist on this platform: only a null region (the whole client) is
-// accepted.
-BOOL InvalidateRgn(HWND hwnd, HRGN region, BOOL erase);
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase);
 BOOL UpdateWindow(HWND hwnd);

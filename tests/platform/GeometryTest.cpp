@@ -128,7 +128,6 @@ TEST_F(Geometry, ExtraBytesAndIdsAreKeptPerWindow) {
     EXPECT_EQ(SetWindowLongPtrA(a, 2 * sizeof(LONG_PTR), 1), 0) << "past the extra bytes";
     EXPECT_EQ(GetWindowLongPtrA(a, -100), 0);
     DestroyWindow(a);
-    UnregisterClassA("WithExtra", nullptr);
 }
 
 } // namespace

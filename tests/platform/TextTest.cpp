@@ -188,12 +188,6 @@ TEST(Text, BadBytesAndBadArgumentsAreSafe) {
     EXPECT_TRUE(GetTextExtentPoint32A(t.dc, "", 0, &size));
     EXPECT_EQ(size.cx, 0);
 
-    char face[4] = "zzz";
-    EXPECT_EQ(GetTextFaceA(t.dc, 4, face), 4);
-    EXPECT_EQ(std::strlen(face), 3u);
-    EXPECT_GT(GetTextFaceA(t.dc, 0, nullptr), 4);
-    EXPECT_EQ(GetTextFaceA(t.dc, 0, face), 0);
-
     // Huge and unknown fonts still resolve to an installed face.
     LOGFONTA log{};
     log.lfHeight = 1 << 30;
