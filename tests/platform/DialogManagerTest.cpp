@@ -120,8 +120,8 @@ TEST_F(Dialogs, InitDialogGetsTheFocusControlAndTrueFocusesIt) {
     EXPECT_TRUE(IsWindowVisible(d));
     RECT r;
     GetWindowRect(d, &r);
-    EXPECT_NEAR((r.left + r.right) / 2, 400, 1) << "centred over the owner";
-    EXPECT_NEAR((r.top + r.bottom) / 2, 300, 1);
+    EXPECT_NEAR((r.left + r.right) / 2.0, 400, 1) << "centred over the owner";
+    EXPECT_NEAR((r.top + r.bottom) / 2.0, 300, 1);
 
     initAnswer = FALSE;
     onInit = [](HWND dialog) { SetFocus(GetDlgItem(dialog, 3)); };
