@@ -38,23 +38,6 @@ template <typename Entry> class AfxKeyIndex {
         ++count;
     }
 
-    void Remove(const Entry* entry) {
-        std::size_t hole = Locate(entry);
-        if (hole == slots.size()) {
-            return;
-        }
-        // Backward shift: later members of the run move into the hole when their home allows.
-        for (std::size_t i = (hole + 1) & Mask(); slots[i].entry; i = (i + 1) & Mask()) {
-            const std::size_t home = slots[i].hash & Mask();
-            if (((i - home) & Mask()) >= ((i - hole) & Mask())) {
-                slots[hole] = slots[i];
-                hole = i;
-            }
-        }
-        slots[hole] = {};
-        --count;
-    }
-
     void Clear() {
         slots.clear();
         slots.shrink_to_fit();

@@ -74,8 +74,6 @@ class CDC {
     }
 
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sx, int sy, DWORD rop);
-    BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
-    BOOL DrawIcon(POINT p, HICON icon) { return DrawIcon(p.x, p.y, icon); }
     // An icon, or prefix text when prefixText, at a point and size (0 = natural), with
     // DSS_NORMAL or DSS_DISABLED in flags.
     BOOL DrawState(CPoint p, CSize size, HICON icon, UINT flags, HBRUSH brush = nullptr);

@@ -38,20 +38,6 @@ std::string& CMapStringToString::operator[](std::string_view key) {
     return head->value;
 }
 
-BOOL CMapStringToString::RemoveKey(std::string_view key) {
-    Assoc* a = Find(key);
-    if (!a) {
-        return FALSE;
-    }
-    index.Remove(a);
-    if (a->next) {
-        a->next->previous = a->previous;
-    }
-    auto& link = a->previous ? a->previous->next : buckets[a->bucket];
-    link = std::move(a->next); // frees a
-    return TRUE;
-}
-
 void CMapStringToString::RemoveAll() {
     index.Clear();
     // Unlinks one entry at a time so that a long chain is not freed recursively.

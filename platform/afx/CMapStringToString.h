@@ -25,7 +25,6 @@ class CMapStringToString {
     // Replaces the value of an existing key in place; a new key goes to its bucket's front.
     void SetAt(std::string_view key, std::string_view value) { (*this)[key] = value; }
     std::string& operator[](std::string_view key);
-    BOOL RemoveKey(std::string_view key);
     void RemoveAll();
 
     POSITION GetStartPosition() const;

@@ -51,10 +51,6 @@ BOOL CWinApp::PreTranslateMessage(MSG* msg) {
     return FALSE;
 }
 
-CWinApp* AfxGetApp() {
-    return theApp;
-}
-
 HINSTANCE AfxGetInstanceHandle() {
     return theApp ? theApp->m_hInstance : nullptr;
 }

@@ -22,7 +22,6 @@ class CWinApp : public CCmdTarget {
     virtual BOOL PreTranslateMessage(MSG* msg);
 };
 
-CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
 // The module resources are looked up in; the application's module until set.
 HINSTANCE AfxGetResourceHandle();

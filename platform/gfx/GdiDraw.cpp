@@ -212,30 +212,6 @@ BOOL LineTo(HDC hdc, int x, int y) {
     return TRUE;
 }
 
-BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
-    Canvas canvas(hdc);
-    if (!canvas) {
-        return canvas.ValidDC() ? TRUE : FALSE;
-    }
-    RECT r = canvas.ToSurface(Normalized({left, top, right, bottom}));
-    const std::optional<std::uint32_t> pen = canvas.Dc().PenPixel();
-    if (!pen) {
-        // Without a pen the filled area is one pixel smaller each way.
-        r.right -= 1;
-        r.bottom -= 1;
-    }
-    if (const std::optional<std::uint32_t> brush = canvas.Dc().BrushPixel()) {
-        canvas.Pixels().Fill(r, *brush);
-    }
-    if (pen) {
-        const int w = canvas.Dc().PenWidth();
-        for (int i = 0; i < w; ++i) {
-            FrameOf(canvas.Pixels(), {r.left + i, r.top + i, r.right - i, r.bottom - i}, *pen);
-        }
-    }
-    return TRUE;
-}
-
 BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
     Canvas canvas(hdc);
     if (!canvas || !rect) {

@@ -9,7 +9,6 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
 BOOL PatBlt(HDC hdc, int x, int y, int width, int height, DWORD rop);
 BOOL MoveToEx(HDC hdc, int x, int y, POINT* previous);
 BOOL LineTo(HDC hdc, int x, int y);
-BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 BOOL DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags);
 BOOL DrawFocusRect(HDC hdc, const RECT* rect);
 BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, DWORD rop);

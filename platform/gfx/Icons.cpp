@@ -147,10 +147,6 @@ BOOL DrawIconEx(HDC hdc, int x, int y, HICON handle, int width, int height, UINT
     return TRUE;
 }
 
-BOOL DrawIcon(HDC hdc, int x, int y, HICON icon) {
-    return DrawIconEx(hdc, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL);
-}
-
 BOOL DrawStateA(HDC hdc, HBRUSH brush, DRAWSTATEPROC, LPARAM data, WPARAM wData, int x, int y,
                 int width, int height, UINT flags) {
     if (SaveDC(hdc) == 0) {

@@ -11,7 +11,6 @@ BOOL DestroyIcon(HICON icon);
 BOOL GetIconInfo(HICON icon, ICONINFO* info);
 BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int width, int height, UINT step,
                 HBRUSH flickerFree, UINT flags);
-BOOL DrawIcon(HDC hdc, int x, int y, HICON icon);
 // DST_ICON (data = icon), DST_TEXT and DST_PREFIXTEXT (data = text, wData = length or 0).
 // Size 0 = natural size; the drawing is cut to the size given. DST_COMPLEX callbacks are not
 // supported (FALSE).

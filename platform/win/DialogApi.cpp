@@ -6,25 +6,11 @@
 #include "platform/win/DialogProcedure.h"
 #include "platform/win/DialogTable.h"
 #include "platform/win/ModalLoop.h"
-#include "platform/win/Resources.h"
 
 #include <climits>
 #include <cstdlib>
 
 using win::DialogTable;
-
-namespace {
-
-const DialogTemplate* TemplateOf(HINSTANCE instance, LPCSTR name) {
-    if (!name || !IS_INTRESOURCE(name)) {
-        return nullptr;
-    }
-    const HMODULE module = instance ? instance : win::Resources::ProgramModule();
-    return win::Resources::Get().Dialog(module,
-                                        static_cast<int>(reinterpret_cast<std::uintptr_t>(name)));
-}
-
-} // namespace
 
 int MulDiv(int a, int b, int c) {
     if (c == 0) {
@@ -43,12 +29,6 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* tpl, H
     return tpl ? win::DialogBuilder::Build(instance, *tpl, owner, proc, param, true) : nullptr;
 }
 
-HWND CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc,
-                        LPARAM param) {
-    return CreateDialogIndirectParamA(instance, TemplateOf(instance, templateName), owner, proc,
-                                      param);
-}
-
 INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, const DialogTemplate* tpl, HWND owner,
                                 DLGPROC proc, LPARAM param) {
     const HWND dialog =
@@ -59,12 +39,6 @@ INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, const DialogTemplate* tpl, H
     const INT_PTR result = win::RunModalDialog(dialog, true);
     DestroyWindow(dialog);
     return result;
-}
-
-INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc,
-                        LPARAM param) {
-    return DialogBoxIndirectParamA(instance, TemplateOf(instance, templateName), owner, proc,
-                                   param);
 }
 
 BOOL EndDialog(HWND dialog, INT_PTR result) {

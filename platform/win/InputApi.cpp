@@ -45,10 +45,6 @@ HWND GetActiveWindow() {
     return Alive(WindowManager::Get().active);
 }
 
-HWND GetForegroundWindow() {
-    return GetActiveWindow();
-}
-
 HWND SetCapture(HWND hwnd) {
     return FocusManager::SetCapture(hwnd);
 }
@@ -64,24 +60,6 @@ HWND GetCapture() {
 HWND WindowFromPoint(POINT point) {
     LRESULT hit = HTNOWHERE;
     return win::InputRouter::HitWindow(point, &hit);
-}
-
-HWND ChildWindowFromPoint(HWND parent, POINT point) {
-    Window* p = WindowManager::Get().Find(parent);
-    if (!p) {
-        return nullptr;
-    }
-    const RECT c = p->ClientBounds();
-    if (point.x < c.left || point.y < c.top || point.x >= c.right || point.y >= c.bottom) {
-        return nullptr;
-    }
-    for (Window* child : p->children) {
-        const RECT& r = child->rect;
-        if (point.x >= r.left && point.y >= r.top && point.x < r.right && point.y < r.bottom) {
-            return child->handle;
-        }
-    }
-    return parent;
 }
 
 BOOL GetCursorPos(POINT* point) {
@@ -113,16 +91,8 @@ HCURSOR SetCursor(HCURSOR cursor) {
     return old;
 }
 
-HCURSOR GetCursor() {
-    return WindowManager::Get().cursor;
-}
-
 short GetKeyState(int virtualKey) {
     return win::InputRouter::Get().KeyState(virtualKey);
-}
-
-short GetAsyncKeyState(int virtualKey) {
-    return static_cast<short>(GetKeyState(virtualKey) & 0x8000);
 }
 
 UINT GetDoubleClickTime() {

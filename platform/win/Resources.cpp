@@ -159,10 +159,6 @@ using win::Resources;
 
 namespace {
 
-HMODULE OrProgram(HMODULE module) {
-    return module ? module : Resources::ProgramModule();
-}
-
 int IdOf(LPCSTR name) {
     return name && IS_INTRESOURCE(name) ? static_cast<int>(reinterpret_cast<std::uintptr_t>(name))
                                         : 0;
@@ -180,23 +176,6 @@ HICON CopyIcon(HICON icon) {
 }
 
 } // namespace
-
-HMODULE GetModuleHandleA(LPCSTR name) {
-    return name ? Resources::Get().FindModule(name) : Resources::ProgramModule();
-}
-
-HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type) {
-    const int id = IdOf(name);
-    if (!Resources::Get().Holds(OrProgram(module), id, type)) {
-        return nullptr;
-    }
-    // Only its being non-null means anything: no call takes it back.
-    return reinterpret_cast<HRSRC>(static_cast<std::uintptr_t>(id));
-}
-
-HICON LoadIconA(HINSTANCE instance, LPCSTR name) {
-    return instance ? Resources::Get().Icon(instance, IdOf(name), 32) : nullptr;
-}
 
 void* LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags) {
     if (type != IMAGE_ICON || !instance || cx < 0 || cy < 0) {

@@ -9,9 +9,6 @@
 #include <string>
 #include <vector>
 
-struct HRSRC__;
-using HRSRC = HRSRC__*;
-
 inline const LPCSTR RT_ICON = reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(3));
 inline const LPCSTR RT_DIALOG = reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(5));
 inline const LPCSTR RT_GROUP_ICON = reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(14));
@@ -22,12 +19,6 @@ inline constexpr UINT LR_DEFAULTCOLOR = 0x0000;
 inline constexpr UINT LR_DEFAULTSIZE = 0x0040;
 inline constexpr UINT LR_SHARED = 0x8000;
 
-// Null: the running program's module. Otherwise a library registered under that name.
-HMODULE GetModuleHandleA(LPCSTR name);
-// Null when the module (null = the program's) holds no such resource; only numeric names.
-HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
-// The shared 32 x 32 image of an icon group; null for a null module (no system icons).
-HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 // IMAGE_ICON only, null for a null module. Size 0 takes 32 x 32 (or LR_DEFAULTSIZE); otherwise the
 // image nearest the size asked. A fresh copy for the caller to destroy, unless LR_SHARED.
 void* LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);

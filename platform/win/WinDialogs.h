@@ -14,14 +14,10 @@ int MulDiv(int a, int b, int c);
 // the template, the owner or a control cannot be made.
 HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* tpl, HWND owner,
                                 DLGPROC proc, LPARAM param);
-HWND CreateDialogParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc,
-                        LPARAM param);
 // Modal run: the EndDialog result, IDCANCEL when no input can arrive, -1 when the dialog
 // cannot be made. The loop offers messages to IsDialogMessageA, not to the pre-translate hook.
 INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, const DialogTemplate* tpl, HWND owner,
                                 DLGPROC proc, LPARAM param);
-INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC proc,
-                        LPARAM param);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 
 LRESULT DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);

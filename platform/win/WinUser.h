@@ -143,18 +143,14 @@ HWND SetFocus(HWND hwnd);
 HWND GetFocus();
 HWND SetActiveWindow(HWND hwnd);
 HWND GetActiveWindow();
-HWND GetForegroundWindow();
 HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
 HWND WindowFromPoint(POINT point);
-HWND ChildWindowFromPoint(HWND parent, POINT point);
 BOOL GetCursorPos(POINT* point);
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
 HCURSOR SetCursor(HCURSOR cursor);
-HCURSOR GetCursor();
 short GetKeyState(int virtualKey);
-short GetAsyncKeyState(int virtualKey);
 UINT GetDoubleClickTime();
 
 // Geometry and metrics

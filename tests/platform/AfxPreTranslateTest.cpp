@@ -79,7 +79,6 @@ class AfxPreTranslateTest : public wintest::WinFixture {
 };
 
 TEST_F(AfxPreTranslateTest, MessagesClimbFromTheTargetToTheTopAndAPopupsOwner) {
-    EXPECT_EQ(AfxGetApp(), &theApp);
     Probe a("a"), b("b"), c("c"), pop("pop");
     Create(a, WS_POPUP, {10, 10, 200, 200}, nullptr);
     Create(b, WS_CHILD, {0, 0, 100, 100}, a.m_hWnd, 1);

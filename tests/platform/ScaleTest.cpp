@@ -58,7 +58,6 @@ void DrawScene(HDC dc) {
     LineTo(dc, 28, 24);
     SelectObject(dc, old);
     DeleteObject(pen);
-    Rectangle(dc, 62, 24, 80, 38);
     SetPixel(dc, 70, 5, RGB(255, 0, 0));
     r = {40, 26, 58, 38};
     DrawFocusRect(dc, &r);

@@ -113,7 +113,8 @@ class LibraryResources : public ::testing::Test {
 };
 
 TEST_F(LibraryResources, IconsLoadAtTheirSizes) {
-    HICON up = LoadIconA(module, MAKEINTRESOURCEA(IDI_UP));
+    auto* up = static_cast<HICON>(
+        LoadImageA(module, MAKEINTRESOURCEA(IDI_UP), IMAGE_ICON, 0, 0, LR_SHARED));
     ICONINFO info{};
     ASSERT_TRUE(GetIconInfo(up, &info));
     EXPECT_EQ(info.xHotspot, 16u);
@@ -126,12 +127,12 @@ TEST_F(LibraryResources, IconsLoadAtTheirSizes) {
     EXPECT_EQ(info.xHotspot, 8u);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
-    EXPECT_EQ(FindResourceA(module, MAKEINTRESOURCEA(IDD_WHENPRINTED), RT_DIALOG) != nullptr, true);
+    EXPECT_NE(win::Resources::Get().Dialog(module, IDD_WHENPRINTED), nullptr);
 }
 
 TEST_F(LibraryResources, WhenPrintedDialogBuildsFromItsTemplate) {
-    HWND dialog =
-        CreateDialogParamA(module, MAKEINTRESOURCEA(IDD_WHENPRINTED), nullptr, nullptr, 0);
+    HWND dialog = CreateDialogIndirectParamA(
+        module, win::Resources::Get().Dialog(module, IDD_WHENPRINTED), nullptr, nullptr, 0);
     ASSERT_NE(dialog, nullptr);
     ShowWindow(dialog, SW_SHOW);
     display->Pump();
