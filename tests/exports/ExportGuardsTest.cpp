@@ -32,6 +32,20 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+// The library makes its dialog with the nothrow form; a sanitizer brings its own unless this
+// program replaces it as well.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+void operator delete(void* block, const std::nothrow_t&) noexcept {
+    std::free(block);
+}
+
 void operator delete(void* block) noexcept {
     std::free(block);
 }
