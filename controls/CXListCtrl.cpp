@@ -6,6 +6,7 @@
 #include "module/InterfaceTexts.h"
 #include "platform/afx/CClientDC.h"
 #include "platform/afx/CPaintDC.h"
+#include "platform/sys/KernelStrings.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,17 +18,6 @@ using CellArray = std::vector<XListCellData>;
 
 constexpr int emptyMessageGap = 10;
 constexpr int toolRowFactor = 1000;
-
-// Copies text into a caller's buffer of max bytes, as the list does; the count copied.
-int CopyText(const std::string& text, char* buffer, int max) {
-    if (!buffer || max <= 0) {
-        return 0;
-    }
-    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(max - 1));
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
-    return static_cast<int>(n);
-}
 
 } // namespace
 
@@ -222,7 +212,7 @@ LRESULT CXListCtrl::GetItemMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return msg == LVM_GETITEMTEXTA ? 0 : FALSE;
     }
     const int copied =
-        CopyText(rowsKept.Text(row, item->iSubItem), item->pszText, item->cchTextMax);
+        qvsql::CopyToBuffer(rowsKept.Text(row, item->iSubItem), item->pszText, item->cchTextMax);
     if (msg == LVM_GETITEMTEXTA) {
         return copied;
     }

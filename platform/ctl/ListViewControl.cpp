@@ -7,6 +7,7 @@
 #include "platform/ctl/ListViewPainter.h"
 #include "platform/ctl/PaintedControl.h"
 #include "platform/gfx/Gdi.h"
+#include "platform/sys/KernelStrings.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,17 +22,6 @@ constexpr UINT_PTR HoverTimerId = 0x5C12;
 constexpr int RowPadding = 4;
 constexpr LONG TypeAheadPause = 1000;
 constexpr UINT SelectFocus = LVIS_SELECTED | LVIS_FOCUSED;
-
-// Copies text into a caller's buffer of max bytes; the count copied.
-int CopyOut(const std::string& text, char* buffer, int max) {
-    if (!buffer || max <= 0) {
-        return 0;
-    }
-    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(max - 1));
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
-    return static_cast<int>(n);
-}
 
 } // namespace
 
@@ -241,7 +231,7 @@ LRESULT ListViewControl::RowMessage(UINT msg, int row, LPARAM lParam) {
         if (!item || !rows.Valid(row)) {
             return 0;
         }
-        return CopyOut(rows.Text(row, item->iSubItem), item->pszText, item->cchTextMax);
+        return qvsql::CopyToBuffer(rows.Text(row, item->iSubItem), item->pszText, item->cchTextMax);
     case LVM_SETITEMTEXTA:
         if (!item || !rows.Valid(row) || item->iSubItem < 0) {
             return FALSE;
@@ -323,7 +313,8 @@ LRESULT ListViewControl::GetItem(LVITEMA* item) const {
         return FALSE;
     }
     if (item->mask & LVIF_TEXT) {
-        CopyOut(rows.Text(item->iItem, item->iSubItem), item->pszText, item->cchTextMax);
+        qvsql::CopyToBuffer(rows.Text(item->iItem, item->iSubItem), item->pszText,
+                            item->cchTextMax);
     }
     if (item->mask & LVIF_PARAM) {
         item->lParam = rows.At(item->iItem).param;

@@ -5,6 +5,16 @@
 
 namespace qvsql {
 
+int CopyToBuffer(std::string_view text, char* buffer, int max) {
+    if (!buffer || max <= 0) {
+        return 0;
+    }
+    const std::size_t n = std::min(text.size(), static_cast<std::size_t>(max - 1));
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+    return static_cast<int>(n);
+}
+
 char FoldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }

@@ -10,6 +10,9 @@ namespace qvsql {
 char FoldAscii(char c);
 // Three-way comparison of two byte strings with ASCII letters folded to lower case.
 int CompareNoCaseAscii(std::string_view a, std::string_view b);
+// Copies text into a caller's buffer of max bytes, cut to fit and always terminated; the
+// count copied. A null buffer or a size of 0 or less copies nothing.
+int CopyToBuffer(std::string_view text, char* buffer, int max);
 
 } // namespace qvsql
 
