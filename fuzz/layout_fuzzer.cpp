@@ -22,9 +22,7 @@ struct Target {
         SelectObject(dc, Font());
     }
     static HFONT Font() {
-        static HFONT font =
-            CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
-        return font;
+        return static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)); // -11 "MS Sans Serif"
     }
     gfx::Surface surface;
     HDC dc = nullptr;

@@ -26,14 +26,11 @@ const char* const Labels[] = {
 struct TextDC {
     TextDC() : surface(Width, Height) {
         dc = CreateSurfaceDC(&surface, POINT{}, gfx::Region(RECT{0, 0, Width, Height}));
-        font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
+        font = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)); // -11 "MS Sans Serif"
         SelectObject(dc, font);
         SetBkMode(dc, TRANSPARENT);
     }
-    ~TextDC() {
-        DeleteDC(dc);
-        DeleteObject(font);
-    }
+    ~TextDC() { DeleteDC(dc); }
     gfx::Surface surface;
     HDC dc = nullptr;
     HFONT font = nullptr;

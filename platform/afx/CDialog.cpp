@@ -47,7 +47,7 @@ INT_PTR CDialog::DoModal() {
         return -1;
     }
     // Keep the handle: temporary wrappers die inside the loop, this object does not.
-    const INT_PTR result = win::RunModalDialog(dialog, false);
+    const INT_PTR result = win::RunModalDialog(dialog);
     ::DestroyWindow(dialog);
     return result;
 }

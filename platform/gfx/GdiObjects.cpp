@@ -59,29 +59,6 @@ HFONT CreateFontIndirectA(const LOGFONTA* font) {
     return reinterpret_cast<HFONT>(ObjectStore::Instance().Add({data}));
 }
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
-                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
-                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName) {
-    LOGFONTA log;
-    log.lfHeight = height;
-    log.lfWidth = width;
-    log.lfEscapement = escapement;
-    log.lfOrientation = orientation;
-    log.lfWeight = weight;
-    log.lfItalic = static_cast<BYTE>(italic != 0);
-    log.lfUnderline = static_cast<BYTE>(underline != 0);
-    log.lfStrikeOut = static_cast<BYTE>(strikeOut != 0);
-    log.lfCharSet = static_cast<BYTE>(charSet);
-    log.lfOutPrecision = static_cast<BYTE>(outPrecision);
-    log.lfClipPrecision = static_cast<BYTE>(clipPrecision);
-    log.lfQuality = static_cast<BYTE>(quality);
-    log.lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
-    if (faceName) {
-        std::strncpy(log.lfFaceName, faceName, LF_FACESIZE - 1);
-    }
-    return CreateFontIndirectA(&log);
-}
-
 // At the scale of the DC's surface, so that copies to it stay sharp; the display's without one.
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
     const gfx::DeviceContext* dc = gfx::DeviceContext::Find(hdc);

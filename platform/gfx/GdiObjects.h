@@ -7,9 +7,6 @@
 HPEN CreatePen(int style, int width, COLORREF colour);
 HBRUSH CreateSolidBrush(COLORREF colour);
 HFONT CreateFontIndirectA(const LOGFONTA* font);
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
-                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
-                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, LPCSTR faceName);
 // Always 32 bits per pixel; 0 x 0 gives an empty bitmap, a negative size fails.
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 // 32 bits per pixel only; bits are rows of 0x00RRGGBB values, top row first; null = black.

@@ -1,8 +1,6 @@
-// Dialog creation, modal runs, the dialog procedure and keys, dialog units.
-#include "platform/gfx/Gdi.h"
+// Dialog creation, modal runs, the dialog procedure and keys.
 #include "platform/win/DialogBuilder.h"
 #include "platform/win/DialogKeys.h"
-#include "platform/win/DialogNavigator.h"
 #include "platform/win/DialogProcedure.h"
 #include "platform/win/DialogTable.h"
 #include "platform/win/ModalLoop.h"
@@ -29,18 +27,6 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* tpl, H
     return tpl ? win::DialogBuilder::Build(instance, *tpl, owner, proc, param, true) : nullptr;
 }
 
-INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, const DialogTemplate* tpl, HWND owner,
-                                DLGPROC proc, LPARAM param) {
-    const HWND dialog =
-        tpl ? win::DialogBuilder::Build(instance, *tpl, owner, proc, param, false) : nullptr;
-    if (!dialog) {
-        return -1;
-    }
-    const INT_PTR result = win::RunModalDialog(dialog, true);
-    DestroyWindow(dialog);
-    return result;
-}
-
 BOOL EndDialog(HWND dialog, INT_PTR result) {
     win::DialogData* data = DialogTable::Get().Find(dialog);
     if (!data) {
@@ -62,34 +48,9 @@ BOOL IsDialogMessageA(HWND dialog, MSG* msg) {
     return msg && win::DialogKeys::Process(dialog, *msg) ? TRUE : FALSE;
 }
 
-HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
-    return win::DialogNavigator::NextTabItem(dialog, control, previous != FALSE);
-}
-
-HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
-    return win::DialogNavigator::NextGroupItem(dialog, control, previous != FALSE);
-}
-
-LONG GetDialogBaseUnits() {
-    const SIZE units = gfx::DialogBaseUnits(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
-    return static_cast<LONG>(MAKELPARAM(units.cx, units.cy));
-}
-
-BOOL MapDialogRect(HWND dialog, RECT* rect) {
-    const win::DialogData* data = DialogTable::Get().Find(dialog);
-    if (!data || !rect) {
-        return FALSE;
-    }
-    rect->left = MulDiv(rect->left, data->baseUnits.cx, 4);
-    rect->right = MulDiv(rect->right, data->baseUnits.cx, 4);
-    rect->top = MulDiv(rect->top, data->baseUnits.cy, 8);
-    rect->bottom = MulDiv(rect->bottom, data->baseUnits.cy, 8);
-    return TRUE;
-}
-
 namespace win {
 
-INT_PTR RunModalDialog(HWND dialog, bool systemLoop) {
+INT_PTR RunModalDialog(HWND dialog) {
     const DialogData* data = DialogTable::Get().Find(dialog);
     if (!data) {
         return -1;
@@ -100,11 +61,7 @@ INT_PTR RunModalDialog(HWND dialog, bool systemLoop) {
     if (!IsWindowVisible(dialog)) {
         ShowWindow(dialog, SW_SHOWNORMAL);
     }
-    PreTranslateHook filter;
-    if (systemLoop) {
-        filter = [dialog](MSG& msg) { return IsDialogMessageA(dialog, &msg) != FALSE; };
-    }
-    const INT_PTR result = ModalLoop::Run(dialog, filter);
+    const INT_PTR result = ModalLoop::Run(dialog);
     data = DialogTable::Get().Find(dialog);
     return data && data->ended ? data->result : result;
 }

@@ -46,23 +46,6 @@ BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remo
     return FALSE;
 }
 
-BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
-    if (!msg || (hwnd && !IsWindow(hwnd))) {
-        return -1;
-    }
-    auto& backend = WindowManager::Get().GetBackend();
-    while (!PeekMessageA(msg, hwnd, filterMin, filterMax, PM_REMOVE)) {
-        DWORD due = 0;
-        const bool timer = win::NextTimerDue(&due);
-        if (!backend.WaitForInput(timer ? due : 0)) {
-            *msg = MSG{};
-            msg->message = WM_QUIT;
-            return FALSE;
-        }
-    }
-    return msg->message == WM_QUIT ? FALSE : TRUE;
-}
-
 BOOL TranslateMessage(const MSG* msg) {
     if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) {
         return FALSE;

@@ -1,6 +1,6 @@
 #pragma once
 // The dialog manager: dialogs made from templates, the dialog window class "#32770" and its
-// default procedure, dialog keys, control helpers and dialog units.
+// default procedure, dialog keys and control helpers.
 #include "platform/base/DialogTemplate.h"
 #include "platform/base/WinControls.h"
 #include "platform/win/WinUser.h"
@@ -14,18 +14,12 @@ int MulDiv(int a, int b, int c);
 // the template, the owner or a control cannot be made.
 HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* tpl, HWND owner,
                                 DLGPROC proc, LPARAM param);
-// Modal run: the EndDialog result, IDCANCEL when no input can arrive, -1 when the dialog
-// cannot be made. The loop offers messages to IsDialogMessageA, not to the pre-translate hook.
-INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, const DialogTemplate* tpl, HWND owner,
-                                DLGPROC proc, LPARAM param);
 BOOL EndDialog(HWND dialog, INT_PTR result);
 
 LRESULT DefDlgProcA(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
 // TRUE when msg belongs to the dialog or one of its descendants; it has then been handled
 // as a dialog key or translated and dispatched.
 BOOL IsDialogMessageA(HWND dialog, MSG* msg);
-HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous);
-HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous);
 
 UINT GetDlgItemTextA(HWND dialog, int id, LPSTR buffer, int size);
 BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
@@ -33,17 +27,11 @@ LRESULT SendDlgItemMessageA(HWND dialog, int id, UINT msg, WPARAM wParam, LPARAM
 BOOL CheckDlgButton(HWND dialog, int id, UINT check);
 UINT IsDlgButtonChecked(HWND dialog, int id);
 
-// Base units of the system font, width in the low word.
-LONG GetDialogBaseUnits();
-// Dialog units of the dialog's font to pixels.
-BOOL MapDialogRect(HWND dialog, RECT* rect);
-
 namespace win {
 
 // The modal loop of a dialog made by CreateDialog*: shows it, disables its owner and returns
-// the EndDialog result (at once when EndDialog came first). systemLoop: messages go to
-// IsDialogMessageA instead of the pre-translate hook, as in DialogBox. The caller destroys
-// the window.
-INT_PTR RunModalDialog(HWND dialog, bool systemLoop);
+// the EndDialog result (at once when EndDialog came first); messages pass the pre-translate
+// hook. -1 when the window is not a dialog. The caller destroys the window.
+INT_PTR RunModalDialog(HWND dialog);
 
 } // namespace win

@@ -1,6 +1,7 @@
 // Keys in the WHERE grid's value editor, through the real dialog on the headless display:
 // clipboard chords and undo act as in any edit, and Tab leaves the editor with its text kept.
 #include "platform/ctl/Clipboard.h"
+#include "platform/win/DialogNavigator.h"
 #include "platform/win/WinDialogs.h"
 #include "resources/ResourceIds.h"
 #include "tests/dialog/QueryDialogFixture.h"
@@ -74,8 +75,10 @@ TEST_F(ValueKeysTest, TabAndShiftTabCommitAndFollowTheTabOrder) {
     steps.insert(steps.end(),
                  {
                      [&](auto& d) {
-                         next = GetNextDlgTabItem(Dlg().m_hWnd, Dlg().whereGrid.m_hWnd, FALSE);
-                         previous = GetNextDlgTabItem(Dlg().m_hWnd, Dlg().whereGrid.m_hWnd, TRUE);
+                         next = win::DialogNavigator::NextTabItem(Dlg().m_hWnd,
+                                                                  Dlg().whereGrid.m_hWnd, false);
+                         previous = win::DialogNavigator::NextTabItem(Dlg().m_hWnd,
+                                                                      Dlg().whereGrid.m_hWnd, true);
                          d.TypeText("7");
                          d.Key(VK_TAB);
                      },

@@ -2,6 +2,7 @@
 #include "tests/platform/DialogFixture.h"
 
 #include "platform/gfx/Gdi.h"
+#include "platform/win/DialogNavigator.h"
 #include "platform/win/Resources.h"
 
 #include <climits>
@@ -28,6 +29,16 @@ class Dialogs : public DialogFixture {
         GetWindowRect(GetDlgItem(dialog, id), &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
         return r;
+    }
+    // A modal run as the framework makes one: created hidden, dialog keys taken by the
+    // pre-translate hook for the active dialog, destroyed afterwards.
+    INT_PTR DoModal(const DialogTemplate& tpl, HWND owner = nullptr, LPARAM param = 0) {
+        const HWND dialog = CreateDialogIndirectParamA(nullptr, &tpl, owner, Proc, param);
+        win::SetPreTranslateHook(
+            [](MSG& m) { return IsDialogMessageA(GetActiveWindow(), &m) != FALSE; });
+        const INT_PTR result = win::RunModalDialog(dialog);
+        DestroyWindow(dialog);
+        return result;
     }
     void Shifted(UINT vk) {
         display->KeyDown(VK_SHIFT);
@@ -57,10 +68,6 @@ TEST_F(Dialogs, DialogUnitsComeFromTheTemplateFont) {
     EXPECT_EQ(r.top, MulDiv(40, u.cy, 8));
     EXPECT_EQ(r.right - r.left, MulDiv(40, u.cx, 4));
     EXPECT_EQ(r.bottom - r.top, MulDiv(12, u.cy, 8));
-    RECT du{50, 40, 90, 52};
-    ASSERT_TRUE(MapDialogRect(d, &du));
-    EXPECT_EQ(du.left, r.left);
-    EXPECT_EQ(du.bottom, MulDiv(52, u.cy, 8));
 
     LOGFONTA got;
     ASSERT_TRUE(GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(d, WM_GETFONT, 0, 0)),
@@ -74,9 +81,9 @@ TEST_F(Dialogs, DialogUnitsComeFromTheTemplateFont) {
     DialogTemplate plain = Template({Ctl(12, 0, 40, 16)});
     plain.style &= ~DS_SETFONT;
     HWND p = Modeless(plain);
-    const LONG system = GetDialogBaseUnits();
-    EXPECT_EQ(InDialog(p, 12).left, MulDiv(40, LOWORD(static_cast<WPARAM>(system)), 4));
-    EXPECT_EQ(InDialog(p, 12).top, MulDiv(16, HIWORD(static_cast<WPARAM>(system)), 8));
+    const SIZE system = gfx::DialogBaseUnits(static_cast<HFONT>(GetStockObject(SYSTEM_FONT)));
+    EXPECT_EQ(InDialog(p, 12).left, MulDiv(40, system.cx, 4));
+    EXPECT_EQ(InDialog(p, 12).top, MulDiv(16, system.cy, 8));
     EXPECT_THAT(trail, Not(Contains("12:font"))) << "the system font is never sent";
 }
 
@@ -87,14 +94,15 @@ TEST_F(Dialogs, ControlsAreMadeInTemplateOrderWhichIsTheTabOrder) {
                                 Ctl(4, WS_TABSTOP | WS_DISABLED), hidden, Ctl(7, WS_TABSTOP)}));
     ASSERT_TRUE(d);
     EXPECT_THAT(ChildIds(d), ElementsAre(5, -1, -1, 3, 4, 6, 7));
-    const HWND c5 = GetDlgItem(d, 5);
-    EXPECT_EQ(GetNextDlgTabItem(d, nullptr, FALSE), c5);
-    EXPECT_EQ(GetNextDlgTabItem(d, nullptr, TRUE), GetDlgItem(d, 7));
-    EXPECT_EQ(GetNextDlgTabItem(d, c5, FALSE), GetDlgItem(d, 3));
-    EXPECT_EQ(GetNextDlgTabItem(d, GetDlgItem(d, 3), FALSE), GetDlgItem(d, 7))
-        << "disabled and hidden controls are skipped";
-    EXPECT_EQ(GetNextDlgTabItem(d, GetDlgItem(d, 7), FALSE), c5) << "wraps";
-    EXPECT_EQ(GetNextDlgTabItem(d, c5, TRUE), GetDlgItem(d, 7));
+    auto next = [d](int from, bool back) {
+        return GetDlgCtrlID(win::DialogNavigator::NextTabItem(d, GetDlgItem(d, from), back));
+    };
+    EXPECT_EQ(next(0, false), 5);
+    EXPECT_EQ(next(0, true), 7);
+    EXPECT_EQ(next(5, false), 3);
+    EXPECT_EQ(next(3, false), 7) << "disabled and hidden controls are skipped";
+    EXPECT_EQ(next(7, false), 5) << "wraps";
+    EXPECT_EQ(next(5, true), 7);
 
     const auto before = win::TopLevelWindows().size();
     DialogTemplate broken =
@@ -163,7 +171,8 @@ TEST_F(Dialogs, TabShiftTabAndArrowsInsideGroups) {
     press(VK_UP);
     press(VK_LEFT);
     EXPECT_THAT(seen, ElementsAre(6, 1, 2, 4, 1, 4, 2)) << "the disabled 3 is skipped";
-    EXPECT_EQ(GetNextDlgGroupItem(d, GetDlgItem(d, 5), FALSE), GetDlgItem(d, 5)) << "alone";
+    EXPECT_EQ(win::DialogNavigator::NextGroupItem(d, GetDlgItem(d, 5), false), GetDlgItem(d, 5))
+        << "alone";
     std::erase_if(trail, [](const std::string& s) { return s.ends_with(":key16"); }); // Shift
     EXPECT_THAT(trail, ElementsAre()) << "the dialog kept every Tab and arrow";
 
@@ -287,33 +296,27 @@ TEST_F(Dialogs, CloseBoxAndAltF4AskForCancel) {
     EXPECT_EQ(commands.size(), 2u) << "no Cancel while the Cancel button is disabled";
 }
 
-TEST_F(Dialogs, DialogBoxReturnsTheEndDialogResult) {
+TEST_F(Dialogs, AModalRunReturnsTheEndDialogResult) {
     endOnCommand = true;
     const DialogTemplate tpl = Template({Ctl(1, WS_TABSTOP), Button(IDOK, BS_DEFPUSHBUTTON)});
-    int hooked = 0;
-    win::SetPreTranslateHook([&](MSG&) { return ++hooked < 0; });
     for (const auto& [vk, expected] : {std::pair{VK_RETURN, IDOK}, {VK_ESCAPE, IDCANCEL}}) {
         const UINT key = vk;
         display->SetScript([key](backend::HeadlessBackend& b) {
             b.Key(key);
             return true;
         });
-        EXPECT_EQ(DialogBoxIndirectParamA(nullptr, &tpl, nullptr, Proc, 5), expected);
-        EXPECT_TRUE(win::TopLevelWindows().empty()) << "the window is destroyed";
+        EXPECT_EQ(DoModal(tpl), expected);
     }
-    EXPECT_EQ(hooked, 0) << "DialogBox's loop leaves the pre-translate hook out";
     display->SetScript(nullptr);
-    initParam = 0;
-    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, &tpl, nullptr, Proc, 5), IDCANCEL)
-        << "no input can ever come";
+    EXPECT_EQ(DoModal(tpl, nullptr, 5), IDCANCEL) << "no input can ever come";
     EXPECT_EQ(initParam, 5);
 
     int steps = 0;
     display->SetScript([&](backend::HeadlessBackend&) { return ++steps < 5; });
     onInit = [](HWND dialog) { EndDialog(dialog, 42); };
-    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, &tpl, nullptr, Proc, 0), 42);
+    EXPECT_EQ(DoModal(tpl), 42);
     EXPECT_EQ(steps, 0) << "ended before its loop began";
-    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, nullptr, nullptr, Proc, 0), -1);
+    EXPECT_EQ(win::RunModalDialog(Popup("P", {0, 0, 9, 9})), -1) << "not a dialog";
 }
 
 TEST_F(Dialogs, AFrameworkLoopRunsThroughThePreTranslateHook) {
@@ -329,11 +332,11 @@ TEST_F(Dialogs, AFrameworkLoopRunsThroughThePreTranslateHook) {
         return ++steps < 3;
     });
     PumpThrough(d);
-    EXPECT_EQ(win::RunModalDialog(d, false), IDCANCEL);
+    EXPECT_EQ(win::RunModalDialog(d), IDCANCEL);
     EXPECT_THAT(commands, ElementsAre(IDCANCEL)) << "Escape went through the hook";
     EXPECT_TRUE(shown);
     EXPECT_TRUE(IsWindow(d)) << "the caller destroys it";
-    EXPECT_EQ(win::RunModalDialog(d, false), IDCANCEL) << "ended already: no second loop";
+    EXPECT_EQ(win::RunModalDialog(d), IDCANCEL) << "ended already: no second loop";
 }
 
 TEST_F(Dialogs, NestedModalDialogsRestoreTheFocusAndReenableTheirOwners) {
@@ -346,7 +349,7 @@ TEST_F(Dialogs, NestedModalDialogsRestoreTheFocusAndReenableTheirOwners) {
     onInit = [&](HWND dialog) { outer = outer ? outer : dialog; };
     onCommand = [&](HWND dialog, int id) {
         if (dialog == outer && id == IDOK) {
-            innerResult = DialogBoxIndirectParamA(nullptr, &innerTpl, dialog, Proc, 0);
+            innerResult = DoModal(innerTpl, dialog);
             focusAfterInner = FocusId();
         } else {
             EndDialog(dialog, id);
@@ -369,7 +372,7 @@ TEST_F(Dialogs, NestedModalDialogsRestoreTheFocusAndReenableTheirOwners) {
             return false;
         }
     });
-    EXPECT_EQ(DialogBoxIndirectParamA(nullptr, &outerTpl, app, Proc, 0), IDCANCEL);
+    EXPECT_EQ(DoModal(outerTpl, app), IDCANCEL);
     EXPECT_EQ(innerResult, IDCANCEL);
     EXPECT_EQ(focusAfterInner, 11) << "the outer dialog's focus came back";
     EXPECT_TRUE(IsWindowEnabled(app));
@@ -438,16 +441,11 @@ TEST_F(Dialogs, ItemHelpersAndStaleHandles) {
     EXPECT_EQ(MulDiv(1, 1, 0), -1);
     EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, 1), -1);
 
-    EXPECT_EQ(win::RunModalDialog(Popup("P", {0, 0, 9, 9}), true), -1) << "not a dialog";
     DestroyWindow(d);
     MSG msg;
     msg.hwnd = d;
-    RECT r{};
     EXPECT_FALSE(EndDialog(d, IDOK));
     EXPECT_FALSE(IsDialogMessageA(d, &msg));
-    EXPECT_FALSE(MapDialogRect(d, &r));
-    EXPECT_EQ(GetNextDlgTabItem(d, nullptr, FALSE), nullptr);
-    EXPECT_EQ(GetNextDlgGroupItem(d, nullptr, FALSE), nullptr);
     EXPECT_EQ(GetDlgItemTextA(d, 1, buf, sizeof(buf)), 0u);
     EXPECT_STREQ(buf, "");
     EXPECT_EQ(GetDlgItemTextA(d, 1, nullptr, 5), 0u);

@@ -65,10 +65,10 @@ TEST_F(Gallery, ShowsEveryControlWithItsFixedColours) {
     EXPECT_TRUE(display->SaveWindowPng(dialog, Output("gallery.png")));
     RECT client{};
     GetClientRect(dialog, &client);
-    RECT units{0, 0, 400, 286};
-    MapDialogRect(dialog, &units);
-    EXPECT_EQ(client.right, units.right);
-    EXPECT_EQ(client.bottom, units.bottom);
+    const SIZE u =
+        gfx::DialogBaseUnits(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    EXPECT_EQ(client.right, MulDiv(400, u.cx, 4));
+    EXPECT_EQ(client.bottom, MulDiv(286, u.cy, 8));
 
     // The default button's dark frame goes all round; Cancel has none.
     HWND ok = Item(IDOK);

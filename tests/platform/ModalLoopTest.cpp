@@ -88,21 +88,6 @@ TEST_F(Modal, AScriptThatRunsOutEndsTheLoop) {
     EXPECT_FALSE(display->CanReceiveInput());
 }
 
-TEST_F(Modal, GetMessageNeverWaitsForInputThatCannotCome) {
-    HWND a = Popup("A", {0, 0, 100, 100});
-    display->Pump();
-    PostMessageA(a, WM_USER, 7, 0);
-    MSG msg;
-    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), TRUE);
-    EXPECT_EQ(msg.wParam, 7u);
-    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), FALSE);
-    EXPECT_EQ(msg.message, WM_QUIT);
-    EXPECT_EQ(GetMessageA(nullptr, nullptr, 0, 0), -1);
-    PostQuitMessage(3);
-    EXPECT_EQ(GetMessageA(&msg, nullptr, 0, 0), FALSE);
-    EXPECT_EQ(msg.wParam, 3u);
-}
-
 TEST(BackendFactory, FallsBackToHeadlessWithoutAnX11Display) {
     const char* display = std::getenv("DISPLAY");
     const bool hadDisplay = display != nullptr;

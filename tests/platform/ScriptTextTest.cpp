@@ -13,13 +13,9 @@ namespace {
 
 struct DialogText : TestSurface {
     DialogText(int w = 300, int h = 30) : TestSurface(w, h) {
-        font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "MS Sans Serif");
+        font = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)); // -11 "MS Sans Serif"
         SelectObject(dc, font);
         SetBkMode(dc, TRANSPARENT);
-    }
-    ~DialogText() {
-        SelectObject(dc, GetStockObject(SYSTEM_FONT));
-        DeleteObject(font);
     }
     int Width(const std::string& text) {
         SIZE size{};

@@ -364,12 +364,10 @@ TEST_F(X11, WaitingEndsAtTheDeadlineOnTheMonotonicClock) {
     ASSERT_LT(waited, WaitLimitMs);
 
     HWND top = Top();
-    SetTimer(top, 1, 30, nullptr);
-    MSG msg{};
-    while (GetMessageA(&msg, nullptr, 0, 0) && msg.message != WM_TIMER) {
-        DispatchMessageA(&msg);
-    }
-    EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
+    static bool fired;
+    fired = false;
+    SetTimer(top, 1, 30, [](HWND, UINT, UINT_PTR, DWORD) { fired = true; });
+    EXPECT_TRUE(Until([] { return fired; })) << "timers fire between waits";
 }
 
 } // namespace

@@ -136,8 +136,10 @@ TEST_F(LibraryResources, WhenPrintedDialogBuildsFromItsTemplate) {
     ASSERT_NE(dialog, nullptr);
     ShowWindow(dialog, SW_SHOW);
     display->Pump();
-    RECT ok{31, 56, 31 + 50, 56 + 14};
-    MapDialogRect(dialog, &ok);
+    const SIZE u =
+        gfx::DialogBaseUnits(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    const RECT ok{MulDiv(31, u.cx, 4), MulDiv(56, u.cy, 8), MulDiv(81, u.cx, 4),
+                  MulDiv(70, u.cy, 8)};
     RECT actual{};
     GetWindowRect(GetDlgItem(dialog, IDOK), &actual);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
