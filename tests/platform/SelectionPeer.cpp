@@ -39,6 +39,57 @@ void Put(Display* d, ::Window w, Atom property, Atom type, const std::string& by
                     static_cast<int>(bytes.size()));
 }
 
+// Sends 1 MB chunks of an INCR transfer as long as the reader deletes them, up to 100 MB.
+void FeedChunks(Display* d, ::Window to, Atom property, Atom type, const std::atomic<bool>& stop) {
+    const std::string chunk(HugeChunk, 'x');
+    for (std::size_t sent = 0; sent < HugeTotal && !stop;) {
+        XEvent next;
+        if (XCheckTypedWindowEvent(d, to, PropertyNotify, &next)) {
+            if (next.xproperty.atom == property && next.xproperty.state == PropertyDelete) {
+                Put(d, to, property, type, chunk);
+                sent += chunk.size();
+                XFlush(d);
+            }
+        } else {
+            pollfd q{ConnectionNumber(d), POLLIN, 0};
+            poll(&q, 1, 20);
+        }
+    }
+}
+
+// Answers one request as told: the text in one form, junk, or a huge INCR announcement.
+void Respond(Display* d, const XSelectionRequestEvent& r, SelectionPeer::Answer answer,
+             const std::string& text, const std::atomic<bool>& stop) {
+    using Answer = SelectionPeer::Answer;
+    const Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
+    XEvent reply{};
+    reply.xselection = {SelectionNotify, 0,        True, d,     r.requestor,
+                        r.selection,     r.target, None, r.time};
+    if (answer == Answer::Utf8 && r.target == utf8) {
+        Put(d, r.requestor, r.property, utf8, text);
+        reply.xselection.property = r.property;
+    } else if (answer == Answer::StringOnly && r.target == XA_STRING) {
+        Put(d, r.requestor, r.property, XA_STRING, text);
+        reply.xselection.property = r.property;
+    } else if (answer == Answer::Garbage) {
+        const long junk[3] = {1, 2, 3};
+        XChangeProperty(d, r.requestor, r.property, XA_INTEGER, 32, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(junk), 3);
+        reply.xselection.property = r.property;
+    } else if (answer == Answer::Huge && r.target == utf8) {
+        XSelectInput(d, r.requestor, PropertyChangeMask);
+        const long size = static_cast<long>(HugeTotal);
+        XChangeProperty(d, r.requestor, r.property, XInternAtom(d, "INCR", False), 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(&size), 1);
+        reply.xselection.property = r.property;
+    }
+    XSendEvent(d, r.requestor, False, NoEventMask, &reply);
+    XFlush(d);
+    if (answer == Answer::Huge && reply.xselection.property != None) {
+        FeedChunks(d, r.requestor, r.property, utf8, stop);
+    }
+}
+
 } // namespace
 
 XAtom SelectionPeer::Intern(const char* atom) const {
@@ -126,8 +177,6 @@ void SelectionPeer::Serve(Atom selection, Answer answer, std::string text) {
     XSetSelectionOwner(d, selection,
                        XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 1, 1, 0, 0, 0),
                        CurrentTime);
-    const Atom utf8 = XInternAtom(d, "UTF8_STRING", False);
-    const Atom incr = XInternAtom(d, "INCR", False);
     XSync(d, False);
     owning = true;
     while (!stop) {
@@ -137,51 +186,8 @@ void SelectionPeer::Serve(Atom selection, Answer answer, std::string text) {
         }
         XEvent e;
         XNextEvent(d, &e);
-        if (e.type != SelectionRequest || answer == Answer::Silent) {
-            continue;
-        }
-        const XSelectionRequestEvent& r = e.xselectionrequest;
-        XEvent reply{};
-        reply.xselection = {SelectionNotify, 0,        True, d,     r.requestor,
-                            r.selection,     r.target, None, r.time};
-        if (answer == Answer::Utf8 && r.target == utf8) {
-            Put(d, r.requestor, r.property, utf8, text);
-            reply.xselection.property = r.property;
-        } else if (answer == Answer::StringOnly && r.target == XA_STRING) {
-            Put(d, r.requestor, r.property, XA_STRING, text);
-            reply.xselection.property = r.property;
-        } else if (answer == Answer::Garbage) {
-            const long junk[3] = {1, 2, 3};
-            XChangeProperty(d, r.requestor, r.property, XA_INTEGER, 32, PropModeReplace,
-                            reinterpret_cast<const unsigned char*>(junk), 3);
-            reply.xselection.property = r.property;
-        } else if (answer == Answer::Huge && r.target == utf8) {
-            // Announces 100 MB and sends 1 MB chunks as long as the reader deletes them.
-            XSelectInput(d, r.requestor, PropertyChangeMask);
-            const long size = static_cast<long>(HugeTotal);
-            XChangeProperty(d, r.requestor, r.property, incr, 32, PropModeReplace,
-                            reinterpret_cast<const unsigned char*>(&size), 1);
-            reply.xselection.property = r.property;
-            text.assign(HugeChunk, 'x');
-        }
-        XSendEvent(d, r.requestor, False, NoEventMask, &reply);
-        XFlush(d);
-        if (answer == Answer::Huge && reply.xselection.property != None) {
-            const Atom property = r.property;
-            const ::Window to = r.requestor;
-            for (std::size_t sent = 0; sent < HugeTotal && !stop;) {
-                XEvent next;
-                if (XCheckTypedWindowEvent(d, to, PropertyNotify, &next)) {
-                    if (next.xproperty.atom == property && next.xproperty.state == PropertyDelete) {
-                        Put(d, to, property, utf8, text);
-                        sent += text.size();
-                        XFlush(d);
-                    }
-                } else {
-                    pollfd q{ConnectionNumber(d), POLLIN, 0};
-                    poll(&q, 1, 20);
-                }
-            }
+        if (e.type == SelectionRequest && answer != Answer::Silent) {
+            Respond(d, e.xselectionrequest, answer, text, stop);
         }
     }
     XCloseDisplay(d);
