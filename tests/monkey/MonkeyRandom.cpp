@@ -9,65 +9,18 @@ namespace monkey {
 namespace {
 
 // Characters and fragments that change how a name is quoted, split or read back.
-const std::vector<std::string>& Fragments() { // NOLINT(readability-function-size): a table
-    static const std::vector<std::string> fragments{" ",
-                                                    "  ",
-                                                    "$",
-                                                    "'",
-                                                    "#",
-                                                    ".",
-                                                    "0",
-                                                    "7",
-                                                    "42",
-                                                    "[",
-                                                    "]",
-                                                    "[]",
-                                                    "\"",
-                                                    "`",
-                                                    "<",
-                                                    ">",
-                                                    "(",
-                                                    ")",
-                                                    ",",
-                                                    ", ",
-                                                    "*",
-                                                    "%",
-                                                    "\\",
-                                                    "|",
-                                                    "{'",
-                                                    "'|'",
-                                                    "'}",
-                                                    " AND ",
-                                                    " OR ",
-                                                    " and ",
-                                                    "SELECT ",
-                                                    " FROM ",
-                                                    "WHERE ",
-                                                    "ORDER BY ",
-                                                    " ASC",
-                                                    " DESC",
-                                                    "=",
-                                                    " LIKE ",
-                                                    "\r\n",
-                                                    "\x01",
-                                                    "\x1f",
-                                                    "\x7f",
-                                                    "\xc3\xa9",
-                                                    "\xe6\x97\xa5\xe6\x9c\xac",
-                                                    "\xf0\x9f\x98\x80",
-                                                    "\xce\xa9",
-                                                    "\x80",
-                                                    "\xff",
-                                                    "\xc3",
-                                                    "\xe2\x82",
-                                                    "\xc0\xaf",
-                                                    "\xed\xa0\x80",
-                                                    "\xf4\x90\x80\x80",
-                                                    "\xfe\xfe",
-                                                    "{WHEN PRINTED}",
-                                                    "{when printed}",
-                                                    "\xa0",
-                                                    "\xef\xbb\xbf"};
+const std::vector<std::string>& Fragments() {
+    static const std::vector<std::string> fragments = {
+        // punctuation and digits
+        " ", "  ", "$", "'", "#", ".", "0", "7", "42", "[", "]", "[]", "\"", "`", "<", ">", "(",
+        ")", ",", ", ", "*", "%", "\\", "|", "{'", "'|'", "'}",
+        // words of the statement
+        " AND ", " OR ", " and ", "SELECT ", " FROM ", "WHERE ", "ORDER BY ", " ASC", " DESC", "=",
+        " LIKE ",
+        // control bytes, UTF-8, bytes that are no UTF-8, the pseudo name
+        "\r\n", "\x01", "\x1f", "\x7f", "\xc3\xa9", "\xe6\x97\xa5\xe6\x9c\xac", "\xf0\x9f\x98\x80",
+        "\xce\xa9", "\x80", "\xff", "\xc3", "\xe2\x82", "\xc0\xaf", "\xed\xa0\x80",
+        "\xf4\x90\x80\x80", "\xfe\xfe", "{WHEN PRINTED}", "{when printed}", "\xa0", "\xef\xbb\xbf"};
     return fragments;
 }
 
