@@ -44,10 +44,6 @@ CXListCtrl::CXListCtrl() {
 
 CXListCtrl::~CXListCtrl() {
     dropDown.reset();
-    // The window may outlive this part of the object; its rows must not keep their records.
-    if (IsWindow()) {
-        ReleaseAllRows(true);
-    }
 }
 
 void CXListCtrl::SetTranslator(Translator translate) {
@@ -76,41 +72,21 @@ int CXListCtrl::InsertItem(int row, const char* text, COLORREF textColor, COLORR
     if (row < 0) {
         return -1;
     }
-    auto cells = std::make_unique<CellArray>(static_cast<std::size_t>(columnCount));
-    if (!cells->empty()) {
-        cells->front().textColor = textColor;
-        cells->front().backColor = backColor;
-        cells->front().imageIndex = -1;
+    CellArray cells(static_cast<std::size_t>(columnCount));
+    if (!cells.empty()) {
+        cells.front().textColor = textColor;
+        cells.front().backColor = backColor;
+        cells.front().imageIndex = -1;
     }
     LVITEMA item;
-    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.mask = LVIF_TEXT;
     item.iItem = row;
     item.pszText = const_cast<char*>(text ? text : "");
-    item.lParam = reinterpret_cast<LPARAM>(cells.get());
+    // The list's report of this insertion gives the row its records.
+    const Insertion outer = std::exchange(inserting, {&item, &cells});
     const int index = CListCtrl::InsertItem(&item);
-    if (index >= 0) {
-        static_cast<void>(cells.release()); // the row's item parameter owns it now
-    }
+    inserting = outer;
     return index;
-}
-
-void CXListCtrl::ReleaseRow(int row) {
-    std::unique_ptr<CellArray> cells(rowsKept.Cells(row));
-    if (cells) {
-        SetItemData(row, 0);
-    }
-}
-
-// Rows about to go with their list need not have their item parameters cleared one by one.
-void CXListCtrl::ReleaseAllRows(bool clearParams) {
-    for (int row = rowsKept.Count() - 1; row >= 0; --row) {
-        if (clearParams) {
-            ReleaseRow(row);
-        } else {
-            std::unique_ptr<CellArray> cells(rowsKept.Cells(row));
-            rowsKept.SetCells(row, nullptr);
-        }
-    }
 }
 
 void CXListCtrl::DeleteItem(int row) {
@@ -118,19 +94,12 @@ void CXListCtrl::DeleteItem(int row) {
         return;
     }
     dropDownEdit.RowsRemoved(row);
-    ReleaseRow(row);
     CListCtrl::DeleteItem(row);
 }
 
 void CXListCtrl::DeleteAllItems() {
     dropDownEdit.RowsRemoved(0);
-    ReleaseAllRows(false);
     CListCtrl::DeleteAllItems();
-}
-
-XListCellData* CXListCtrl::RowData(int row) const {
-    CellArray* cells = rowsKept.Cells(row);
-    return cells && !cells->empty() ? cells->data() : nullptr;
 }
 
 bool CXListCtrl::IsValidCell(int row, int column) const {
@@ -138,14 +107,11 @@ bool CXListCtrl::IsValidCell(int row, int column) const {
 }
 
 XListCellData* CXListCtrl::GetCellData(int row, int column) const {
-    if (!IsValidCell(row, column)) {
-        return nullptr;
-    }
-    CellArray* cells = rowsKept.Cells(row);
-    if (!cells || static_cast<std::size_t>(column) >= cells->size()) {
-        return nullptr;
-    }
-    return &(*cells)[static_cast<std::size_t>(column)];
+    return IsValidCell(row, column) ? rowsKept.Writable(row, column) : nullptr;
+}
+
+const XListCellData* CXListCtrl::PeekCellData(int row, int column) const {
+    return IsValidCell(row, column) ? rowsKept.Readable(row, column) : nullptr;
 }
 
 // ---- The list's row messages
@@ -181,20 +147,13 @@ LRESULT CXListCtrl::SetItemMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         rest.iItem = static_cast<int>(static_cast<LONG_PTR>(wParam));
     }
     if (rest.iSubItem < 1 || !(rest.mask & LVIF_TEXT)) {
-        const LRESULT result = CListCtrl::WindowProc(msg, wParam, lParam);
-        if (result && msg == LVM_SETITEMA && (item->mask & LVIF_PARAM)) {
-            rowsKept.SetCells(item->iItem, reinterpret_cast<CellArray*>(item->lParam));
-        }
-        return result;
+        return CListCtrl::WindowProc(msg, wParam, lParam);
     }
     if (!rowsKept.Valid(rest.iItem)) {
         return FALSE;
     }
     rowsKept.SetText(rest.iItem, rest.iSubItem, rest.pszText ? rest.pszText : "");
     rest.mask &= ~static_cast<UINT>(LVIF_TEXT);
-    if (rest.mask & LVIF_PARAM) {
-        rowsKept.SetCells(rest.iItem, reinterpret_cast<CellArray*>(rest.lParam));
-    }
     return rest.mask ? CListCtrl::WindowProc(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&rest))
                      : TRUE;
 }
@@ -224,13 +183,11 @@ LRESULT CXListCtrl::GetItemMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void CXListCtrl::TrackRows(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT result) {
-    const auto* item = reinterpret_cast<const LVITEMA*>(lParam);
     switch (msg) {
     case LVM_INSERTITEMA:
-        if (result >= 0 && item) {
-            const bool param = (item->mask & LVIF_PARAM) != 0;
-            rowsKept.Insert(static_cast<int>(result),
-                            param ? reinterpret_cast<CellArray*>(item->lParam) : nullptr);
+        if (result >= 0 && lParam) {
+            const bool ours = lParam == reinterpret_cast<LPARAM>(inserting.item);
+            rowsKept.Insert(static_cast<int>(result), ours ? inserting.records : nullptr);
         }
         break;
     case LVM_DELETEITEM:
@@ -288,18 +245,17 @@ std::string CXListCtrl::GetItemText(int row, int column) const {
 }
 
 BOOL CXListCtrl::SetCheckState(int row, int column, int state) {
-    XListCellData* cell = GetCellData(row, column);
-    if (!cell) {
+    if (!IsValidCell(row, column) ||
+        !rowsKept.Change(row, column, [state](XListCellData& cell) { cell.checkState = state; })) {
         return FALSE;
     }
-    cell->checkState = state;
     rowsKept.Touch();
     UpdateCell(row, column);
     return TRUE;
 }
 
 int CXListCtrl::GetCheckState(int row, int column) const {
-    const XListCellData* cell = GetCellData(row, column);
+    const XListCellData* cell = PeekCellData(row, column);
     return cell ? cell->checkState : -1;
 }
 
@@ -312,15 +268,18 @@ BOOL CXListCtrl::SetDropDown(int row, int column, BOOL enable,
     if (initialChoice < 0 || initialChoice >= count) {
         initialChoice = 0;
     }
-    XListCellData* cell = GetCellData(row, column);
-    if (!cell) {
+    const bool stored = rowsKept.Change(row, column, [&](XListCellData& cell) {
+        cell.hasDropDown = enable;
+        if (enable) {
+            cell.choices = choices;
+            cell.dropDownRows = rows;
+            cell.initialChoice = initialChoice;
+        }
+    });
+    if (!stored) {
         return FALSE;
     }
-    cell->hasDropDown = enable;
     if (enable) {
-        cell->choices = choices;
-        cell->dropDownRows = rows;
-        cell->initialChoice = initialChoice;
         if (initialChoice < count) {
             SetItemText(row, column, (*choices)[static_cast<std::size_t>(initialChoice)]);
         }
@@ -330,12 +289,7 @@ BOOL CXListCtrl::SetDropDown(int row, int column, BOOL enable,
 }
 
 BOOL CXListCtrl::SetCellTooltip(int row, int column, const char* text) {
-    XListCellData* cell = GetCellData(row, column);
-    if (!cell) {
-        return FALSE;
-    }
-    cell->tooltipText = text ? text : "";
-    return TRUE;
+    return IsValidCell(row, column) && rowsKept.SetTooltip(row, column, text ? text : "");
 }
 
 void CXListCtrl::SetCurSel(int row) {
@@ -407,7 +361,7 @@ int CXListCtrl::OnCreate(CREATESTRUCTA* create) {
 
 void CXListCtrl::OnDestroy() {
     dropDownEdit.EndWithWindow();
-    ReleaseAllRows(false);
+    rowsKept.Clear();
     CListCtrl::OnDestroy();
 }
 
@@ -511,7 +465,7 @@ void CXListCtrl::DrawCell(CDC& dc, int row, int column) {
         return;
     }
     cell.column = column;
-    cell.data = GetCellData(row, column);
+    cell.data = PeekCellData(row, column);
     cell.text = GetItemText(row, column);
     cell.selected = (GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
     const auto index = static_cast<std::size_t>(column);
@@ -611,15 +565,17 @@ int CXListCtrl::ColumnAt(int row, CPoint point) const {
 void CXListCtrl::OnLButtonDown(UINT, CPoint point) {
     const int row = RowAt(point);
     if (row >= 0) {
-        const XListCellData* first = RowData(row);
+        const XListCellData* first = PeekCellData(row, 0);
         if (!first || !first->enabled) {
             return; // not even the list's own handling: the selection stays
         }
     }
     const int column = row >= 0 ? ColumnAt(row, point) : -1;
-    XListCellData* cell = GetCellData(row, column);
+    const XListCellData* cell = PeekCellData(row, column);
     if (cell && cell->checkState >= 0) {
-        cell->checkState = cell->checkState == 0 ? 1 : 0;
+        rowsKept.Change(row, column, [](XListCellData& toggled) {
+            toggled.checkState = toggled.checkState == 0 ? 1 : 0;
+        });
         rowsKept.Touch();
         UpdateCell(row, column);
         NotifyParent(GetXListMessages().checkboxClicked, row, column);
@@ -674,7 +630,7 @@ BOOL CXListCtrl::OnNeedTooltipText(UINT, NMHDR* header, LRESULT* result) {
     if (!(hit.flags & LVHT_ONITEMLABEL)) {
         return FALSE;
     }
-    const XListCellData* cell = GetCellData(hit.iItem, hit.iSubItem);
+    const XListCellData* cell = PeekCellData(hit.iItem, hit.iSubItem);
     if (!cell || cell->tooltipText.empty()) {
         return FALSE;
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The query builder's grid: a report-view list that paints every cell itself. A cell can be
 // plain text, a check box or a drop-down cell edited through a popup list (XListDropDown),
-// and carries its own colours and tooltip. Each row made by InsertItem owns one record per
-// column (XListCellData) through its item parameter.
+// and carries its own colours and tooltip. Each row made by InsertItem has one record per
+// column (XListCellData), kept beside the list (XListRows).
 #include "controls/CXHeaderCtrl.h"
 #include "controls/XListCellData.h"
 #include "controls/XListCellPainter.h"
@@ -53,6 +53,9 @@ class CXListCtrl : public CListCtrl {
     BOOL GetCellRect(int row, int column, int area, CRect& rect) const;
     // The cell's record; null when the indices are not valid or the row has none.
     XListCellData* GetCellData(int row, int column) const;
+    // The same for reading only, valid until the next call on the grid; unlike GetCellData it
+    // leaves the row's records shared with rows of the same values.
+    const XListCellData* PeekCellData(int row, int column) const;
     bool IsValidCell(int row, int column) const;
     // Changes with every row inserted or deleted, every text set in column 1 and up and every
     // check state the grid sets (not with records written through GetCellData).
@@ -153,9 +156,6 @@ class CXListCtrl : public CListCtrl {
     void ReadColors();
     XListLook Look() const;
     void TakeOverHeader();
-    XListCellData* RowData(int row) const;
-    void ReleaseRow(int row);
-    void ReleaseAllRows(bool clearParams);
     LRESULT SetItemMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT GetItemMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     void TrackRows(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT result);
@@ -169,8 +169,16 @@ class CXListCtrl : public CListCtrl {
     int ColumnAt(int row, CPoint point) const;
     void NotifyParent(UINT message, int row, int column);
 
+    // The insertion under way through InsertItem and the records its row takes.
+    struct Insertion {
+        const LVITEMA* item = nullptr;
+        const std::vector<XListCellData>* records = nullptr;
+    };
+
     Translator translator;
-    XListRows rowsKept;
+    // Handing out a record for writing (GetCellData) gives its row its own records.
+    mutable XListRows rowsKept;
+    Insertion inserting;
     int columnCount = 0;
     bool redrawOn = true;
     // Read when a paint starts.

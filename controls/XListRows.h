@@ -1,11 +1,15 @@
 #pragma once
 // What the grid keeps of its rows beside its list, so that reading a cell asks the list
-// nothing: each row's record array (the row's item parameter, mirrored as the list's row
-// messages pass by) and the texts of columns 1 and up, which only the grid draws and reads.
-// The list keeps column 0, which its label editor and type-ahead use.
+// nothing: each row's records and the texts of columns 1 and up, which only the grid draws
+// and reads. The list keeps column 0, which its label editor and type-ahead use.
+// A row's records are shared with every row of the same values (XListCellShapes) until one
+// of them is handed out for writing; then the row keeps its own copy for good.
 #include "controls/XListCellData.h"
+#include "controls/XListCellShapes.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,14 +20,23 @@ class XListRows {
 
     int Count() const { return static_cast<int>(rows.size()); }
     bool Valid(int row) const { return row >= 0 && row < Count(); }
-    // Past the end appends.
-    void Insert(int row, CellArray* cells);
+    // Past the end appends. records null: a row without records; otherwise the row's records
+    // start with these values.
+    void Insert(int row, const CellArray* records);
     void Erase(int row);
     void Clear();
 
-    // Null for a row out of range or without records.
-    CellArray* Cells(int row) const { return Valid(row) ? At(row).cells : nullptr; }
-    void SetCells(int row, CellArray* cells);
+    bool HasRecords(int row) const { return Valid(row) && At(row).HasRecords(); }
+    // Null for a row out of range or without records, or a column past its records.
+    // For writing: the row takes its own copy first. The record stays where it is until
+    // its row goes.
+    XListCellData* Writable(int row, int column);
+    // For reading: valid until the next call on this object.
+    const XListCellData* Readable(int row, int column) const;
+    // Changes one record; false where Writable gives null.
+    bool Change(int row, int column, const std::function<void(XListCellData&)>& change);
+    bool SetTooltip(int row, int column, std::string_view text);
+
     // Columns 1 and up; "" out of range.
     const std::string& Text(int row, int column) const;
     void SetText(int row, int column, std::string_view text);
@@ -37,13 +50,25 @@ class XListRows {
     void Touch() { ++revision; }
 
   private:
+    static constexpr std::uint32_t noShape = UINT32_MAX;
+
     struct Row {
-        CellArray* cells = nullptr;     // owned through the list's item parameter
+        std::unique_ptr<CellArray> own; // the row's own records, once handed out for writing
+        std::uint32_t shape = noShape;  // the shared records otherwise
+        int tooltipColumn = -1;         // the one tooltip a row with shared records has
+        std::string tooltip;
         std::vector<std::string> texts; // column 1 first; as long as the last text set
+
+        bool HasRecords() const { return own || shape != noShape; }
     };
     const Row& At(int row) const { return rows[static_cast<std::size_t>(row)]; }
     Row& At(int row) { return rows[static_cast<std::size_t>(row)]; }
+    bool HasRecord(int row, int column) const;
+    void MakeOwn(Row& row);
 
     std::vector<Row> rows;
+    XListCellShapes shapes;
+    std::uint32_t lastInserted = noShape;
+    mutable XListCellData readCopy; // a shared record with its row's tooltip
     std::uint64_t revision = 0;
 };

@@ -40,17 +40,18 @@ void COrderByListCtrl::FillRows(const std::vector<std::string>& names,
 }
 
 // The direction cell keeps its choices while plain, so checking the row only switches it on.
-// The check cell keeps the empty text it was inserted with.
+// The check cell keeps the empty text it was inserted with. Made through the grid's own
+// setters only, the rows keep sharing their records.
 void COrderByListCtrl::MakeRow(int row, const std::string& name,
                                const std::vector<std::string>& sortChoices) {
     if (InsertItem(row, "") < 0) {
         return;
     }
     SetItemText(row, fieldColumn, name);
-    SetItemText(row, directionColumn, "");
     SetCheckState(row, checkColumn, 0);
     SetDropDown(row, directionColumn, TRUE, &sortChoices, 4, 0);
-    gridcells::EnableDropDownCell(*this, row, directionColumn, false, 0);
+    SetDropDown(row, directionColumn, FALSE, &sortChoices, 4, 0);
+    SetItemText(row, directionColumn, "");
     SetCellTooltip(row, fieldColumn, name.c_str());
 }
 

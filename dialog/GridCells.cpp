@@ -23,7 +23,7 @@ void EnableDropDownCell(CXListCtrl& grid, int row, int column, bool enable, int 
 }
 
 int GetInitialChoice(const CXListCtrl& grid, int row, int column) {
-    const XListCellData* cell = grid.GetCellData(row, column);
+    const XListCellData* cell = grid.PeekCellData(row, column);
     return cell ? cell->initialChoice : 0;
 }
 
