@@ -4,7 +4,6 @@
 #include "platform/win/WinDialogs.h"
 #include "resources/ResourceIds.h"
 
-#include <algorithm>
 #include <memory>
 
 namespace dialogsnapshot {
@@ -43,45 +42,50 @@ std::string ShownTable(const CSELECTSQLDlg& dialog) {
 }
 
 void Keeper::ColumnsFilled(const CExCheckListBox& list, const std::vector<std::string>& names) {
-    if (list.GetCount() != static_cast<int>(names.size()) + 1) {
-        return; // not every name made it into the list: read it back instead
-    }
-    auto& items = snapshot.columnList;
-    items.assign(names.size() + 1, {});
-    items[0].text = "*";
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        items[i + 1].text = names[i];
-    }
+    const bool whole = list.GetCount() == static_cast<int>(names.size()) + 1;
+    filledNames = whole ? &names : nullptr; // else the list is read instead
     columnsRevision = list.Revision();
 }
 
+// The composer reads the "*" item and the checked names only, so only they are taken; the
+// names come from those the list was filled with while it has not changed since.
 void Keeper::TakeColumns(const CExCheckListBox& list) {
     auto& items = snapshot.columnList;
-    if (columnsRevision != list.Revision()) {
-        items.assign(static_cast<std::size_t>(std::max(list.GetCount(), 0)), {});
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            list.GetText(static_cast<int>(i), items[i].text);
+    items.clear();
+    const int count = list.GetCount();
+    const bool filled = filledNames && columnsRevision == list.Revision() &&
+                        filledNames->size() + 1 == static_cast<std::size_t>(count);
+    for (int i = 0; i < count; ++i) {
+        const bool checked = list.GetCheck(i) != 0;
+        if (i > 0 && !checked) {
+            continue;
         }
-        columnsRevision = list.Revision();
-    }
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        items[i].checked = list.GetCheck(static_cast<int>(i)) != 0;
+        qvsql::ColumnItem& item = items.emplace_back();
+        item.checked = checked;
+        if (!filled) {
+            list.GetText(i, item.text);
+        } else {
+            item.text = i == 0 ? "*" : (*filledNames)[static_cast<std::size_t>(i - 1)];
+        }
     }
 }
 
+// Only checked rows take part in the sort order.
 void Keeper::TakeOrderBy(const CSELECTSQLDlg& dialog) {
     const COrderByListCtrl& grid = dialog.orderByGrid;
     auto& rows = snapshot.orderBy;
-    if (orderByRevision != grid.RowsRevision()) {
-        rows.assign(static_cast<std::size_t>(grid.GetItemCount()), {});
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            const auto row = static_cast<int>(r);
-            rows[r].field = grid.GetItemText(row, COrderByListCtrl::fieldColumn);
-            rows[r].direction = grid.GetItemText(row, COrderByListCtrl::directionColumn);
-            rows[r].checked = grid.GetCheckState(row, COrderByListCtrl::checkColumn) > 0;
-        }
-        orderByRevision = grid.RowsRevision();
+    if (orderByRevision == grid.RowsRevision()) {
+        return;
     }
+    rows.clear();
+    for (int row = 0; row < grid.GetItemCount(); ++row) {
+        if (grid.GetCheckState(row, COrderByListCtrl::checkColumn) > 0) {
+            rows.push_back({true, grid.GetItemText(row, COrderByListCtrl::fieldColumn),
+                            grid.GetItemText(row, COrderByListCtrl::directionColumn)});
+        }
+    }
+    rows.shrink_to_fit();
+    orderByRevision = grid.RowsRevision();
 }
 
 const qvsql::QuerySnapshot& Keeper::Gather(const CSELECTSQLDlg& dialog) {
