@@ -540,15 +540,20 @@ void CXListCtrl::DrawEmptyMessage() {
 
 // ---- Mouse
 
+// Rows are all as high as the first and follow each other down, so only one can hold the point.
 int CXListCtrl::RowAt(CPoint point) const {
+    CRect first;
     const int count = GetItemCount();
-    for (int row = 0; row < count; ++row) {
-        CRect bounds;
-        if (GetItemRect(row, &bounds, LVIR_BOUNDS) && bounds.PtInRect(point)) {
-            return row;
-        }
+    if (count <= 0 || !GetItemRect(0, &first, LVIR_BOUNDS) || first.Height() <= 0) {
+        return -1;
     }
-    return -1;
+    const std::int64_t below = std::int64_t{point.y} - first.top;
+    if (below < 0 || below / first.Height() >= count) {
+        return -1;
+    }
+    const auto row = static_cast<int>(below / first.Height());
+    CRect bounds;
+    return GetItemRect(row, &bounds, LVIR_BOUNDS) && bounds.PtInRect(point) ? row : -1;
 }
 
 int CXListCtrl::ColumnAt(int row, CPoint point) const {
