@@ -18,7 +18,10 @@ struct NoCaseEqual {
 class NameIndex {
   public:
     void Reserve(std::size_t count) { positions.reserve(count); }
-    void Add(std::string_view name, int position) { positions.try_emplace(name, position); }
+    // False when an equal name was there before (and keeps its position).
+    bool Add(std::string_view name, int position) {
+        return positions.try_emplace(name, position).second;
+    }
 
     // The position of the first name equal to name ignoring letter case; -1 when none is.
     int Find(std::string_view name) const {

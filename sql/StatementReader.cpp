@@ -21,27 +21,69 @@ std::string_view StripEnds(std::string_view text, char first, char last) {
     return text;
 }
 
+// Names of equal text ignoring letter case have the same length: columns of a length no name
+// has are passed over without hashing.
+class LengthFilter {
+  public:
+    void Add(std::size_t length) {
+        if (length >= lengths.size()) {
+            lengths.resize(length + 1, false);
+        }
+        lengths[length] = true;
+    }
+    bool Passes(std::size_t length) const { return length < lengths.size() && lengths[length]; }
+
+  private:
+    std::vector<bool> lengths;
+};
+
+// For each of a few names, the first column equal to it ignoring letter case, -1 for none.
+// The names are indexed and the many columns read once, rather than the other way round.
+std::vector<int> FirstColumns(const std::vector<std::string_view>& names,
+                              std::span<const std::string> columns) {
+    NameIndex wanted;
+    LengthFilter filter;
+    bool repeated = false;
+    wanted.Reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        repeated = !wanted.Add(names[i], static_cast<int>(i)) || repeated;
+        filter.Add(names[i].size());
+    }
+    std::vector<int> first(names.size(), -1);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const int name = filter.Passes(columns[c].size()) ? wanted.Find(columns[c]) : -1;
+        if (name >= 0 && first[static_cast<std::size_t>(name)] < 0) {
+            first[static_cast<std::size_t>(name)] = static_cast<int>(c);
+        }
+    }
+    for (std::size_t i = 0; repeated && i < names.size(); ++i) { // as the first of its name
+        first[i] = first[static_cast<std::size_t>(wanted.Find(names[i]))];
+    }
+    return first;
+}
+
+// "*" named in the list stands for item 0, never for a column of that name.
 void CheckColumns(const std::vector<std::string>& items, std::span<const std::string> columns,
                   ReadBack& out) {
-    if (std::none_of(items.begin(), items.end(), [](const std::string& i) { return !i.empty(); })) {
+    std::vector<std::string_view> names;
+    names.reserve(items.size());
+    bool named = false;
+    for (const std::string& item : items) {
+        named = named || !item.empty();
+        const std::string_view name = StripEnds(item, '[', ']');
+        if (!item.empty() && name != "*") {
+            names.push_back(name);
+        }
+    }
+    if (!named) {
         out.checkedItems.push_back(0); // nothing named: "*"
         return;
     }
-    NameIndex index;
-    index.Reserve(columns.size() + 1);
-    index.Add("*", 0);
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        index.Add(columns[i], static_cast<int>(i + 1));
-    }
     std::vector<bool> checked(columns.size() + 1, false);
     bool any = false;
-    for (const std::string& item : items) {
-        if (item.empty()) {
-            continue;
-        }
-        const int found = index.Find(StripEnds(item, '[', ']'));
-        if (found > 0) {
-            checked[static_cast<std::size_t>(found)] = true;
+    for (const int column : FirstColumns(names, columns)) {
+        if (column >= 0) {
+            checked[static_cast<std::size_t>(column) + 1] = true;
             any = true;
         }
     }
@@ -63,9 +105,10 @@ int OperatorIndex(std::string_view text) {
     return -1;
 }
 
-// Takes one condition apart: field, operator and value.
+// Takes one condition apart: field, operator and value; the field's name is left in field
+// for the caller to find among the columns.
 WhereRowCall ReadCondition(char code, std::string_view text, GroupingChars grouping,
-                           const NameIndex& fields) {
+                           std::string_view& fieldName) {
     WhereRowCall call;
     call.connector = std::max(code - '0', 0);
     text = Trim(StripEnds(text, '(', ')'));
@@ -85,22 +128,24 @@ WhereRowCall ReadCondition(char code, std::string_view text, GroupingChars group
     if (opStart < opEnd) {
         call.op = OperatorIndex(text.substr(opStart, opEnd - opStart));
     }
-    call.field = std::max(fields.Find(StripEnds(field, grouping.open, grouping.close)), 0);
+    fieldName = StripEnds(field, grouping.open, grouping.close);
     return call;
 }
 
 void ReadConditions(const std::vector<std::string>& items, const ReadBackInput& in, ReadBack& out) {
-    NameIndex fields;
-    fields.Reserve(in.tableColumns.size());
-    for (std::size_t i = 0; i < in.tableColumns.size(); ++i) {
-        fields.Add(in.tableColumns[i], static_cast<int>(i));
-    }
+    std::vector<std::string_view> fields;
+    fields.reserve(items.size());
     for (const std::string& item : items) {
         const std::string_view condition = Trim(std::string_view(item).substr(1));
         if (condition.empty()) {
             continue;
         }
-        out.whereRows.push_back(ReadCondition(item.front(), condition, in.grouping, fields));
+        out.whereRows.push_back(
+            ReadCondition(item.front(), condition, in.grouping, fields.emplace_back()));
+    }
+    const std::vector<int> found = FirstColumns(fields, in.tableColumns);
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        out.whereRows[i].field = std::max(found[i], 0);
     }
 }
 
@@ -115,6 +160,7 @@ int DirectionIndex(std::string_view direction) {
 void ReadSort(const std::vector<std::string>& items, std::span<const std::string> columns,
               ReadBack& out) {
     NameIndex names;
+    LengthFilter filter;
     names.Reserve(items.size());
     std::vector<int> directions;
     directions.reserve(items.size());
@@ -131,14 +177,16 @@ void ReadSort(const std::vector<std::string>& items, std::span<const std::string
             }
             name = name.substr(0, blank);
         }
-        names.Add(StripEnds(name, '[', ']'), static_cast<int>(directions.size()));
+        name = StripEnds(name, '[', ']');
+        names.Add(name, static_cast<int>(directions.size()));
+        filter.Add(name.size());
         directions.push_back(DirectionIndex(direction));
     }
     if (directions.empty()) {
         return;
     }
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const int match = names.Find(columns[i]);
+        const int match = filter.Passes(columns[i].size()) ? names.Find(columns[i]) : -1;
         if (match >= 0) {
             out.sortRows.push_back(
                 {static_cast<int>(i), directions[static_cast<std::size_t>(match)]});
