@@ -158,6 +158,24 @@ TEST_F(DropDownTest, OpensBelowTheCellSizedToWholeEntries) {
     combo.ScreenToClient(&bar);
     EXPECT_EQ(bar, CRect(list.right, list.top, list.right + 11, list.bottom));
 
+    // The margin round the list shows the menu colour of the window class.
+    const gfx::Surface* surface = win::WindowSurface(combo.m_hWnd);
+    ASSERT_NE(surface, nullptr);
+    POINT origin{0, 0};
+    combo.ClientToScreen(&origin);
+    const COLORREF menu = static_cast<COLORREF>(::GetSysColor(COLOR_MENU));
+    EXPECT_EQ(surface->ColorAt(origin.x - window.left, origin.y - window.top), menu);
+    EXPECT_EQ(
+        surface->ColorAt(origin.x - window.left + 5, origin.y - window.top + client.bottom - 1),
+        menu);
+}
+
+TEST_F(DropDownTest, OpensOnTheCellsEntryWithTheFocusInTheList) {
+    MakeDropDown(1, fruit, "Cherry");
+    Press(1);
+    ASSERT_NE(grid->dropDown, nullptr);
+    CXComboList& combo = *grid->dropDown;
+    const int itemHeight = combo.listBox.GetItemHeight(0);
     // The entries in the cell's order, the cell's entry selected and shown one below the top.
     ASSERT_EQ(combo.listBox.GetCount(), 7);
     EXPECT_EQ(Selection(), 2);
@@ -169,17 +187,6 @@ TEST_F(DropDownTest, OpensBelowTheCellSizedToWholeEntries) {
     EXPECT_EQ(info.nMax, 7);
     EXPECT_EQ(static_cast<int>(info.nPage), 68 / itemHeight);
     EXPECT_EQ(info.nPos, 2);
-
-    // The margin round the list shows the menu colour of the window class.
-    const gfx::Surface* surface = win::WindowSurface(combo.m_hWnd);
-    ASSERT_NE(surface, nullptr);
-    POINT origin{0, 0};
-    combo.ClientToScreen(&origin);
-    const COLORREF menu = static_cast<COLORREF>(::GetSysColor(COLOR_MENU));
-    EXPECT_EQ(surface->ColorAt(origin.x - window.left, origin.y - window.top), menu);
-    EXPECT_EQ(
-        surface->ColorAt(origin.x - window.left + 5, origin.y - window.top + client.bottom - 1),
-        menu);
 
     // The click's release drew the button unpressed again; the drop-down stays.
     EXPECT_FALSE(grid->dropDownPending);

@@ -143,8 +143,12 @@ class GridTest : public wintest::CtlFixture {
         EXPECT_EQ(Pixel(grid, x + 2, y + 3), face);
     }
 
+    CRect DropDownRows();
+
     CWnd host;
     SpyGrid grid;
+    const std::vector<std::string> andOr{"AND", "OR"};
+    const COLORREF rowColour = RGB(255, 240, 200);
 };
 
 TEST_F(GridTest, InvalidIndicesAreAnsweredWithoutEffect) {
@@ -419,17 +423,22 @@ TEST_F(GridTest, SystemColourChangeRepaintsSelectionInTheNewColours) {
     EXPECT_EQ(Pixel(grid, cell.right - 4, cell.CenterPoint().y), old);
 }
 
-TEST_F(GridTest, DropDownCellShowsItsButtonOnlyOnTheSelectedRow) {
-    const std::vector<std::string> choices{"AND", "OR"};
+// Two drop-down rows, the first selected, the second in its own colours; the selected
+// row's drop-down button square.
+CRect GridTest::DropDownRows() {
     grid.InsertItem(0, "r0");
     grid.InsertItem(1, "r1");
-    grid.SetDropDown(0, 1, TRUE, &choices, 4, 0);
-    grid.SetDropDown(1, 1, TRUE, &choices, 4, 1);
-    const COLORREF own = RGB(255, 240, 200);
-    grid.GetCellData(1, 1)->backColor = own;
+    grid.SetDropDown(0, 1, TRUE, &andOr, 4, 0);
+    grid.SetDropDown(1, 1, TRUE, &andOr, 4, 1);
+    grid.GetCellData(1, 1)->backColor = rowColour;
     grid.SetCurSel(0);
     Repaint();
+    const CRect c = Cell(0, 1);
+    return {c.right - c.Height(), c.top + 2, c.right - 3, c.bottom - 1};
+}
 
+TEST_F(GridTest, DropDownCellShowsItsButtonOnlyOnTheSelectedRow) {
+    const CRect k = DropDownRows();
     const CRect c = Cell(0, 1);
     const int mid = c.CenterPoint().y;
     const COLORREF frame = Sys(COLOR_BTNSHADOW);
@@ -445,7 +454,6 @@ TEST_F(GridTest, DropDownCellShowsItsButtonOnlyOnTheSelectedRow) {
         EXPECT_EQ(Pixel(grid, c.right - 2, y), frame) << y;
     }
     // The button: the square at the right end of the working rectangle, 2 pixels in.
-    const CRect k(c.right - c.Height(), c.top + 2, c.right - 3, c.bottom - 1);
     EXPECT_EQ(Pixel(grid, c.left + 3, c.top + 2), white);
     EXPECT_EQ(Pixel(grid, k.left - 1, mid), white);
     EXPECT_TRUE(Shows(CRect(c.left + 3, c.top, k.left - 1, c.bottom), black));
@@ -458,13 +466,18 @@ TEST_F(GridTest, DropDownCellShowsItsButtonOnlyOnTheSelectedRow) {
 
     // The unselected row's drop-down cell is plain, in its own colours.
     const CRect d = Cell(1, 1);
-    const CRect ink = Ink(d, own);
-    EXPECT_EQ(Pixel(grid, d.left + 1, d.top), own);
-    EXPECT_EQ(Pixel(grid, d.right - 2, d.CenterPoint().y), own);
+    const CRect ink = Ink(d, rowColour);
+    EXPECT_EQ(Pixel(grid, d.left + 1, d.top), rowColour);
+    EXPECT_EQ(Pixel(grid, d.right - 2, d.CenterPoint().y), rowColour);
     ASSERT_FALSE(ink.IsRectEmpty());
     EXPECT_LT(ink.right, k.left);
+}
 
-    // Held down, the button turns flat and its arrow moves one pixel right and down.
+TEST_F(GridTest, AHeldDropDownButtonTurnsFlatWithItsArrowOnePixelOn) {
+    const CRect k = DropDownRows();
+    const CRect c = Cell(0, 1);
+    const int mid = c.CenterPoint().y;
+    const COLORREF face = Sys(COLOR_BTNFACE);
     const POINT p = At(grid, c.left + 10, mid);
     display->MoveMouse(p.x, p.y);
     display->ButtonDown();

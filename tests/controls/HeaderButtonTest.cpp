@@ -375,8 +375,14 @@ TEST_F(MiscControlsTest, ButtonHoverTracksWithCapture) {
     display->Pump();
     EXPECT_EQ(up.GetHoverState(), State::Outside);
     EXPECT_TRUE(Events().empty());
+}
 
+TEST_F(MiscControlsTest, ButtonHoverIgnoresForeignPressesAndInactiveApplications) {
+    using State = CButtonST::HoverState;
+    CButtonST up;
+    MakeButton(up, "", 20, 1014, res::IDI_UP);
     // A press that began elsewhere does not light the button.
+    MouseTo(dialog, 300, 250);
     display->ButtonDown();
     MouseTo(up, 12, 12);
     EXPECT_EQ(up.GetHoverState(), State::Outside);

@@ -26,6 +26,26 @@ int IgnoreError(Display*, XErrorEvent*) {
     return 0;
 }
 
+// A modal dialog of process pid on this machine with the library's 32-pixel icon and no
+// position given by the user.
+void ExpectModalDialogOf(Display* peer, ::Window dialog, long pid) {
+    EXPECT_EQ(AtomNames(peer, dialog, "_NET_WM_WINDOW_TYPE"),
+              std::vector<std::string>{"_NET_WM_WINDOW_TYPE_DIALOG"});
+    EXPECT_EQ(AtomNames(peer, dialog, "_NET_WM_STATE"),
+              std::vector<std::string>{"_NET_WM_STATE_MODAL"});
+    EXPECT_EQ(Cardinals(peer, dialog, "_NET_WM_PID"), std::vector<long>{pid});
+    EXPECT_EQ(Text(peer, dialog, "WM_CLIENT_MACHINE"), HostName());
+    EXPECT_EQ(Text(peer, dialog, "WM_CLASS"), std::string("qvsql\0QvSQLBuilder\0", 19));
+    const std::vector<long> icon = Cardinals(peer, dialog, "_NET_WM_ICON");
+    ASSERT_GE(icon.size(), 2u);
+    EXPECT_EQ(icon.size(), 2u + static_cast<std::size_t>(icon[0] * icon[1]));
+    EXPECT_EQ(icon[0], 32);
+    XSizeHints hints{};
+    long supplied = 0;
+    ASSERT_TRUE(XGetWMNormalHints(peer, dialog, &hints, &supplied));
+    EXPECT_EQ(hints.flags & USPosition, 0);
+}
+
 TEST(WindowManager, TheDialogIsAModalDialogOfTheHostCentredOverItsActiveWindow) {
     const XErrorHandler previous = XSetErrorHandler(IgnoreError);
     unsetenv("QVSQL_SCRIPT");
@@ -47,21 +67,7 @@ TEST(WindowManager, TheDialogIsAModalDialogOfTheHostCentredOverItsActiveWindow) 
     host.Send("call");
     const ::Window dialog = WaitForWindow(peer);
     ASSERT_NE(dialog, 0u);
-    EXPECT_EQ(AtomNames(peer, dialog, "_NET_WM_WINDOW_TYPE"),
-              std::vector<std::string>{"_NET_WM_WINDOW_TYPE_DIALOG"});
-    EXPECT_EQ(AtomNames(peer, dialog, "_NET_WM_STATE"),
-              std::vector<std::string>{"_NET_WM_STATE_MODAL"});
-    EXPECT_EQ(Cardinals(peer, dialog, "_NET_WM_PID"), std::vector<long>{host.Pid()});
-    EXPECT_EQ(Text(peer, dialog, "WM_CLIENT_MACHINE"), HostName());
-    EXPECT_EQ(Text(peer, dialog, "WM_CLASS"), std::string("qvsql\0QvSQLBuilder\0", 19));
-    const std::vector<long> icon = Cardinals(peer, dialog, "_NET_WM_ICON");
-    ASSERT_GE(icon.size(), 2u);
-    EXPECT_EQ(icon.size(), 2u + static_cast<std::size_t>(icon[0] * icon[1]));
-    EXPECT_EQ(icon[0], 32);
-    XSizeHints hints{};
-    long supplied = 0;
-    ASSERT_TRUE(XGetWMNormalHints(peer, dialog, &hints, &supplied));
-    EXPECT_EQ(hints.flags & USPosition, 0);
+    ExpectModalDialogOf(peer, dialog, host.Pid());
     EXPECT_EQ(TransientFor(peer, dialog), hostWindow);
     const RECT d = RootRect(peer, dialog);
     EXPECT_NEAR((d.left + d.right) / 2, 100 + 600 / 2, 1) << "centred over the host's window";

@@ -52,6 +52,18 @@ class Activation : public X11Fixture {
     }
 };
 
+// A window manager's move of a framed window: a synthetic ConfigureNotify in root coordinates.
+void SendManagerMove(Display* d, ::Window w, int x, int y, int width, int height) {
+    XEvent e{};
+    e.xconfigure.type = ConfigureNotify;
+    e.xconfigure.event = e.xconfigure.window = w;
+    e.xconfigure.x = x;
+    e.xconfigure.y = y;
+    e.xconfigure.width = width;
+    e.xconfigure.height = height;
+    XSendEvent(d, w, False, StructureNotifyMask, &e);
+}
+
 TEST_F(Activation, AnotherClientOrAManagerMoveClosesTheListAndSinksPopups) {
     const HWND top = CreateWindowExA(WS_EX_DLGMODALFRAME, "ActivationTop", "Host dialog",
                                      WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 100, 100, 300, 200,
@@ -83,14 +95,7 @@ TEST_F(Activation, AnotherClientOrAManagerMoveClosesTheListAndSinksPopups) {
 
     // A manager's move arrives as a synthetic ConfigureNotify in root coordinates.
     Drop(combo);
-    XEvent e{};
-    e.xconfigure.type = ConfigureNotify;
-    e.xconfigure.event = e.xconfigure.window = Native(top);
-    e.xconfigure.x = 40;
-    e.xconfigure.y = 60;
-    e.xconfigure.width = 300;
-    e.xconfigure.height = 200;
-    XSendEvent(peer, Native(top), False, StructureNotifyMask, &e);
+    SendManagerMove(peer, Native(top), 40, 60, 300, 200);
     EXPECT_TRUE(Until([&] {
         RECT r{};
         GetWindowRect(top, &r);

@@ -89,7 +89,10 @@ TEST_F(HeaderTest, KeepsItemsAndTheirDisplayOrder) {
     EXPECT_EQ(SendMessageA(header, HDM_ORDERTOINDEX, 0, 0), 1);
     EXPECT_EQ(SendMessageA(header, HDM_ORDERTOINDEX, 1, 0), 0);
     EXPECT_FALSE(SendMessageA(header, HDM_DELETEITEM, 7, 0));
+}
 
+TEST_F(HeaderTest, AWideTextIsReadBackNarrow) {
+    MakeHeader();
     WCHAR wide[] = u"Wide";
     HDITEMW w;
     w.mask = HDI_TEXT | HDI_WIDTH;
@@ -97,6 +100,8 @@ TEST_F(HeaderTest, KeepsItemsAndTheirDisplayOrder) {
     w.cxy = 30;
     EXPECT_EQ(SendMessageA(header, HDM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&w)), 0);
     char back[16] = {};
+    HDITEMA item;
+    item.mask = HDI_TEXT;
     item.pszText = back;
     item.cchTextMax = sizeof(back);
     SendMessageA(header, HDM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));

@@ -251,8 +251,10 @@ TEST_F(ListViewTest, LabelEditingAsksTheParentAtBothEnds) {
     SetFocus(dialog);
     EXPECT_THAT(Notes(), ElementsAre("begin:2", "end:2:w", "changed:2:0:0:1"));
     EXPECT_FALSE(IsWindow(edit));
+}
 
-    // A second click on the selected row's label edits after the double-click time.
+TEST_F(ListViewTest, ASecondClickOnTheSelectedLabelEditsAfterTheDoubleClickTime) {
+    MakeList(3, LVS_REPORT | LVS_SINGLESEL | LVS_EDITLABELS);
     ClickCell(1, 0);
     display->AdvanceClock(1000);
     ClickCell(1, 0);

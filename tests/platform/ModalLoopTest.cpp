@@ -52,22 +52,17 @@ TEST_F(Modal, NestedLoopsDisableTheirOwnersAndSeeTheHookFirst) {
     bool ownerEnabledInside = true;
     bool outerEnabledInside = true;
     display->SetScript([&](backend::HeadlessBackend& d) {
-        switch (step++) {
-        case 0:
+        if (step == 0) {
             PostMessageA(outer, WM_USER, 0, 0);
-            return true;
-        case 1:
+        } else if (step == 1) {
             ownerEnabledInside = IsWindowEnabled(owner) != FALSE;
             outerEnabledInside = IsWindowEnabled(outer) != FALSE;
             d.Click(200, 200); // on the disabled outer dialog: nothing
             d.Key(VK_ESCAPE);  // ends the inner loop through the hook
-            return true;
-        case 2:
+        } else if (step == 2) {
             d.Click(200, 200); // outer is enabled again
-            return true;
-        default:
-            return false;
         }
+        return step++ < 3;
     });
     EXPECT_EQ(ModalLoop::Run(outer), IDOK);
     EXPECT_FALSE(ownerEnabledInside);
