@@ -283,53 +283,43 @@ TEST_F(GridTest, ClickOnRowWithoutRecordsChangesNothing) {
     EXPECT_TRUE(Events().empty());
 }
 
-TEST_F(GridTest, TooltipTextIsCutTo79Characters) {
-    grid.InsertItem(0, "r0");
-    grid.SetCellTooltip(0, 2, std::string(100, 'x').c_str());
-    const CRect cell = Cell(0, 2);
-    TOOLINFOA tool;
-    const INT_PTR id = grid.OnToolHitTest(CPoint(cell.left + 2, cell.top + 2), &tool);
-    EXPECT_EQ(id, 3);
-    POINT p{cell.left + 2, cell.top + 2};
-    ::ClientToScreen(grid, &p);
-    display->MoveMouse(p.x, p.y);
-    display->Pump();
-    NMTTDISPINFOA info;
-    info.hdr = {nullptr, static_cast<UINT_PTR>(id), TTN_NEEDTEXTA};
-    ::SendMessageA(grid, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(std::string(info.szText), std::string(79, 'x'));
-}
-
 // The grid and the column check list show the same text the same way in both forms of the
-// request: UTF-8 decoded as the drawing layer does, an invalid byte as U+FFFD.
-TEST_F(GridTest, TooltipsAgreeWithTheCheckListOnAnyText) {
+// request, cut to 79 characters: UTF-8 decoded as the drawing layer does, an invalid byte as
+// U+FFFD.
+TEST_F(GridTest, TooltipsAgreeWithTheCheckListOnAnyTextCutTo79Characters) {
     CExCheckListBox list;
     list.Create("ListBox", "", WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                 RECT{10, 220, 200, 300}, CWnd::FromHandle(dialog), 101);
     grid.InsertItem(0, "r0");
     const CRect cell = Cell(0, 2);
+    TOOLINFOA info;
+    const INT_PTR tool = grid.OnToolHitTest(CPoint(cell.left + 2, cell.top + 2), &info);
+    EXPECT_EQ(tool, 3) << "row 0, column 2";
     POINT p{cell.left + 2, cell.top + 2};
     ::ClientToScreen(grid, &p);
     display->MoveMouse(p.x, p.y);
     display->Pump();
-    const UINT_PTR tool = 3; // row 0, column 2
-    const auto ask = [](CWnd& window, UINT_PTR id, auto request, UINT code) {
-        request.hdr = {nullptr, id, code};
+    const auto ask = [](CWnd& window, INT_PTR id, auto request, UINT code) {
+        request.hdr = {nullptr, static_cast<UINT_PTR>(id), code};
         window.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
         return std::basic_string(request.lpszText ? request.lpszText : request.szText);
     };
     const std::string texts[] = {"Caf\xC3\xA9", "\xE9t\xE9", "smile \xF0\x9F\x98\x80",
-                                 "cut \xE2\x82"};
+                                 "cut \xE2\x82", std::string(100, 'x')};
     for (const std::string& text : texts) {
         grid.SetCellTooltip(0, 2, text.c_str());
         list.ResetContent();
         list.AddString(text.c_str());
-        EXPECT_EQ(ask(grid, tool, NMTTDISPINFOA{}, TTN_NEEDTEXTA), text);
-        EXPECT_EQ(ask(list, 0, NMTTDISPINFOA{}, TTN_NEEDTEXTA), text);
+        EXPECT_EQ(ask(grid, tool, NMTTDISPINFOA{}, TTN_NEEDTEXTA), text.substr(0, 79));
+        EXPECT_EQ(ask(list, 0, NMTTDISPINFOA{}, TTN_NEEDTEXTA), text.substr(0, 79));
         EXPECT_EQ(ask(grid, tool, NMTTDISPINFOW{}, TTN_NEEDTEXTW),
                   ask(list, 0, NMTTDISPINFOW{}, TTN_NEEDTEXTW))
             << text;
     }
+    RECT item{};
+    list.GetItemRect(0, &item);
+    EXPECT_EQ(list.OnToolHitTest(CPoint(item.left + 3, item.top + 2), &info), 0);
+    EXPECT_EQ(ask(list, 0, NMTTDISPINFOW{}, TTN_NEEDTEXTW), std::u16string(79, u'x'));
     grid.SetCellTooltip(0, 2, "\xE9t\xE9");
     EXPECT_EQ(ask(grid, tool, NMTTDISPINFOW{}, TTN_NEEDTEXTW), u"\uFFFDt\uFFFD");
     grid.SetCellTooltip(0, 2, "smile \xF0\x9F\x98\x80");

@@ -500,32 +500,6 @@ TEST_F(DialogTest, KeywordLabelsAreBlueAndThePreviewIsWhite) {
     EXPECT_EQ(bluePixels[2], 0) << "the preview's label keeps the platform's colour";
 }
 
-TEST_F(DialogTest, ColumnTooltipsShowTheWholeNameCutTo79Characters) {
-    const std::string longName(100, 'c');
-    Dlg().SetTableAndColumns("Wide", (longName + "\t").c_str());
-    settings.currentTable = "Wide";
-    std::string ansi;
-    std::u16string wide;
-    INT_PTR hit = -1;
-    Run({[&](auto&) {
-        RECT item{};
-        Dlg().columnList.GetItemRect(1, &item);
-        TOOLINFOA tool;
-        hit = Dlg().columnList.OnToolHitTest(CPoint(item.left + 3, item.top + 2), &tool);
-        NMTTDISPINFOA a;
-        a.hdr = {nullptr, 1, TTN_NEEDTEXTA};
-        Dlg().columnList.SendMessage(WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&a));
-        ansi = a.lpszText ? a.lpszText : "";
-        NMTTDISPINFOW w;
-        w.hdr = {nullptr, 1, TTN_NEEDTEXTW};
-        Dlg().columnList.SendMessage(WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&w));
-        wide = w.lpszText ? w.lpszText : u"";
-    }});
-    EXPECT_EQ(hit, 1);
-    EXPECT_EQ(ansi, longName.substr(0, 79));
-    EXPECT_EQ(wide, std::u16string(79, u'c'));
-}
-
 TEST_F(DialogTest, WhenPrintedDialogBuildsItsTextFromPromptAndDefault) {
     auto runWp = [&](std::vector<std::string> choices, std::vector<Step> steps) {
         Script(std::move(steps));
