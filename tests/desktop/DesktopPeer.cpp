@@ -1,5 +1,6 @@
 #include "tests/desktop/DesktopPeer.h"
 
+#include "platform/afx/CCheckListBox.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ctl/BuiltinControls.h"
 #include "platform/win/WinDialogs.h"
@@ -197,6 +198,18 @@ DialogTargets QueryBuilderTargets() {
     RECT ok{};
     GetWindowRect(GetDlgItem(probe, IDOK), &ok);
     targets.okButton = {(ok.left + ok.right) / 2 - origin.x, (ok.top + ok.bottom) / 2 - origin.y};
+    CCheckListBox list; // the host's column list is a check list: items of its height
+    if (list.SubclassWindow(GetDlgItem(probe, res::IDC_COLUMNS))) {
+        for (const char* item : {"*", "ID", "Name"}) {
+            list.AddString(item);
+        }
+        RECT item{};
+        list.GetItemRect(2, &item);
+        targets.nameBox = {item.left + 1 + CCheckListBox::BoxSize / 2,
+                           (item.top + item.bottom) / 2};
+        MapWindowPoints(list.m_hWnd, probe, &targets.nameBox, 1);
+        list.UnsubclassWindow();
+    }
     DestroyWindow(probe);
     win::SetBackend(nullptr);
     return targets;

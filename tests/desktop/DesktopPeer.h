@@ -38,6 +38,7 @@ struct DialogTargets {
     POINT tableCombo; // centre of the FROM combo box
     POINT fieldsCell; // Fields cell of the first WHERE row
     POINT okButton;
+    POINT nameBox; // the check box of the column list's third item, "Name" in the sample
 };
 DialogTargets QueryBuilderTargets();
 

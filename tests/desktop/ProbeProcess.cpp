@@ -17,7 +17,7 @@ constexpr int ExitLimitMs = 10000;
 
 } // namespace
 
-ProbeProcess::ProbeProcess(const std::string& program) {
+ProbeProcess::ProbeProcess(const std::string& program, const char* argument) {
     int i[2], o[2], e[2];
     if (pipe2(i, O_CLOEXEC) || pipe2(o, O_CLOEXEC) || pipe2(e, O_CLOEXEC | O_NONBLOCK))
         return;
@@ -26,7 +26,7 @@ ProbeProcess::ProbeProcess(const std::string& program) {
     posix_spawn_file_actions_adddup2(&actions, i[0], 0);
     posix_spawn_file_actions_adddup2(&actions, o[1], 1);
     posix_spawn_file_actions_adddup2(&actions, e[1], 2);
-    char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+    char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(argument), nullptr};
     if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) != 0)
         pid = -1;
     posix_spawn_file_actions_destroy(&actions);

@@ -8,7 +8,8 @@ namespace desktoptest {
 
 class ProbeProcess {
   public:
-    explicit ProbeProcess(const std::string& program = QVSQL_PROBE_HOST);
+    explicit ProbeProcess(const std::string& program = QVSQL_PROBE_HOST,
+                          const char* argument = nullptr);
     ~ProbeProcess();
     ProbeProcess(const ProbeProcess&) = delete;
     ProbeProcess& operator=(const ProbeProcess&) = delete;

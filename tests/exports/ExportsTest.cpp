@@ -58,25 +58,6 @@ TEST_F(ExportsTest, BadInputAtTheBoundaryWritesNothing) {
     EXPECT_STREQ(lib.getTable(), "Orders");
 }
 
-TEST_F(ExportsTest, OkCopiesTheStatementCutToTheBuffer) {
-    // Two openings: the whole statement, then the same one into a buffer of 10.
-    LoadedLibrary lib(WriteScript("cut", "check 1005 1\nclick 1\ncheck 1005 1\nclick 1\n"));
-    lib.setTableAndColumns("T", Columns);
-    lib.setCurrentTable("T");
-
-    std::array<char, 256> whole{};
-    ASSERT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, whole.data(), 256), 0);
-    const std::string statement = whole.data();
-    ASSERT_EQ(statement.rfind("SELECT Alpha FROM T", 0), 0u) << statement;
-
-    std::array<char, 16> small{};
-    small.fill('#');
-    ASSERT_EQ(lib.getSELECTSQLQuery(nullptr, nullptr, small.data(), 10), 0);
-    EXPECT_EQ(std::string(small.data()), statement.substr(0, 9));
-    EXPECT_EQ(small[10], '#');
-    EXPECT_STREQ(lib.getTable(), "T");
-}
-
 TEST_F(ExportsTest, SecondOpeningKeepsTheWhenPrintedTable) {
     // One script spans both openings: the first makes FROM a When Printed prompt, the second
     // only presses OK on the statement handed back in.
