@@ -70,8 +70,8 @@ TEST(WindowManager, TheDialogIsAModalDialogOfTheHostCentredOverItsActiveWindow) 
     ExpectModalDialogOf(peer, dialog, host.Pid());
     EXPECT_EQ(TransientFor(peer, dialog), hostWindow);
     const RECT d = RootRect(peer, dialog);
-    EXPECT_NEAR((d.left + d.right) / 2, 100 + 600 / 2, 1) << "centred over the host's window";
-    EXPECT_NEAR((d.top + d.bottom) / 2, 50 + 500 / 2, 1);
+    EXPECT_NEAR(d.left + d.right, 2 * 100 + 600, 2) << "centred over the host's window";
+    EXPECT_NEAR(d.top + d.bottom, 2 * 50 + 500, 2);
     RequestClose(peer, dialog);
     EXPECT_EQ(host.Line(), "result 1 buffer 'keep me'");
 
@@ -84,7 +84,7 @@ TEST(WindowManager, TheDialogIsAModalDialogOfTheHostCentredOverItsActiveWindow) 
     ASSERT_NE(alone, 0u);
     EXPECT_EQ(TransientFor(peer, alone), 0u);
     const RECT a = RootRect(peer, alone);
-    EXPECT_NEAR((a.left + a.right) / 2, DisplayWidth(peer, 0) / 2, 1);
+    EXPECT_NEAR(a.left + a.right, DisplayWidth(peer, 0), 2);
     RequestClose(peer, alone);
     EXPECT_EQ(host.Line(), "result 1 buffer 'keep me'");
     host.Send("quit");
