@@ -199,6 +199,9 @@ void CXListCtrl::TrackRows(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT resul
     case WM_DESTROY:
         rowsKept.Clear();
         break;
+    case LVM_SETITEMCOUNT:
+        rowsKept.Reserve(static_cast<int>(static_cast<LONG_PTR>(wParam)));
+        break;
     case LVM_INSERTCOLUMNA:
         if (result >= 0) {
             rowsKept.InsertColumn(static_cast<int>(result));

@@ -20,6 +20,12 @@ void XListRows::Erase(int row) {
     }
 }
 
+void XListRows::Reserve(int count) {
+    if (count > 0 && count <= maxReserved) {
+        rows.reserve(static_cast<std::size_t>(count));
+    }
+}
+
 // The shared arrays go with the last row.
 void XListRows::Clear() {
     rows.clear();

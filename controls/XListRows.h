@@ -25,6 +25,9 @@ class XListRows {
     void Insert(int row, const CellArray* records);
     void Erase(int row);
     void Clear();
+    // Room for count rows; a hint, ignored past maxReserved or below 0.
+    void Reserve(int count);
+    static constexpr int maxReserved = 1 << 24;
 
     bool HasRecords(int row) const { return Valid(row) && At(row).HasRecords(); }
     // Null for a row out of range or without records, or a column past its records.

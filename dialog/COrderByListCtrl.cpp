@@ -3,7 +3,9 @@
 #include "dialog/GridCells.h"
 #include "module/InterfaceTexts.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -33,6 +35,7 @@ void COrderByListCtrl::FillRows(const std::vector<std::string>& names,
                                 const std::vector<std::string>& sortChoices) {
     SetRedraw(FALSE);
     DeleteAllItems();
+    SetItemCount(static_cast<int>(std::min<std::size_t>(names.size(), INT32_MAX)));
     for (int i = 0; i < static_cast<int>(names.size()); ++i) {
         MakeRow(i, names[static_cast<std::size_t>(i)], sortChoices);
     }

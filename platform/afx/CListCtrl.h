@@ -29,6 +29,8 @@ class CListCtrl : public CWnd {
     int InsertItem(const LVITEMA* item) { return Send(LVM_INSERTITEMA, 0, Param(item)); }
     BOOL DeleteItem(int row) { return Send(LVM_DELETEITEM, Index(row)) != 0; }
     BOOL DeleteAllItems() { return Send(LVM_DELETEALLITEMS) != 0; }
+    // Makes room for as many rows before a long list is filled.
+    BOOL SetItemCount(int count) { return Send(LVM_SETITEMCOUNT, Index(count)) != 0; }
     BOOL SetItemText(int row, int column, const char* text);
     // Empty for a row or column out of range.
     std::string GetItemText(int row, int column) const;

@@ -146,6 +146,9 @@ LRESULT ListViewControl::ListMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case LVM_DELETEALLITEMS:
         DeleteAll();
         return TRUE;
+    case LVM_SETITEMCOUNT:
+        rows.Reserve(index);
+        return TRUE;
     case LVM_GETITEMA:
         return GetItem(reinterpret_cast<LVITEMA*>(lParam));
     case LVM_SETITEMA:

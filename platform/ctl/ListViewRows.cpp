@@ -25,6 +25,12 @@ int ListViewRows::Insert(int row, ListViewRow data) {
     return row;
 }
 
+void ListViewRows::Reserve(int count) {
+    if (count > 0 && count <= maxReserved) {
+        rows.reserve(static_cast<std::size_t>(count));
+    }
+}
+
 const std::string& ListViewRows::Text(int row, int column) const {
     static const std::string none;
     const auto& texts = At(row).texts;

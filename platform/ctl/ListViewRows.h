@@ -21,6 +21,10 @@ class ListViewRows {
     int Insert(int row, ListViewRow data);
     void Delete(int row) { rows.erase(rows.begin() + row); }
     void Clear() { rows.clear(); }
+    // Room for count rows, so that filling a long list moves no row; a hint only, one past
+    // maxReserved or below 0 is ignored.
+    void Reserve(int count);
+    static constexpr int maxReserved = 1 << 24;
 
     const std::string& Text(int row, int column) const;
     void SetText(int row, int column, std::string text);

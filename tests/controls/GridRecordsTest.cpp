@@ -7,6 +7,7 @@
 #include "tests/platform/CtlFixture.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,11 @@ class GridRecordsTest : public wintest::CtlFixture {
 };
 
 TEST_F(GridRecordsTest, AChangeToOneRowNeverShowsInAnother) {
+    // Room asked for rows is a hint: no count, however wrong, changes anything.
+    for (const int count : {-1, 0, 5, INT32_MAX}) {
+        EXPECT_TRUE(grid.SetItemCount(count));
+    }
+    EXPECT_EQ(grid.GetItemCount(), 0);
     for (int row = 0; row < 5; ++row) {
         MakeRow(row, "f" + std::to_string(row));
     }
