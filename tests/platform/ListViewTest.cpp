@@ -424,16 +424,6 @@ TEST_F(ListViewTest, ItemsAnswerTheirFieldsAndToleratesBadInput) {
     EXPECT_EQ(SendMessageA(list, LVM_EDITLABELA, 0, 0), 0);
 }
 
-TEST_F(ListViewTest, ReportViewPicture) {
-    MakeList(8, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 300, 150);
-    SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
-    SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 TRUE);
-    ClickCell(2, 1);
-    display->Pump();
-    EXPECT_TRUE(display->SaveWindowPng(dialog, QVSQL_TEST_OUTPUT_DIR "/listview.png"));
-}
-
 } // namespace
 
 } // namespace wintest
