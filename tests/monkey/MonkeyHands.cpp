@@ -5,6 +5,7 @@
 #include "platform/ctl/MessageBoxWindow.h"
 #include "platform/win/WinDialogs.h"
 #include "resources/ResourceIds.h"
+#include "tests/monkey/MonkeyText.h"
 
 #include <cstdio>
 #include <vector>
@@ -58,12 +59,6 @@ std::string Printable(const std::string& text) {
     return out;
 }
 
-std::string ClassOf(HWND window) {
-    char name[64] = {};
-    GetClassNameA(window, name, static_cast<int>(sizeof name));
-    return name;
-}
-
 // Every visible window, top-level and child, front to back.
 void CollectVisible(HWND window, std::vector<HWND>& out) {
     for (; window; window = GetWindow(window, GW_HWNDNEXT)) {
@@ -95,7 +90,7 @@ std::string MonkeyHands::Play(const CSELECTSQLDlg& builder) {
     if (active && active == builder.m_hWnd) {
         return PlayInBuilder(builder);
     }
-    if (active && ClassOf(active) == ctl::MessageBoxWindow::ClassName) {
+    if (active && ClassName(active) == ctl::MessageBoxWindow::ClassName) {
         return PlayInBox(active);
     }
     if (active && GetDlgItem(active, res::IDC_WP_PROMPT)) {

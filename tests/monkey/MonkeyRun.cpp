@@ -5,6 +5,7 @@
 #include "platform/ctl/MessageBoxWindow.h"
 #include "platform/win/WinDialogs.h"
 #include "resources/ResourceIds.h"
+#include "tests/monkey/MonkeyText.h"
 
 namespace monkey {
 
@@ -89,9 +90,7 @@ void MonkeyRun::Count() {
     if (!active || active == dialog->m_hWnd) {
         return;
     }
-    char className[64] = {};
-    GetClassNameA(active, className, static_cast<int>(sizeof className));
-    if (std::string(className) == ctl::MessageBoxWindow::ClassName) {
+    if (ClassName(active) == ctl::MessageBoxWindow::ClassName) {
         ++boxEvents;
     } else if (GetDlgItem(active, res::IDC_WP_PROMPT)) {
         ++promptEvents;
