@@ -10,7 +10,8 @@ class Canvas {
   public:
     explicit Canvas(HDC hdc)
         : context(DeviceContext::Find(hdc)), surface(context ? context->Target() : nullptr),
-          raster(surface ? *surface : empty, surface ? context->Clip() : narrowed) {}
+          raster(surface ? *surface : empty, surface ? context->Clip() : narrowed,
+                 surface ? &context->Drawn() : nullptr) {}
     explicit operator bool() const { return surface != nullptr; }
     bool ValidDC() const { return context != nullptr; }
     DeviceContext& Dc() { return *context; }
@@ -21,7 +22,7 @@ class Canvas {
         if (surface) {
             narrowed = context->Clip();
             narrowed.Intersect(surfaceRect);
-            raster = Raster(*surface, narrowed);
+            raster = Raster(*surface, narrowed, &context->Drawn());
         }
     }
     RECT ToSurface(const RECT& logical) const { return context->ToSurface(logical); }

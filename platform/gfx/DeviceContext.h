@@ -58,6 +58,8 @@ class DeviceContext {
     POINT ToSurface(POINT logical) const;
     RECT ToSurface(const RECT& logical) const;
     POINT ToLogical(POINT surfacePoint) const;
+    // The bounds of every pixel drawn through this DC so far, in surface pixels.
+    RECT& Drawn() { return drawn; }
 
     std::optional<std::uint32_t> PenPixel() const;
     int PenWidth() const;
@@ -76,6 +78,7 @@ class DeviceContext {
     bool clipDirty = true;
     int cachedWidth = -1;
     int cachedHeight = -1;
+    RECT drawn{};
 };
 
 } // namespace gfx

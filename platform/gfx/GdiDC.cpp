@@ -68,6 +68,11 @@ HDC CreateSurfaceDC(gfx::Surface* surface, POINT deviceOrigin, const gfx::Region
     return DeviceContext::Register(std::make_unique<DeviceContext>(surface, deviceOrigin, clip));
 }
 
+RECT DrawnBounds(HDC hdc) {
+    DeviceContext* dc = DeviceContext::Find(hdc);
+    return dc ? dc->Drawn() : RECT{};
+}
+
 HDC CreateCompatibleDC(HDC hdc) {
     if (hdc && !DeviceContext::Find(hdc)) {
         return nullptr;

@@ -20,9 +20,25 @@ std::uint32_t Mix(std::uint32_t dst, std::uint32_t src, std::uint32_t a) {
 
 } // namespace
 
+void Raster::Touch(const RECT& logical) const {
+    const RECT r{std::max(logical.left, clipBounds.left), std::max(logical.top, clipBounds.top),
+                 std::min(logical.right, clipBounds.right),
+                 std::min(logical.bottom, clipBounds.bottom)};
+    if (!touched || r.left >= r.right || r.top >= r.bottom) {
+        return;
+    }
+    if (touched->left >= touched->right || touched->top >= touched->bottom) {
+        *touched = r;
+        return;
+    }
+    *touched = {std::min(touched->left, r.left), std::min(touched->top, r.top),
+                std::max(touched->right, r.right), std::max(touched->bottom, r.bottom)};
+}
+
 // Each clipped piece gets its first row filled and copies of it below: the C library's
 // block copy is faster than a loop of 32-bit stores.
 void Raster::Fill(const RECT& r, std::uint32_t pixel) {
+    Touch(r);
     for (const RECT& c : clip->Rects()) {
         RECT piece{std::max(c.left, r.left), std::max(c.top, r.top), std::min(c.right, r.right),
                    std::min(c.bottom, r.bottom)};
@@ -57,6 +73,7 @@ void Raster::Plot(int x, int y, std::uint32_t pixel) {
     if (scale > 1) {
         Fill({x, y, x + 1, y + 1}, pixel);
     } else if (Visible(x, y)) {
+        Touch({x, y, x + 1, y + 1});
         surface->Row(y)[x] = pixel;
     }
 }

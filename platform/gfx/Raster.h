@@ -1,7 +1,8 @@
 #pragma once
 // Pixel operations on a surface, limited to a clip region in logical surface pixels. Fills,
 // plots and inversions take logical coordinates and cover scale x scale buffer pixels each;
-// Blend and ForEachSpan work on the buffer's own pixels.
+// Blend and ForEachSpan work on the buffer's own pixels. Every operation widens the touched
+// bounds it is given (logical pixels, clipped), so that only what changed is shown again.
 #include "platform/gfx/Region.h"
 #include "platform/gfx/Surface.h"
 
@@ -12,8 +13,9 @@ namespace gfx {
 class Raster {
   public:
     // The clip must lie within the surface.
-    Raster(Surface& target, const Region& clipRegion)
-        : surface(&target), clip(&clipRegion), scale(target.Scale()) {}
+    Raster(Surface& target, const Region& clipRegion, RECT* touchedBounds = nullptr)
+        : surface(&target), clip(&clipRegion), scale(target.Scale()),
+          clipBounds(clipRegion.Bounds()), touched(touchedBounds) {}
 
     int Scale() const { return scale; }
 
@@ -27,6 +29,8 @@ class Raster {
                std::uint32_t pixel);
     // Calls f(y, x0, x1) for each clipped row piece of r, in buffer pixels.
     template <class F> void ForEachSpan(const RECT& r, F f) const {
+        Touch({r.left / scale, r.top / scale, (r.right + scale - 1) / scale,
+               (r.bottom + scale - 1) / scale});
         for (const RECT& logical : clip->Rects()) {
             const RECT c{logical.left * scale, logical.top * scale, logical.right * scale,
                          logical.bottom * scale};
@@ -44,9 +48,13 @@ class Raster {
     }
 
   private:
+    void Touch(const RECT& logical) const;
+
     Surface* surface;
     const Region* clip;
     int scale;
+    RECT clipBounds;
+    RECT* touched;
 };
 
 } // namespace gfx

@@ -308,8 +308,12 @@ int Painter::ReleaseDC(HDC hdc) {
     if (it == Dcs().end()) {
         return 0;
     }
+    // Only what was drawn goes to the display: a DC of a whole list that redraws one entry
+    // sends that entry.
     if (Window* root = WindowManager::Get().Find(it->second.root)) {
-        root->dirty.Union(it->second.clip);
+        gfx::Region drawn = std::move(it->second.clip);
+        drawn.Intersect(DrawnBounds(hdc));
+        root->dirty.Union(drawn);
     }
     Dcs().erase(it);
     DeleteDC(hdc);

@@ -90,6 +90,59 @@ TEST_F(Paint, DefaultEraseUsesTheClassBackgroundAndChildrenAreClipped) {
     EXPECT_EQ(At(a, 60, 60), Red);
 }
 
+// The display is sent only the pixels drawn, clipped to what shows of the window: a window
+// DC that redraws one spot sends that spot, and a paint that draws less than its update
+// region sends what it drew.
+TEST_F(Paint, OnlyDrawnPixelsArePresented) {
+    HWND a = Popup("A", {0, 0, 100, 100});
+    HWND c = Child("C", a, {10, 10, 60, 60});
+    display->Pump();
+    display->TakePresented(a);
+    auto sent = [&] {
+        display->Pump();
+        const gfx::Region r = display->TakePresented(a);
+        return std::vector<RECT>(r.Rects());
+    };
+    auto same = [](const std::vector<RECT>& got, const RECT& want) {
+        return got.size() == 1 && EqualRect(&got[0], &want);
+    };
+    HBRUSH red = CreateSolidBrush(Red);
+    HDC dc = GetDC(c);
+    ReleaseDC(c, dc);
+    EXPECT_TRUE(sent().empty()) << "nothing drawn, nothing sent";
+
+    dc = GetDC(c);
+    RECT spot{5, 5, 15, 8};
+    FillRect(dc, &spot, red);
+    RECT beyond{45, 45, 200, 200};
+    FillRect(dc, &beyond, red);
+    ReleaseDC(c, dc);
+    EXPECT_TRUE(same(sent(), {15, 15, 60, 60})) << "both fills, cut at the child's edge";
+
+    HDC memory = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(memory, 8, 8);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    dc = GetDC(c);
+    BitBlt(dc, 20, 30, 8, 8, memory, 0, 0, SRCCOPY);
+    ReleaseDC(c, dc);
+    EXPECT_TRUE(same(sent(), {30, 40, 38, 48})) << "a copied block";
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+
+    On(c, WM_PAINT, [&](HWND h, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        PAINTSTRUCT ps;
+        HDC paint = BeginPaint(h, &ps);
+        FillRect(paint, &spot, red);
+        EndPaint(h, &ps);
+        return 0;
+    });
+    On(c, WM_ERASEBKGND, [](HWND, UINT, WPARAM, LPARAM) -> std::optional<LRESULT> { return 1; });
+    InvalidateRect(c, nullptr, TRUE);
+    EXPECT_TRUE(same(sent(), {15, 15, 25, 18})) << "the update region was all of it";
+    DeleteObject(red);
+}
+
 TEST_F(Paint, SiblingsInFrontClipThoseBehind) {
     HWND a = Popup("A", {0, 0, 100, 100});
     HWND front = Child("F", a, {0, 0, 50, 50});
