@@ -38,6 +38,7 @@ void HeadlessBackend::SetNativeTitle(HWND hwnd, const std::string& title) {
 void HeadlessBackend::DestroyNative(HWND hwnd) {
     natives.erase(hwnd);
     presented.erase(hwnd);
+    mirrors.erase(hwnd);
 }
 
 const HeadlessBackend::NativeWindow* HeadlessBackend::Native(HWND hwnd) const {
@@ -45,9 +46,31 @@ const HeadlessBackend::NativeWindow* HeadlessBackend::Native(HWND hwnd) const {
     return it == natives.end() ? nullptr : &it->second;
 }
 
-void HeadlessBackend::Present(HWND hwnd, const gfx::Surface&, const gfx::Region& dirty) {
+void HeadlessBackend::Present(HWND hwnd, const gfx::Surface& surface, const gfx::Region& dirty) {
     ++presents;
     presented[hwnd].Union(dirty);
+    if (!mirroring) {
+        return;
+    }
+    gfx::Surface& mirror = mirrors[hwnd];
+    if (mirror.Scale() != surface.Scale()) {
+        mirror = gfx::Surface(surface.Width(), surface.Height(), surface.Scale());
+    }
+    mirror.Resize(surface.Width(), surface.Height());
+    const int scale = surface.Scale();
+    for (const RECT& r : dirty.Rects()) {
+        const int left = std::clamp<int>(r.left * scale, 0, surface.PixelWidth());
+        const int right = std::clamp<int>(r.right * scale, left, surface.PixelWidth());
+        for (int y = std::max<int>(r.top * scale, 0);
+             y < std::min<int>(r.bottom * scale, surface.PixelHeight()); ++y) {
+            std::copy(surface.Row(y) + left, surface.Row(y) + right, mirror.Row(y) + left);
+        }
+    }
+}
+
+const gfx::Surface* HeadlessBackend::Shown(HWND hwnd) const {
+    const auto found = mirrors.find(hwnd);
+    return found == mirrors.end() ? nullptr : &found->second;
 }
 
 gfx::Region HeadlessBackend::TakePresented(HWND hwnd) {

@@ -75,6 +75,11 @@ class HeadlessBackend : public win::Backend {
     // What has been presented of a top-level window since the last call, in its surface's
     // pixels (frame included).
     gfx::Region TakePresented(HWND hwnd);
+    // Keeps, from now on, a copy of each top-level window as a display holds it: only what is
+    // presented reaches it, so pixels drawn but never presented stay stale there.
+    void MirrorPresents() { mirroring = true; }
+    // The mirrored copy of a window; null when nothing of it was presented while mirroring.
+    const gfx::Surface* Shown(HWND hwnd) const;
 
   private:
     void Inject(win::InputKind kind, win::MouseButton button = win::MouseButton::Left);
@@ -85,6 +90,8 @@ class HeadlessBackend : public win::Backend {
     ScriptStep script;
     std::map<HWND, NativeWindow> natives;
     std::map<HWND, gfx::Region> presented;
+    std::map<HWND, gfx::Surface> mirrors;
+    bool mirroring = false;
     int presents = 0;
 };
 

@@ -146,14 +146,14 @@ LRESULT EditControl::Window(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_STYLECHANGED:
         view.Relayout(buffer);
         view.ScrollToCaret(buffer);
-        Repaint();
+        RepaintAll();
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_PAINT:
         return PaintMessage();
     case WM_ERASEBKGND:
         return 1;
     case WM_ENABLE:
-        Repaint();
+        RepaintAll();
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -190,8 +190,7 @@ LRESULT EditControl::PaintMessage() {
 
 LRESULT EditControl::Blink() {
     caretOn = HasFocus(hwnd) && !caretOn;
-    const RECT caret = view.CaretRect(buffer);
-    InvalidateRect(hwnd, &caret, FALSE);
+    Repaint();
     return 0;
 }
 
@@ -200,7 +199,7 @@ LRESULT EditControl::SetFont(HFONT font, bool redraw) {
     view.Relayout(buffer);
     view.ScrollToCaret(buffer);
     if (redraw) {
-        Repaint();
+        RepaintAll();
     }
     return 0;
 }
@@ -289,7 +288,7 @@ LRESULT EditControl::SetReadOnly(bool readOnly) {
     const DWORD style = StyleOf(hwnd);
     SetWindowLongPtrA(hwnd, GWL_STYLE,
                       static_cast<LONG_PTR>(readOnly ? style | ES_READONLY : style & ~ES_READONLY));
-    Repaint();
+    RepaintAll();
     return TRUE;
 }
 
@@ -672,14 +671,24 @@ void EditControl::Moved() {
     Repaint();
 }
 
+bool EditControl::ShowSelection() const {
+    return HasFocus(hwnd) || (StyleOf(hwnd) & ES_NOHIDESEL) != 0;
+}
+
+bool EditControl::ShowCaret() const {
+    return HasFocus(hwnd) && caretOn;
+}
+
 void EditControl::Repaint() {
-    InvalidateRect(hwnd, nullptr, FALSE);
+    view.Invalidate(buffer, ShowSelection(), ShowCaret(), false);
+}
+
+void EditControl::RepaintAll() {
+    view.Invalidate(buffer, ShowSelection(), ShowCaret(), true);
 }
 
 void EditControl::Paint(HDC dc) {
-    const bool focused = HasFocus(hwnd);
-    const bool keepSelection = (StyleOf(hwnd) & ES_NOHIDESEL) != 0;
-    view.Paint(dc, buffer, focused || keepSelection, focused && caretOn);
+    view.Paint(dc, buffer, ShowSelection(), ShowCaret());
 }
 
 } // namespace ctl

@@ -66,7 +66,11 @@ class EditControl {
     bool Change(bool (*op)(EditBuffer&, const std::string&), const std::string& arg);
     void Changed();
     void Moved();
+    bool ShowSelection() const;
+    bool ShowCaret() const;
+    // Repaints what changed; RepaintAll when colours or geometry did.
     void Repaint();
+    void RepaintAll();
     void Paint(HDC dc);
 
     HWND hwnd;

@@ -34,6 +34,7 @@ bool EditView::Wraps() const {
 void EditView::SetFont(HFONT value) {
     font = value;
     measured = true;
+    shownKnown = false;
     widths.clear();
     MeasureDC m(font);
     TEXTMETRICA tm;
@@ -204,6 +205,77 @@ void EditView::DrawRun(HDC dc, int x, int y, std::size_t from, std::size_t to) {
         c = static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
     }
     TextOutA(dc, x, y, run.c_str(), static_cast<int>(run.size()));
+}
+
+bool EditView::Shown::SameGeometry(const Shown& other) const {
+    return EqualRect(&textRect, &other.textRect) && lineHeight == other.lineHeight &&
+           xOffset == other.xOffset && rows.size() == other.rows.size();
+}
+
+EditView::Shown EditView::Snapshot(const EditBuffer& buffer, bool showSelection,
+                                   bool showCaret) const {
+    Shown s;
+    s.textRect = TextRect();
+    s.lineHeight = lineHeight;
+    s.xOffset = xOffset;
+    if (showCaret) {
+        s.caret = CaretRect(buffer);
+    }
+    const std::size_t selFrom = showSelection ? buffer.SelStart() : 0;
+    const std::size_t selTo = showSelection ? buffer.SelEnd() : 0;
+    const auto& lines = layout.Lines();
+    s.rows.resize(static_cast<std::size_t>(VisibleLines()) + 1);
+    for (std::size_t k = 0; k < s.rows.size() && firstLine + k < lines.size(); ++k) {
+        const EditLayout::Line& l = lines[firstLine + k];
+        Row& row = s.rows[k];
+        row.text = layout.Text().substr(l.start, l.end - l.start);
+        const std::size_t a = std::clamp(selFrom, l.start, l.end);
+        const std::size_t b = std::clamp(selTo, l.start, l.end);
+        if (a < b) {
+            row.selFrom = a - l.start;
+            row.selTo = b - l.start;
+        }
+    }
+    return s;
+}
+
+// Neighbouring changed rows go as one rectangle across the client area.
+void EditView::InvalidateRows(const Shown& next) const {
+    const RECT client = ClientRectOf(hwnd);
+    const std::size_t count = next.rows.size();
+    for (std::size_t k = 0; k < count;) {
+        if (next.rows[k] == shown.rows[k]) {
+            ++k;
+            continue;
+        }
+        const std::size_t from = k;
+        while (k < count && !(next.rows[k] == shown.rows[k])) {
+            ++k;
+        }
+        const auto top =
+            static_cast<LONG>(next.textRect.top + static_cast<LONG>(from) * lineHeight);
+        const RECT band{client.left, top, client.right,
+                        top + static_cast<LONG>(k - from) * lineHeight};
+        InvalidateRect(hwnd, &band, FALSE);
+    }
+}
+
+void EditView::Invalidate(const EditBuffer& buffer, bool showSelection, bool showCaret, bool all) {
+    Shown next = Snapshot(buffer, showSelection, showCaret);
+    if (all || !shownKnown || !next.SameGeometry(shown)) {
+        InvalidateRect(hwnd, nullptr, FALSE);
+    } else {
+        InvalidateRows(next);
+        if (!EqualRect(&next.caret, &shown.caret)) {
+            for (const RECT* caret : {&shown.caret, &next.caret}) {
+                if (!IsRectEmpty(caret)) {
+                    InvalidateRect(hwnd, caret, FALSE);
+                }
+            }
+        }
+    }
+    shown = std::move(next);
+    shownKnown = true;
 }
 
 } // namespace ctl

@@ -26,6 +26,10 @@ class EditView {
     // The caret's rectangle in client coordinates.
     RECT CaretRect(const EditBuffer& buffer) const;
     void Paint(HDC dc, const EditBuffer& buffer, bool showSelection, bool showCaret);
+    // Invalidates what Paint would now draw differently from when this was last called: the
+    // rows whose text or selection changed and the caret's old and new places; everything
+    // when the geometry or scroll changed, or when all is set (colours, enabling).
+    void Invalidate(const EditBuffer& buffer, bool showSelection, bool showCaret, bool all);
 
     const EditLayout& Layout() const { return layout; }
     std::size_t FirstLine() const { return firstLine; }
@@ -34,6 +38,24 @@ class EditView {
     bool FitsWidth() const;
 
   private:
+    // What one row of the view shows.
+    struct Row {
+        std::string text;
+        std::size_t selFrom = 0; // within the row, equal when nothing is selected there
+        std::size_t selTo = 0;
+        bool operator==(const Row&) const = default;
+    };
+    struct Shown {
+        std::vector<Row> rows;
+        RECT textRect{};
+        int lineHeight = 0;
+        int xOffset = 0;
+        RECT caret{}; // empty while hidden
+        bool SameGeometry(const Shown& other) const;
+    };
+    Shown Snapshot(const EditBuffer& buffer, bool showSelection, bool showCaret) const;
+    void InvalidateRows(const Shown& next) const;
+
     RECT TextRect() const;
     bool Multiline() const;
     bool Wraps() const;
@@ -51,6 +73,8 @@ class EditView {
     EditLayout layout;
     std::size_t firstLine = 0;
     int xOffset = 0;
+    Shown shown;
+    bool shownKnown = false;
 };
 
 } // namespace ctl

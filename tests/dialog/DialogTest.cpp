@@ -127,37 +127,93 @@ RECT InDialog(HWND dialog, HWND child, RECT r) {
     return r;
 }
 
-bool Inside(const RECT& inner, const RECT& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
+// The rows of a child's client area, height tall from its top, in which any pixel differs.
+gfx::Region ChangedRows(const gfx::Surface& before, const gfx::Surface& after, const RECT& area,
+                        int height) {
+    gfx::Region rows;
+    for (LONG top = area.top; top < area.bottom; top += height) {
+        const RECT row{area.left, top, area.right, std::min(top + height, area.bottom)};
+        bool changed = false;
+        for (LONG y = row.top; y < row.bottom && !changed; ++y) {
+            for (LONG x = row.left; x < row.right && !changed; ++x) {
+                changed = before.ColorAt(x, y) != after.ColorAt(x, y);
+            }
+        }
+        if (changed) {
+            rows.Union(row);
+        }
+    }
+    return rows;
 }
 
-// A tick sends the display nothing but the column list and the preview: the grids, the
-// buttons and the rest of the dialog stay as they were.
-TEST_F(DialogTest, TickingAColumnPresentsOnlyTheListAndThePreview) {
+bool SamePixels(const gfx::Surface& a, const gfx::Surface& b) {
+    for (int y = 0; y < std::max(a.PixelHeight(), b.PixelHeight()); ++y) {
+        for (int x = 0; x < std::max(a.PixelWidth(), b.PixelWidth()); ++x) {
+            if (!a.Contains(x, y) || !b.Contains(x, y) || a.ColorAt(x, y) != b.ColorAt(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// A tick sends the display the column list's entries that changed and the preview's lines
+// that changed, nothing else, and the display then shows every pixel as the dialog drew it.
+TEST_F(DialogTest, TickingAColumnPresentsOnlyTheChangedEntriesAndPreviewLines) {
     RegisterSampleTables();
+    HWND preview = nullptr;
+    gfx::Surface before;
+    gfx::Surface after;
     gfx::Region presented;
-    std::vector<RECT> allowed;
+    gfx::Region allowed;
+    RECT previewArea{};
+    bool shownAsDrawn = false;
+    auto surface = [&] { return *win::WindowSurface(Dlg().m_hWnd); };
+    auto area = [&](HWND child) {
+        RECT r{};
+        GetClientRect(child, &r);
+        return InDialog(Dlg().m_hWnd, child, r);
+    };
     auto tick = [&](int item) {
         return [&, item](backend::HeadlessBackend& d) {
             const POINT p = ListBox(Dlg().columnList, item);
+            before = surface();
             d.TakePresented(Dlg().m_hWnd);
             d.Click(p.x, p.y);
         };
     };
-    Run({tick(1), tick(2), [&](backend::HeadlessBackend& d) {
+    Run({[&](backend::HeadlessBackend& d) {
+             d.MirrorPresents();
+             preview = GetDlgItem(Dlg().m_hWnd, res::IDC_PREVIEW);
+             RedrawWindow(Dlg().m_hWnd, nullptr, nullptr,
+                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+         },
+         tick(1), tick(2),
+         [&](backend::HeadlessBackend& d) {
              presented = d.TakePresented(Dlg().m_hWnd);
-             for (const HWND child :
-                  {Dlg().columnList.m_hWnd, GetDlgItem(Dlg().m_hWnd, res::IDC_PREVIEW)}) {
+             after = surface();
+             shownAsDrawn = SamePixels(*d.Shown(Dlg().m_hWnd), after);
+             for (int item : {1, 2}) { // the old selection and the new one, ticked
                  RECT r{};
-                 GetClientRect(child, &r);
-                 allowed.push_back(InDialog(Dlg().m_hWnd, child, r));
+                 Dlg().columnList.GetItemRect(item, &r);
+                 allowed.Union(InDialog(Dlg().m_hWnd, Dlg().columnList.m_hWnd, r));
              }
+             HDC dc = GetDC(preview);
+             SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(preview, WM_GETFONT, 0, 0)));
+             TEXTMETRICA tm{};
+             GetTextMetricsA(dc, &tm);
+             ReleaseDC(preview, dc);
+             previewArea = area(preview);
+             allowed.Union(ChangedRows(before, after, previewArea, tm.tmHeight));
          }});
+    EXPECT_TRUE(shownAsDrawn) << "nothing drawn was kept from the display";
     ASSERT_FALSE(presented.IsEmpty());
-    for (const RECT& r : presented.Rects()) {
-        EXPECT_TRUE(Inside(r, allowed[0]) || Inside(r, allowed[1]))
-            << r.left << "," << r.top << " " << r.right << "," << r.bottom;
+    EXPECT_TRUE(presented.Intersects(previewArea)) << "the statement changed";
+    gfx::Region extra = presented;
+    extra.Subtract(allowed);
+    for (const RECT& r : extra.Rects()) {
+        ADD_FAILURE() << "sent beyond the change: " << r.left << "," << r.top << " " << r.right
+                      << "," << r.bottom;
     }
 }
 

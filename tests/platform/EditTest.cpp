@@ -1,11 +1,15 @@
 // Edit controls: the text model, line layout, and the window driven by injected keys and mouse.
 #include "tests/platform/CtlFixture.h"
 
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/ctl/Clipboard.h"
 #include "platform/ctl/EditBuffer.h"
 #include "platform/ctl/EditControl.h"
 #include "platform/ctl/EditLayout.h"
 #include "platform/gfx/Gdi.h"
+
+#include <algorithm>
+#include <functional>
 
 namespace wintest {
 namespace {
@@ -358,6 +362,78 @@ TEST_F(Edits, CaretBlinksOnTheClockAndTheBorderIsSunken) {
     SetFocus(dialog);
     display->AdvanceClock(ctl::EditControl::CaretBlink * 3);
     EXPECT_EQ(Pixel(e, 1, y), RGB(255, 255, 255)) << "no caret without focus";
+}
+
+// A change repaints only the rows, caret and selection it affects, and afterwards the display
+// shows exactly what a full repaint gives: no row, caret or selection band is left stale,
+// whether lines change, come, go or scroll.
+TEST_F(Edits, PartialRepaintsLeaveTheScreenAsAFullRepaintWould) {
+    display->MirrorPresents();
+    HWND e = Edit(ES_MULTILINE, {10, 10, 120, 70});
+    auto shown = [&] {
+        display->Pump();
+        const gfx::Surface* s = display->Shown(dialog);
+        return s ? *s : gfx::Surface{};
+    };
+    auto full = [&] {
+        RedrawWindow(dialog, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        return shown();
+    };
+    auto same = [](const gfx::Surface& a, const gfx::Surface& b) {
+        for (int y = 0; y < std::max(a.PixelHeight(), b.PixelHeight()); ++y) {
+            const std::uint32_t* ra = a.Row(y);
+            const std::uint32_t* rb = b.Row(y);
+            if (!ra || !rb || a.PixelWidth() != b.PixelWidth() ||
+                !std::equal(ra, ra + a.PixelWidth(), rb)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    full();
+    auto step = [&](const char* what, const std::function<void()>& change) {
+        change();
+        const gfx::Surface partial = shown();
+        EXPECT_TRUE(same(partial, full())) << what;
+    };
+    auto text = [&](const char* t) { return [=] { SetWindowTextA(e, t); }; };
+    std::string many;
+    for (int i = 0; i < 12; ++i) {
+        many += "line" + std::to_string(i) + "\r\n";
+    }
+    step("first text", text("one\r\ntwo\r\nthree"));
+    step("same text", text("one\r\ntwo\r\nthree"));
+
+    SetWindowTextA(e, "one\r\nTWO\r\nthree");
+    HDC dc = GetDC(nullptr);
+    SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    ReleaseDC(nullptr, dc);
+    RECT dirty{};
+    GetUpdateRect(e, &dirty, FALSE);
+    EXPECT_EQ(dirty.top, tm.tmHeight) << "the second line only";
+    EXPECT_EQ(dirty.bottom, 2 * tm.tmHeight);
+    step("one line changed", [] {});
+
+    step("lines added past the view", text(many.c_str()));
+    step("lines removed", text("one\r\nTWO"));
+    step("shorter than the view", text("x"));
+    step("wrapped words", text("a long line that wraps at blanks to the width of the edit"));
+    SetWindowTextA(e, many.c_str());
+    SetFocus(e);
+    step("scrolled to the end", [&] { PressKey(VK_END, VK_CONTROL); });
+    EXPECT_GT(SendMessageA(e, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    step("selection grows upwards", [&] { PressKey(VK_UP, VK_SHIFT); });
+    step("scrolled by the wheel", [&] { display->Wheel(WHEEL_DELTA); });
+    step("the caret blinks", [&] { display->AdvanceClock(ctl::EditControl::CaretBlink); });
+    step("a scrolled view loses lines", text("one\r\ntwo\r\nthree\r\nfour\r\nfive"));
+    step("selection hidden with the focus", [&] {
+        SendMessageA(e, EM_SETSEL, 2, 9);
+        display->Pump();
+        SetFocus(dialog);
+    });
 }
 
 } // namespace
