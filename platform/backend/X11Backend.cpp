@@ -197,6 +197,15 @@ struct X11Backend::Impl {
         return it->second;
     }
 
+    bool AwaitingExpose() const {
+        for (const auto& [hwnd, n] : natives) {
+            if (n.mapped && !n.exposed) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // Mapped only while shown with an area: X has no empty windows.
     void UpdateMapping(Native& n) {
         const bool want = n.shown && n.size.cx > 0 && n.size.cy > 0;
@@ -558,6 +567,9 @@ bool X11Backend::WaitForInput(DWORD deadline) {
         }
         if (impl->EndOrphanedLoops()) {
             return true;
+        }
+        if (!impl->AwaitingExpose()) {
+            impl->inputMethod.Open(); // idle, with every mapped window shown
         }
         int timeout = -1;
         if (deadline != 0) {

@@ -7,6 +7,7 @@
 #include <clocale>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 namespace backend {
 
@@ -62,22 +63,31 @@ XIMStyle ChooseStyle(XIM im) {
 
 } // namespace
 
-X11InputMethod::X11InputMethod(Display* d) : display(d) {
-    Utf8Ctype utf8;
-    if (!XSupportsLocale()) {
+void X11InputMethod::Open() {
+    if (std::exchange(tried, true)) {
         return;
     }
-    XSetLocaleModifiers(""); // the user's XMODIFIERS, e.g. an input-method server
-    im = XOpenIM(display, nullptr, nullptr, nullptr);
-    if (!im) {
-        XSetLocaleModifiers("@im=none"); // the built-in one: dead keys and Compose
+    {
+        Utf8Ctype utf8;
+        if (!XSupportsLocale()) {
+            return;
+        }
+        XSetLocaleModifiers(""); // the user's XMODIFIERS, e.g. an input-method server
         im = XOpenIM(display, nullptr, nullptr, nullptr);
+        if (!im) {
+            XSetLocaleModifiers("@im=none"); // the built-in one: dead keys and Compose
+            im = XOpenIM(display, nullptr, nullptr, nullptr);
+        }
+        style = im ? ChooseStyle(im) : 0;
+        if (im && !style) {
+            XCloseIM(im);
+            im = nullptr;
+        }
     }
-    style = im ? ChooseStyle(im) : 0;
-    if (im && !style) {
-        XCloseIM(im);
-        im = nullptr;
+    for (::Window window : std::exchange(waiting, {})) {
+        CreateContext(window);
     }
+    Focus(focused, true);
 }
 
 void X11InputMethod::Close(bool connected) {
@@ -90,10 +100,20 @@ void X11InputMethod::Close(bool connected) {
         }
     }
     contexts.clear();
+    waiting.clear();
     im = nullptr;
+    tried = true;
 }
 
 void X11InputMethod::Attach(::Window window) {
+    if (!tried) {
+        waiting.insert(window);
+    } else {
+        CreateContext(window);
+    }
+}
+
+void X11InputMethod::CreateContext(::Window window) {
     if (!im || contexts.count(window)) {
         return;
     }
@@ -106,6 +126,10 @@ void X11InputMethod::Attach(::Window window) {
 }
 
 void X11InputMethod::Detach(::Window window) {
+    waiting.erase(window);
+    if (focused == window) {
+        focused = 0;
+    }
     auto it = contexts.find(window);
     if (it != contexts.end()) {
         XDestroyIC(it->second);
@@ -119,12 +143,20 @@ XIC X11InputMethod::Context(::Window window) const {
 }
 
 void X11InputMethod::Focus(::Window window, bool in) {
+    if (in) {
+        focused = window;
+    } else if (focused == window) {
+        focused = 0;
+    }
     if (XIC ic = Context(window)) {
         in ? XSetICFocus(ic) : XUnsetICFocus(ic);
     }
 }
 
 bool X11InputMethod::Filter(XEvent& e) {
+    if (e.type == KeyPress || e.type == KeyRelease) {
+        Open();
+    }
     return im && XFilterEvent(&e, None);
 }
 
