@@ -147,9 +147,8 @@ void Painter::InvalidateArea(Window* root, const gfx::Region& area) {
     if (area.IsEmpty() || !WindowManager::IsShown(root)) {
         return;
     }
-    gfx::Region whole = VisibleRegion(root, false);
-    whole.Intersect(area);
-    gfx::Region client = VisibleRegion(root, true);
+    const gfx::Region visibleClient = VisibleRegion(root, true);
+    gfx::Region client = visibleClient;
     client.Intersect(area);
     if (!client.IsEmpty()) {
         const POINT co = ClientSurfaceOrigin(root);
@@ -157,12 +156,18 @@ void Painter::InvalidateArea(Window* root, const gfx::Region& area) {
         root->update.Union(client);
         root->erasePending = true;
     }
-    whole.Subtract(VisibleRegion(root, true));
-    if (!whole.IsEmpty()) {
-        root->framePending = true;
+    if (HasFrame(root)) {
+        gfx::Region frame = VisibleRegion(root, false);
+        frame.Intersect(area);
+        frame.Subtract(visibleClient);
+        root->framePending = root->framePending || !frame.IsEmpty();
     }
+    const POINT co = ClientSurfaceOrigin(root);
     for (Window* child : root->children) {
-        InvalidateArea(child, area);
+        // What lies outside a child's rectangle holds nothing of it or of its children.
+        if (area.Intersects(Offset(child->rect, co))) {
+            InvalidateArea(child, area);
+        }
     }
 }
 
