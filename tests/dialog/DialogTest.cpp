@@ -127,15 +127,17 @@ RECT InDialog(HWND dialog, HWND child, RECT r) {
     return r;
 }
 
-// The rows of a child's client area, height tall from its top, in which any pixel differs.
+// The rows of a child's client area, height tall from its top, in which any pixel differs
+// (the area in logical pixels, the surfaces at any scale).
 gfx::Region ChangedRows(const gfx::Surface& before, const gfx::Surface& after, const RECT& area,
                         int height) {
     gfx::Region rows;
     for (LONG top = area.top; top < area.bottom; top += height) {
         const RECT row{area.left, top, area.right, std::min(top + height, area.bottom)};
+        const int f = after.Scale();
         bool changed = false;
-        for (LONG y = row.top; y < row.bottom && !changed; ++y) {
-            for (LONG x = row.left; x < row.right && !changed; ++x) {
+        for (LONG y = row.top * f; y < row.bottom * f && !changed; ++y) {
+            for (LONG x = row.left * f; x < row.right * f && !changed; ++x) {
                 changed = before.ColorAt(x, y) != after.ColorAt(x, y);
             }
         }
