@@ -244,7 +244,8 @@ std::string CXListCtrl::GetItemText(int row, int column) const {
     if (!IsValidCell(row, column)) {
         return {};
     }
-    return column > 0 ? rowsKept.Text(row, column) : CListCtrl::GetItemText(row, column);
+    return column > 0 ? std::string(rowsKept.Text(row, column))
+                      : CListCtrl::GetItemText(row, column);
 }
 
 BOOL CXListCtrl::SetCheckState(int row, int column, int state) {

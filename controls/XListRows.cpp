@@ -55,10 +55,9 @@ void XListRows::MakeOwn(Row& row) {
     }
     row.own = std::make_unique<CellArray>(shapes.At(row.shape));
     if (row.tooltipColumn >= 0) {
-        (*row.own)[static_cast<std::size_t>(row.tooltipColumn)].tooltipText =
-            std::move(row.tooltip);
+        (*row.own)[static_cast<std::size_t>(row.tooltipColumn)].tooltipText = row.strings.Get(0);
     }
-    row.tooltip = std::string();
+    row.strings.Set(0, {});
     row.tooltipColumn = -1;
 }
 
@@ -85,7 +84,7 @@ const XListCellData* XListRows::Readable(int row, int column) const {
         return &shared;
     }
     readCopy = shared;
-    readCopy.tooltipText = kept.tooltip;
+    readCopy.tooltipText = kept.strings.Get(0);
     return &readCopy;
 }
 
@@ -119,13 +118,13 @@ bool XListRows::SetTooltip(int row, int column, std::string_view text) {
     if (!kept.own) {
         if (text.empty()) {
             if (kept.tooltipColumn == column) {
-                kept.tooltip = std::string();
+                kept.strings.Set(0, {});
                 kept.tooltipColumn = -1;
             }
             return true;
         }
         if (kept.tooltipColumn < 0 || kept.tooltipColumn == column) {
-            kept.tooltip.assign(text);
+            kept.strings.Set(0, text);
             kept.tooltipColumn = column;
             return true;
         }
@@ -135,14 +134,9 @@ bool XListRows::SetTooltip(int row, int column, std::string_view text) {
     return true;
 }
 
-const std::string& XListRows::Text(int row, int column) const {
-    static const std::string none;
-    if (!Valid(row) || column < 1) {
-        return none;
-    }
-    const auto& texts = At(row).texts;
-    const auto index = static_cast<std::size_t>(column - 1);
-    return index < texts.size() ? texts[index] : none;
+std::string_view XListRows::Text(int row, int column) const {
+    return Valid(row) && column >= 1 ? At(row).strings.Get(static_cast<std::size_t>(column))
+                                     : std::string_view();
 }
 
 // Empty texts at the end are not stored: most cells of a large grid stay empty.
@@ -150,27 +144,19 @@ void XListRows::SetText(int row, int column, std::string_view text) {
     if (!Valid(row) || column < 1) {
         return;
     }
-    auto& texts = At(row).texts;
-    const auto index = static_cast<std::size_t>(column - 1);
-    if (index >= texts.size()) {
-        if (text.empty()) {
-            return;
-        }
-        texts.resize(index + 1);
+    XListRowTexts& strings = At(row).strings;
+    const auto index = static_cast<std::size_t>(column);
+    if (text.empty() && strings.Get(index).empty()) {
+        return;
     }
-    texts[index].assign(text);
-    while (!texts.empty() && texts.back().empty()) {
-        texts.pop_back();
-    }
+    strings.Set(index, text);
     ++revision;
 }
 
 void XListRows::InsertColumn(int column) {
-    const auto index = static_cast<std::size_t>(std::max(column - 1, 0));
+    const auto index = static_cast<std::size_t>(std::max(column, 1));
     for (Row& row : rows) {
-        if (row.texts.size() > index) {
-            row.texts.insert(row.texts.begin() + static_cast<std::ptrdiff_t>(index), std::string());
-        }
+        row.strings.Insert(index);
     }
     ++revision;
 }
@@ -179,11 +165,8 @@ void XListRows::DeleteColumn(int column) {
     if (column < 1) {
         return;
     }
-    const auto index = static_cast<std::size_t>(column - 1);
     for (Row& row : rows) {
-        if (row.texts.size() > index) {
-            row.texts.erase(row.texts.begin() + static_cast<std::ptrdiff_t>(index));
-        }
+        row.strings.Erase(static_cast<std::size_t>(column));
     }
     ++revision;
 }

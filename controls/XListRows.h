@@ -6,11 +6,11 @@
 // of them is handed out for writing; then the row keeps its own copy for good.
 #include "controls/XListCellData.h"
 #include "controls/XListCellShapes.h"
+#include "controls/XListRowTexts.h"
 
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,8 +40,8 @@ class XListRows {
     bool Change(int row, int column, const std::function<void(XListCellData&)>& change);
     bool SetTooltip(int row, int column, std::string_view text);
 
-    // Columns 1 and up; "" out of range.
-    const std::string& Text(int row, int column) const;
+    // Columns 1 and up; "" out of range. Valid until the row's texts change.
+    std::string_view Text(int row, int column) const;
     void SetText(int row, int column, std::string_view text);
     // Texts follow a column inserted or deleted at index.
     void InsertColumn(int column);
@@ -59,8 +59,7 @@ class XListRows {
         std::unique_ptr<CellArray> own; // the row's own records, once handed out for writing
         std::uint32_t shape = noShape;  // the shared records otherwise
         int tooltipColumn = -1;         // the one tooltip a row with shared records has
-        std::string tooltip;
-        std::vector<std::string> texts; // column 1 first; as long as the last text set
+        XListRowTexts strings;          // that tooltip first, then the texts of columns 1 and up
 
         bool HasRecords() const { return own || shape != noShape; }
     };

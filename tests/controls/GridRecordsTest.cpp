@@ -125,6 +125,38 @@ TEST_F(GridRecordsTest, AChangeToOneRowNeverShowsInAnother) {
     EXPECT_EQ(grid.PeekCellData(0, 3), nullptr);
 }
 
+// A row keeps its texts and its tooltip in one block: each must stay in its place as texts
+// are emptied, grow long and follow columns inserted and deleted.
+TEST_F(GridRecordsTest, TextsFollowTheirColumns) {
+    const auto texts = [&](int row) {
+        std::vector<std::string> all;
+        for (int column = 1; column < grid.GetColumnCount(); ++column) {
+            all.push_back(grid.GetItemText(row, column));
+        }
+        return all;
+    };
+    MakeRow(0, "name");
+    grid.SetItemText(0, 2, "ASC");
+    grid.InsertItem(1, "second");
+    grid.SetItemText(1, 2, "only");
+    grid.InsertColumn(1, "Inserted", LVCFMT_LEFT, 40);
+    EXPECT_EQ(texts(0), (std::vector<std::string>{"", "name", "ASC"}));
+    EXPECT_EQ(texts(1), (std::vector<std::string>{"", "", "only"}));
+    EXPECT_EQ(Tooltip(0, 1), "name");
+    grid.SendMessage(LVM_DELETECOLUMN, 2);
+    EXPECT_EQ(texts(0), (std::vector<std::string>{"", "ASC"}));
+    EXPECT_EQ(texts(1), (std::vector<std::string>{"", "only"}));
+    grid.SetItemText(0, 1, "back");
+    grid.SetItemText(0, 2, "");
+    EXPECT_EQ(texts(0), (std::vector<std::string>{"back", ""}));
+    const std::string longText(100000, 'x');
+    grid.SetItemText(1, 1, longText);
+    grid.SetCellTooltip(1, 0, "tip");
+    EXPECT_EQ(texts(1), (std::vector<std::string>{longText, "only"}));
+    EXPECT_EQ(Tooltip(1, 0), "tip");
+    EXPECT_EQ(Tooltip(0, 1), "name");
+}
+
 // A record takes the system colours of when it is made; rows made before a change keep theirs.
 TEST_F(GridRecordsTest, RecordsKeepTheColoursOfWhenTheyWereMade) {
     const std::array<int, 2> indexes{COLOR_WINDOWTEXT, COLOR_WINDOW};
