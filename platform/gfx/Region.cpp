@@ -135,7 +135,39 @@ void Region::Subtract(const Region& other) {
     Combine(other, Op::Subtract);
 }
 
+// The answer without walking bands when one side is empty or the two lie apart; false when
+// the bands must be combined.
+bool Region::Shortcut(const Region& other, Op op) {
+    const RECT a = Bounds();
+    const RECT b = other.Bounds();
+    const bool apart = IsEmpty() || other.IsEmpty() || a.right <= b.left || b.right <= a.left ||
+                       a.bottom <= b.top || b.bottom <= a.top;
+    if (!apart) {
+        return false;
+    }
+    switch (op) {
+    case Op::Intersect:
+        rects.clear();
+        return true;
+    case Op::Subtract:
+        return true;
+    case Op::Union:
+        break;
+    }
+    if (other.IsEmpty()) {
+        return true;
+    }
+    if (IsEmpty()) {
+        rects = other.rects;
+        return true;
+    }
+    return false;
+}
+
 void Region::Combine(const Region& other, Op op) {
+    if (Shortcut(other, op)) {
+        return;
+    }
     auto keep = [op](bool inA, bool inB) {
         switch (op) {
         case Op::Union:

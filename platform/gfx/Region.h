@@ -30,6 +30,7 @@ class Region {
 
   private:
     enum class Op { Union, Intersect, Subtract };
+    bool Shortcut(const Region& other, Op op);
     void Combine(const Region& other, Op op);
 
     std::vector<RECT> rects;
