@@ -38,12 +38,15 @@ class HeadlessBackend : public win::Backend {
 
     // Input, in screen pixels and virtual-key codes; handled by the next Pump or loop turn.
     void MoveMouse(int x, int y);
+    void MoveMouse(POINT p) { MoveMouse(p.x, p.y); }
     void ButtonDown(win::MouseButton button = win::MouseButton::Left);
     void ButtonUp(win::MouseButton button = win::MouseButton::Left);
     void Click(int x, int y, win::MouseButton button = win::MouseButton::Left);
+    void Click(POINT p) { Click(p.x, p.y); }
     // A click at a pixel of the screen as it is shown, at the display's scale.
     void ClickPixel(int x, int y);
     void DoubleClick(int x, int y);
+    void DoubleClick(POINT p) { DoubleClick(p.x, p.y); }
     void Wheel(int delta);
     void KeyDown(UINT vk);
     void KeyUp(UINT vk);

@@ -58,16 +58,12 @@ class DropDownTest : public wintest::WinFixture {
                return 0;
            });
         grid = std::make_unique<TestGrid>();
-        grid->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
-                     CRect(10, 10, 370, 250), CWnd::FromHandle(parent), 1008);
+        CreateGrid(LVS_SHOWSELALWAYS);
         LOGFONTA description{};
         description.lfHeight = 14; // rows of 18 pixels
         std::strcpy(description.lfFaceName, "DejaVu Sans");
         font.CreateFontIndirect(&description);
         grid->SetFont(&font);
-        for (int column = 0; column < 3; ++column) {
-            grid->InsertColumn(column, "C", LVCFMT_LEFT, 100);
-        }
         for (int row = 0; row < 4; ++row) {
             grid->InsertItem(row, ("r" + std::to_string(row)).c_str());
         }
@@ -80,6 +76,14 @@ class DropDownTest : public wintest::WinFixture {
         WinFixture::TearDown();
     }
 
+    // Three columns of 100 pixels.
+    void CreateGrid(DWORD style) {
+        grid->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | style,
+                     CRect(10, 10, 370, 250), CWnd::FromHandle(parent), 1008);
+        for (int column = 0; column < 3; ++column) {
+            grid->InsertColumn(column, "C", LVCFMT_LEFT, 100);
+        }
+    }
     void MakeDropDown(int row, const std::vector<std::string>& list, const char* text) {
         grid->SetDropDown(row, 1, TRUE, &list, 4, 0);
         grid->SetItemText(row, 1, text);
@@ -110,6 +114,22 @@ class DropDownTest : public wintest::WinFixture {
         display->Key(vk);
         display->Pump();
     }
+    // A key and the 50 ms after it, when its follow-up or commit has run.
+    void KeyAndWait(UINT vk) {
+        Key(vk);
+        Wait(50);
+    }
+    void Open(int row, const std::vector<std::string>& list, const char* text) {
+        MakeDropDown(row, list, text);
+        Press(row);
+    }
+    // A press in the grid below its rows: a plain press with no cell under it.
+    void PressBelowTheRows() {
+        POINT below{200, 200};
+        ::ClientToScreen(grid->m_hWnd, &below);
+        display->Click(below.x, below.y);
+        Wait(100);
+    }
     void Wait(DWORD ms) { display->AdvanceClock(ms); }
     std::string Text(int row) const { return grid->GetItemText(row, 1); }
     int Selection() const { return grid->dropDown ? grid->dropDown->listBox.GetCurSel() : -2; }
@@ -129,8 +149,7 @@ class DropDownTest : public wintest::WinFixture {
 };
 
 TEST_F(DropDownTest, OpensBelowTheCellSizedToWholeEntries) {
-    MakeDropDown(1, fruit, "Cherry");
-    Press(1);
+    Open(1, fruit, "Cherry");
     ASSERT_NE(grid->dropDown, nullptr);
     CXComboList& combo = *grid->dropDown;
     EXPECT_EQ(grid->GetState(), State::Open);
@@ -171,8 +190,7 @@ TEST_F(DropDownTest, OpensBelowTheCellSizedToWholeEntries) {
 }
 
 TEST_F(DropDownTest, OpensOnTheCellsEntryWithTheFocusInTheList) {
-    MakeDropDown(1, fruit, "Cherry");
-    Press(1);
+    Open(1, fruit, "Cherry");
     ASSERT_NE(grid->dropDown, nullptr);
     CXComboList& combo = *grid->dropDown;
     const int itemHeight = combo.listBox.GetItemHeight(0);
@@ -195,8 +213,7 @@ TEST_F(DropDownTest, OpensOnTheCellsEntryWithTheFocusInTheList) {
 }
 
 TEST_F(DropDownTest, HoverSelectsOnTheDropDownTimer) {
-    MakeDropDown(0, fruit, "Apple");
-    Press(0);
+    Open(0, fruit, "Apple");
     Hover(3);
     Wait(59); // the hover timer turns at 80, 160, ... after the opening
     EXPECT_EQ(Selection(), 0);
@@ -222,8 +239,7 @@ TEST_F(DropDownTest, HoverSelectsOnTheDropDownTimer) {
 }
 
 TEST_F(DropDownTest, ArrowKeysFollowInTheCellAndEnterCommitsOnce) {
-    MakeDropDown(2, fruit, "Banana");
-    Press(2);
+    Open(2, fruit, "Banana");
     for (const char* expected : {"Cherry", "Date", "Elder"}) {
         Key(VK_DOWN);
         EXPECT_EQ(grid->GetState(), State::Following);
@@ -237,8 +253,7 @@ TEST_F(DropDownTest, ArrowKeysFollowInTheCellAndEnterCommitsOnce) {
     EXPECT_EQ(grid->keyDowns, 3);
     EXPECT_TRUE(selections.empty());
 
-    Key(VK_UP);
-    Wait(50);
+    KeyAndWait(VK_UP);
     EXPECT_EQ(Text(2), "Date");
     EXPECT_EQ(ScrollInfo().nPos, 3);
 
@@ -256,11 +271,9 @@ TEST_F(DropDownTest, ArrowKeysFollowInTheCellAndEnterCommitsOnce) {
 }
 
 TEST_F(DropDownTest, EscapeRestoresTheInitialText) {
-    MakeDropDown(1, fruit, "Banana");
-    Press(1);
+    Open(1, fruit, "Banana");
     Key(VK_DOWN);
-    Key(VK_DOWN);
-    Wait(50);
+    KeyAndWait(VK_DOWN);
     EXPECT_EQ(Text(1), "Date");
     Key(VK_ESCAPE);
     EXPECT_EQ(Text(1), "Banana"); // at once; the window goes 50 ms later
@@ -276,8 +289,7 @@ TEST_F(DropDownTest, EscapeRestoresTheInitialText) {
     Wait(500); // a quick second click would be a double click, which opens nothing
     Press(1);
     EXPECT_EQ(Selection(), 0);
-    Key(VK_ESCAPE);
-    Wait(50);
+    KeyAndWait(VK_ESCAPE);
     EXPECT_EQ(Text(1), "Apple");
 
     // An empty cell takes entry 0 (empty choices are skipped) and keeps it after Escape.
@@ -288,49 +300,41 @@ TEST_F(DropDownTest, EscapeRestoresTheInitialText) {
     ASSERT_EQ(grid->dropDown->listBox.GetCount(), 2);
     EXPECT_EQ(Text(3), "Plum");
     Key(VK_DOWN);
-    Key(VK_ESCAPE);
-    Wait(50);
+    KeyAndWait(VK_ESCAPE);
     EXPECT_EQ(Text(3), "Plum");
     EXPECT_TRUE(selections.empty());
 }
 
 TEST_F(DropDownTest, EmptyChoiceListOpensEmptyAndCommitsNothing) {
     const std::vector<std::string> none;
-    MakeDropDown(0, none, "Old");
-    Press(0);
+    Open(0, none, "Old");
     ASSERT_NE(grid->dropDown, nullptr);
     EXPECT_EQ(grid->dropDown->listBox.GetCount(), 0);
     EXPECT_EQ(Selection(), -1);
     EXPECT_EQ(grid->dropDownInitialText, "");
     EXPECT_EQ(ScrollInfo().nMax, 0);
-    Key(VK_RETURN);
-    Wait(50);
+    KeyAndWait(VK_RETURN);
     EXPECT_EQ(grid->GetState(), State::Idle);
     EXPECT_TRUE(selections.empty());
     EXPECT_EQ(Text(0), "Old");
 
     Wait(500);
     Press(0);
-    Key(VK_ESCAPE);
-    Wait(50);
+    KeyAndWait(VK_ESCAPE);
     EXPECT_EQ(Text(0), "");
 }
 
 TEST_F(DropDownTest, LettersFindTheNextEntryAndWrap) {
     const std::vector<std::string> words{"Mango", "apple", "melon", "Banana", "mint",
                                          "kiwi",  "lime",  "olive", "pear"};
-    MakeDropDown(0, words, "melon");
-    Press(0);
-    Key('M');
-    Wait(50);
+    Open(0, words, "melon");
+    KeyAndWait('M');
     EXPECT_EQ(Text(0), "mint");
     EXPECT_EQ(ScrollInfo().nPos, 4);
-    Key('M');
-    Wait(50);
+    KeyAndWait('M');
     EXPECT_EQ(Text(0), "Mango");
     EXPECT_EQ(ScrollInfo().nPos, 0);
-    Key('B');
-    Wait(50);
+    KeyAndWait('B');
     EXPECT_EQ(Text(0), "Banana");
     EXPECT_EQ(grid->keyDowns, 3);
 
@@ -345,8 +349,7 @@ TEST_F(DropDownTest, LettersFindTheNextEntryAndWrap) {
 }
 
 TEST_F(DropDownTest, PageAndEndKeysMoveTheScrollBar) {
-    MakeDropDown(0, fruit, "Apple");
-    Press(0);
+    Open(0, fruit, "Apple");
     const SCROLLINFO info = ScrollInfo();
     ASSERT_EQ(info.nMax, 7);
     const int page = static_cast<int>(info.nPage);
@@ -377,10 +380,8 @@ TEST_F(DropDownTest, PageAndEndKeysMoveTheScrollBar) {
 }
 
 TEST_F(DropDownTest, ThirdFocusLossCancels) {
-    MakeDropDown(0, fruit, "Fig");
-    Press(0);
-    Key(VK_DOWN);
-    Wait(50);
+    Open(0, fruit, "Fig");
+    KeyAndWait(VK_DOWN);
     ASSERT_EQ(Text(0), "Grape");
     CXComboList& combo = *grid->dropDown;
     while (combo.killFocusCount < 2) {
@@ -404,8 +405,7 @@ TEST_F(DropDownTest, PressesElsewhereReplaceOrCancel) {
     MakeDropDown(3, fruit, "Apple");
     MakeDropDown(0, fruit, "Cherry");
     Press(3);
-    Key(VK_DOWN);
-    Wait(50);
+    KeyAndWait(VK_DOWN);
     HWND first = grid->dropDown->m_hWnd;
 
     // Another drop-down cell: the old window goes at once, nothing restored or told.
@@ -437,15 +437,8 @@ TEST_F(DropDownTest, AnEditWhoseRowGoesOrMovesEndsWithoutWriting) {
     MakeDropDown(2, fruit, "Cherry");
     MakeDropDown(3, fruit, "Apple");
     Press(2);
-    Key(VK_DOWN);
-    Wait(50);
+    KeyAndWait(VK_DOWN);
     ASSERT_EQ(Text(2), "Date");
-    const auto pressBelowTheRows = [this] {
-        POINT below{200, 200};
-        ::ClientToScreen(grid->m_hWnd, &below);
-        display->Click(below.x, below.y);
-        Wait(100);
-    };
 
     grid->DeleteItem(3); // below the edit: it goes on
     EXPECT_EQ(grid->GetState(), State::Open);
@@ -454,7 +447,7 @@ TEST_F(DropDownTest, AnEditWhoseRowGoesOrMovesEndsWithoutWriting) {
     grid->DeleteItem(0); // above: the edited row moves up and its edit ends
     EXPECT_EQ(grid->GetState(), State::Idle);
     EXPECT_EQ(grid->dropDown, nullptr);
-    pressBelowTheRows();
+    PressBelowTheRows();
     EXPECT_EQ(Text(1), "Date");
     EXPECT_EQ(Text(2), "Apple");
 
@@ -465,7 +458,7 @@ TEST_F(DropDownTest, AnEditWhoseRowGoesOrMovesEndsWithoutWriting) {
     grid->InsertItem(1, "n1");
     grid->InsertItem(2, "n2");
     MakeDropDown(2, fruit, "Fig");
-    pressBelowTheRows();
+    PressBelowTheRows();
     EXPECT_EQ(Text(2), "Fig");
     EXPECT_TRUE(selections.empty());
 }
@@ -497,15 +490,12 @@ TEST_F(DropDownTest, HeldPressIsReleasedWhenThePointerLeavesTheButton) {
 TEST_F(DropDownTest, KeysReachTheLogicOnceThroughTheMessageLoop) {
     CWinApp app;
     host.eatDialogKeys = true;
-    MakeDropDown(0, fruit, "Apple");
-    Press(0);
-    Key(VK_NEXT);
-    Wait(50);
+    Open(0, fruit, "Apple");
+    KeyAndWait(VK_NEXT);
     EXPECT_EQ(grid->keyDowns, 1);
 
     // The dialog's filter eats Enter, yet the drop-down has seen it first.
-    Key(VK_RETURN);
-    Wait(50);
+    KeyAndWait(VK_RETURN);
     EXPECT_EQ(selections, std::vector<std::string>{"0:1"});
     EXPECT_EQ(grid->GetState(), State::Idle);
 }
@@ -513,25 +503,17 @@ TEST_F(DropDownTest, KeysReachTheLogicOnceThroughTheMessageLoop) {
 // The query builder's grids outlive their windows: a drop-down still open when the dialog
 // closes goes with the window, and a press in the next window has nothing to cancel or restore.
 TEST_F(DropDownTest, ADropDownOpenWhenTheWindowGoesGoesWithIt) {
-    MakeDropDown(1, fruit, "Cherry");
-    Press(1);
+    Open(1, fruit, "Cherry");
     ASSERT_NE(grid->dropDown, nullptr);
     grid->DestroyWindow();
     EXPECT_EQ(grid->dropDown, nullptr);
     EXPECT_FALSE(grid->dropDownPending);
 
-    grid->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, CRect(10, 10, 370, 250),
-                 CWnd::FromHandle(parent), 1008);
-    for (int column = 0; column < 3; ++column) {
-        grid->InsertColumn(column, "C", LVCFMT_LEFT, 100);
-    }
+    CreateGrid(0);
     grid->InsertItem(0, "r0");
     grid->InsertItem(1, "r1");
     grid->SetItemText(1, 1, "Apple");
-    POINT below{200, 200};
-    ::ClientToScreen(grid->m_hWnd, &below);
-    display->Click(below.x, below.y);
-    Wait(100);
+    PressBelowTheRows();
     EXPECT_EQ(Text(1), "Apple");
     EXPECT_EQ(grid->GetState(), State::Idle);
 }

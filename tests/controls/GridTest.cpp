@@ -143,6 +143,17 @@ class GridTest : public wintest::CtlFixture {
         EXPECT_EQ(Pixel(grid, x + 2, y + 3), face);
     }
 
+    void SetHeaderFormat(int column, int format) {
+        HDITEMA item{};
+        item.mask = HDI_FORMAT;
+        item.fmt = format | HDF_STRING;
+        ::SendMessageA(grid.GetHeaderWindow(), HDM_SETITEMA, static_cast<WPARAM>(column),
+                       reinterpret_cast<LPARAM>(&item));
+    }
+    // The colour a cell shows near its right end, clear of its text.
+    COLORREF RightEnd(const CRect& cell) const {
+        return Pixel(grid, cell.right - 4, cell.CenterPoint().y);
+    }
     CRect DropDownRows();
 
     CWnd host;
@@ -331,11 +342,7 @@ TEST_F(GridTest, PlainCellsAlignTextAsTheirHeaderSays) {
     grid.InsertItem(0, "");
     const int formats[] = {HDF_LEFT, HDF_CENTER, HDF_RIGHT};
     for (int column = 1; column <= 3; ++column) {
-        HDITEMA item{};
-        item.mask = HDI_FORMAT;
-        item.fmt = formats[column - 1] | HDF_STRING;
-        ::SendMessageA(grid.GetHeaderWindow(), HDM_SETITEMA, static_cast<WPARAM>(column),
-                       reinterpret_cast<LPARAM>(&item));
+        SetHeaderFormat(column, formats[column - 1]);
         grid.SetItemText(0, column, "HH");
     }
     Repaint();
@@ -367,7 +374,7 @@ TEST_F(GridTest, SelectionColoursFollowFocusAndStyle) {
     grid.SetCurSel(0);
     const auto expect = [this](int column, COLORREF text, COLORREF back, const char* when) {
         const CRect cell = Cell(0, column);
-        EXPECT_EQ(Pixel(grid, cell.right - 4, cell.CenterPoint().y), back) << when << column;
+        EXPECT_EQ(RightEnd(cell), back) << when << column;
         EXPECT_TRUE(Shows(cell, text)) << when << column;
     };
     const COLORREF windowText = Sys(COLOR_WINDOWTEXT);
@@ -376,8 +383,7 @@ TEST_F(GridTest, SelectionColoursFollowFocusAndStyle) {
     Repaint();
     expect(0, Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHT), "focused ");
     expect(1, Sys(COLOR_HIGHLIGHTTEXT), Sys(COLOR_HIGHLIGHT), "focused ");
-    const CRect other = Cell(1, 1);
-    EXPECT_EQ(Pixel(grid, other.right - 4, other.CenterPoint().y), white);
+    EXPECT_EQ(RightEnd(Cell(1, 1)), white);
 
     ::SetFocus(dialog);
     Repaint();
@@ -407,10 +413,10 @@ TEST_F(GridTest, SystemColourChangeRepaintsSelectionInTheNewColours) {
     SetSysColors(1, &index, &green);
     display->Pump();
     const CRect cell = Cell(0, 0);
-    EXPECT_EQ(Pixel(grid, cell.right - 4, cell.CenterPoint().y), green);
+    EXPECT_EQ(RightEnd(cell), green);
     SetSysColors(1, &index, &old);
     display->Pump();
-    EXPECT_EQ(Pixel(grid, cell.right - 4, cell.CenterPoint().y), old);
+    EXPECT_EQ(RightEnd(cell), old);
 }
 
 // Two drop-down rows, the first selected, the second in its own colours; the selected
@@ -447,11 +453,11 @@ TEST_F(GridTest, DropDownCellShowsItsButtonOnlyOnTheSelectedRow) {
     EXPECT_EQ(Pixel(grid, c.left + 3, c.top + 2), white);
     EXPECT_EQ(Pixel(grid, k.left - 1, mid), white);
     EXPECT_TRUE(Shows(CRect(c.left + 3, c.top, k.left - 1, c.bottom), black));
-    EXPECT_EQ(Pixel(grid, k.left, mid), Sys(COLOR_3DLIGHT));
-    EXPECT_EQ(Pixel(grid, k.left + 1, mid), Sys(COLOR_3DHILIGHT));
-    EXPECT_EQ(Pixel(grid, k.right - 1, mid), Sys(COLOR_3DDKSHADOW));
-    EXPECT_EQ(Pixel(grid, k.right - 2, mid), Sys(COLOR_3DSHADOW));
-    EXPECT_EQ(Pixel(grid, k.CenterPoint().x, k.bottom - 1), Sys(COLOR_3DDKSHADOW));
+    ExpectPixels(grid, {{k.left, mid, Sys(COLOR_3DLIGHT)}});
+    ExpectPixels(grid, {{k.left + 1, mid, Sys(COLOR_3DHILIGHT)}});
+    ExpectPixels(grid, {{k.right - 1, mid, Sys(COLOR_3DDKSHADOW)}});
+    ExpectPixels(grid, {{k.right - 2, mid, Sys(COLOR_3DSHADOW)}});
+    ExpectPixels(grid, {{k.CenterPoint().x, k.bottom - 1, Sys(COLOR_3DDKSHADOW)}});
     ExpectArrow(k.left + 3, k.top + 4, face);
 
     // The unselected row's drop-down cell is plain, in its own colours.
@@ -468,19 +474,16 @@ TEST_F(GridTest, AHeldDropDownButtonTurnsFlatWithItsArrowOnePixelOn) {
     const CRect c = Cell(0, 1);
     const int mid = c.CenterPoint().y;
     const COLORREF face = Sys(COLOR_BTNFACE);
-    const POINT p = At(grid, c.left + 10, mid);
-    display->MoveMouse(p.x, p.y);
+    display->MoveMouse(At(grid, c.left + 10, mid));
     display->ButtonDown();
     display->Pump();
     ASSERT_TRUE(grid.GetCellData(0, 1)->dropDownPressed);
     EXPECT_NE(grid.dropDown, nullptr);
     const COLORREF shadow = Sys(COLOR_3DSHADOW);
-    EXPECT_EQ(Pixel(grid, k.left, mid), shadow);
-    EXPECT_EQ(Pixel(grid, k.right - 1, mid), shadow);
-    EXPECT_EQ(Pixel(grid, k.CenterPoint().x, k.top), shadow);
-    EXPECT_EQ(Pixel(grid, k.CenterPoint().x, k.bottom - 1), shadow);
-    EXPECT_EQ(Pixel(grid, k.left + 1, mid), face);
-    EXPECT_EQ(Pixel(grid, k.right - 2, mid), face);
+    ExpectPixels(grid, {{k.left, mid, shadow}, {k.right - 1, mid, shadow}});
+    ExpectPixels(grid, {{k.CenterPoint().x, k.top, shadow}});
+    ExpectPixels(grid, {{k.CenterPoint().x, k.bottom - 1, shadow}, {k.left + 1, mid, face}});
+    ExpectPixels(grid, {{k.right - 2, mid, face}});
     ExpectArrow(k.left + 4, k.top + 5, face);
     display->ButtonUp();
     display->Pump();
@@ -491,10 +494,7 @@ TEST_F(GridTest, AHeldDropDownButtonTurnsFlatWithItsArrowOnePixelOn) {
 TEST_F(GridTest, CheckBoxSitsNinePixelsInOrCentredWithoutText) {
     grid.InsertItem(0, "r0");
     const COLORREF own = RGB(255, 240, 200);
-    HDITEMA item{};
-    item.mask = HDI_FORMAT;
-    item.fmt = HDF_RIGHT | HDF_STRING; // check box cells ignore the column's alignment
-    ::SendMessageA(grid.GetHeaderWindow(), HDM_SETITEMA, 2, reinterpret_cast<LPARAM>(&item));
+    SetHeaderFormat(2, HDF_RIGHT); // check box cells ignore the column's alignment
     for (int column : {1, 2}) {
         grid.GetCellData(0, column)->backColor = own;
     }
@@ -508,12 +508,10 @@ TEST_F(GridTest, CheckBoxSitsNinePixelsInOrCentredWithoutText) {
     const int side = c.Height() - 1;
     const int mid = c.top + side / 2;
     const int box = c.left + 9;
-    EXPECT_EQ(Pixel(grid, box - 1, mid), own);
-    EXPECT_EQ(Pixel(grid, box, mid), Sys(COLOR_WINDOW));
-    EXPECT_EQ(Pixel(grid, box + 1, mid), Sys(COLOR_3DSHADOW));
-    EXPECT_EQ(Pixel(grid, box + 2, mid), Sys(COLOR_3DDKSHADOW));
-    EXPECT_EQ(Pixel(grid, box + side - 2, mid), Sys(COLOR_3DLIGHT));
-    EXPECT_EQ(Pixel(grid, box + side, mid), own);
+    ExpectPixels(grid, {{box - 1, mid, own}, {box, mid, Sys(COLOR_WINDOW)}});
+    ExpectPixels(grid, {{box + 1, mid, Sys(COLOR_3DSHADOW)}});
+    ExpectPixels(grid, {{box + 2, mid, Sys(COLOR_3DDKSHADOW)}});
+    ExpectPixels(grid, {{box + side - 2, mid, Sys(COLOR_3DLIGHT)}, {box + side, mid, own}});
     const CRect text = Ink(CRect(box + side, c.top, c.right, c.bottom), own);
     ASSERT_FALSE(text.IsRectEmpty());
     EXPECT_GE(text.left, box + side + 4);
@@ -521,10 +519,8 @@ TEST_F(GridTest, CheckBoxSitsNinePixelsInOrCentredWithoutText) {
 
     const CRect e = Cell(0, 1);
     const int centred = e.left + e.Width() / 2 - side / 2 - 1;
-    EXPECT_EQ(Pixel(grid, centred - 1, mid), own);
-    EXPECT_EQ(Pixel(grid, centred, mid), Sys(COLOR_WINDOW));
-    EXPECT_EQ(Pixel(grid, centred + 1, mid), Sys(COLOR_3DSHADOW));
-    EXPECT_EQ(Pixel(grid, centred + side, mid), own);
+    ExpectPixels(grid, {{centred - 1, mid, own}, {centred, mid, Sys(COLOR_WINDOW)}});
+    ExpectPixels(grid, {{centred + 1, mid, Sys(COLOR_3DSHADOW)}, {centred + side, mid, own}});
     EXPECT_TRUE(Ink(CRect(centred + side, e.top, e.right, e.bottom), own).IsRectEmpty());
 }
 
@@ -701,8 +697,7 @@ TEST_F(QueryGrids, LookLikeTheQueryBuilder) {
     EXPECT_EQ(orderBy.GetItemText(1, 2), "DESC");
 
     // The operator's list opens below its cell.
-    const POINT p = At(where, op.left + 5, op.CenterPoint().y);
-    display->Click(p.x, p.y);
+    display->Click(At(where, op.left + 5, op.CenterPoint().y));
     display->Pump();
     ASSERT_NE(where.dropDown, nullptr);
     Save("grid_query_builder_open.png", true);

@@ -92,8 +92,7 @@ class MiscControlsTest : public wintest::CtlFixture {
         return button;
     }
     void MouseTo(HWND control, int x, int y) {
-        const POINT p = At(control, x, y);
-        display->MoveMouse(p.x, p.y);
+        display->MoveMouse(At(control, x, y));
         display->Pump();
     }
     // The four edge midpoints of a 24 x 24 button: left, top, bottom, right.
@@ -128,19 +127,13 @@ TEST_F(MiscControlsTest, ReorderedHeaderSeparatesDisplayedColumnsAndFramesThem) 
     // Displayed: item 1 at 0-50, item 2 at 50-110, item 3 at 110-140, item 0 at 140-180.
     for (int right : {50, 110, 140}) {
         SCOPED_TRACE(right);
-        EXPECT_EQ(Pixel(header, right - 1, 10), shadow);
-        EXPECT_EQ(Pixel(header, right, 10), light);
-        EXPECT_EQ(Pixel(header, right - 1, 1), face);
+        ExpectPixels(header, {{right - 1, 10, shadow}, {right, 10, light}, {right - 1, 1, face}});
         EXPECT_EQ(Pixel(header, right - 1, 18), face); // the line's end point is not drawn
     }
     EXPECT_EQ(Pixel(header, 180, 10), face); // item 0 is displayed last: no separator
     // Frame round the columns only; the rest is plain face.
-    EXPECT_EQ(Pixel(header, 0, 10), light);
-    EXPECT_EQ(Pixel(header, 25, 0), light);
-    EXPECT_EQ(Pixel(header, 25, 19), shadow);
-    EXPECT_EQ(Pixel(header, 179, 10), shadow);
-    EXPECT_EQ(Pixel(header, 230, 0), face);
-    EXPECT_EQ(Pixel(header, 230, 19), face);
+    ExpectPixels(header, {{0, 10, light}, {25, 0, light}, {25, 19, shadow}, {179, 10, shadow}});
+    ExpectPixels(header, {{230, 0, face}, {230, 19, face}});
 
     // The right-aligned column's text is blue and centred in its 50-110 cell.
     int minX = 1000, maxX = -1;
@@ -163,9 +156,7 @@ TEST_F(MiscControlsTest, ReorderedHeaderSeparatesDisplayedColumnsAndFramesThem) 
 TEST_F(MiscControlsTest, EmptyHeaderShowsFaceAndFollowsSystemColours) {
     CXHeaderCtrl header;
     MakeHeader(header, {});
-    EXPECT_EQ(Pixel(header, 0, 10), face);
-    EXPECT_EQ(Pixel(header, 10, 0), face);
-    EXPECT_EQ(Pixel(header, 10, 19), face);
+    ExpectPixels(header, {{0, 10, face}, {10, 0, face}, {10, 19, face}});
 
     const int index = COLOR_BTNFACE;
     const COLORREF changed = RGB(10, 120, 30);
@@ -201,12 +192,8 @@ TEST_F(MiscControlsTest, HeaderImagesBitmapsAndOwnerDrawnColumns) {
     display->Pump();
 
     // Image 1 at the left after the spacing, centred vertically; the bitmap at the right.
-    EXPECT_EQ(Pixel(header, 6, 6), Green);
-    EXPECT_EQ(Pixel(header, 13, 13), Green);
-    EXPECT_EQ(Pixel(header, 5, 6), face);
-    EXPECT_EQ(Pixel(header, 84, 7), Magenta);
-    EXPECT_EQ(Pixel(header, 93, 12), Magenta);
-    EXPECT_EQ(Pixel(header, 94, 7), face);
+    ExpectPixels(header, {{6, 6, Green}, {13, 13, Green}, {5, 6, face}, {84, 7, Magenta}});
+    ExpectPixels(header, {{93, 12, Magenta}, {94, 7, face}});
     // Image index 0 means no image; a bitmap wider than the room is left out; an owner-drawn
     // column shows only its face.
     for (int x = 102; x < 258; ++x) {
@@ -297,9 +284,7 @@ TEST_F(MiscControlsTest, ButtonDrawsBorderAndIconForEachState) {
     // The 32 x 32 icon is centred on the 24 x 24 button: its apex (15, 11) lands at (11, 7).
     EXPECT_EQ(up.GetLook(), CButtonST::Look::Normal);
     EXPECT_EQ(Edges(up), none);
-    EXPECT_EQ(Pixel(up, 11, 7), Blue);
-    EXPECT_EQ(Pixel(up, 4, 14), Blue);
-    EXPECT_EQ(Pixel(up, 3, 14), face);
+    ExpectPixels(up, {{11, 7, Blue}, {4, 14, Blue}, {3, 14, face}});
 
     MouseTo(up, 12, 12);
     EXPECT_EQ(up.GetLook(), CButtonST::Look::Hover);
@@ -401,12 +386,9 @@ TEST_F(MiscControlsTest, ButtonDoubleClickIsTwoClicksAndCaptionedIconSitsLeft) {
     CButtonST plus;
     MakeButton(plus, "+", 60, 1016, res::IDI_PLUS);
     // The bar (3..16, 15) of the icon lands 3 pixels in: x 6..19, y 11.
-    EXPECT_EQ(Pixel(plus, 6, 11), Blue);
-    EXPECT_EQ(Pixel(plus, 19, 11), Blue);
-    EXPECT_EQ(Pixel(plus, 5, 11), face);
+    ExpectPixels(plus, {{6, 11, Blue}, {19, 11, Blue}, {5, 11, face}});
 
-    const POINT p = At(plus, 12, 12);
-    display->DoubleClick(p.x, p.y);
+    display->DoubleClick(At(plus, 12, 12));
     EXPECT_EQ(Events(), (std::vector<std::string>{"cmd:1016:0", "cmd:1016:0"}));
 }
 

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <tuple>
 
 namespace dialogtest {
 namespace {
@@ -42,9 +43,7 @@ TEST_F(DialogTest, OpensWithTheHandedInStatementReadBackIntoItsControls) {
     EXPECT_EQ(Run({[&](auto&) {
                   shown = Preview();
                   checks = Checks();
-                  for (int r = 0; r < Dlg().whereGrid.GetItemCount(); ++r) {
-                      where.push_back(Row(Dlg().whereGrid, r));
-                  }
+                  where = Rows(Dlg().whereGrid);
                   firstConnectorDrops = Dlg().whereGrid.GetCellData(0, 1)->hasDropDown;
                   sortRow = Row(Dlg().orderByGrid, 1);
                   sortCheck = Dlg().orderByGrid.GetCheckState(1, 0);
@@ -65,14 +64,9 @@ TEST_F(DialogTest, OpensWithTheHandedInStatementReadBackIntoItsControls) {
 TEST_F(DialogTest, EmptyStatementComposesAtOnceAndUnknownTableFallsBackToTheFirstEntry) {
     RegisterSampleTables();
     settings.currentTable = "Nowhere";
-    std::string shown;
-    std::string comboText;
-    std::vector<int> checks;
-    Run({[&](auto&) {
-        shown = Preview();
-        comboText = Dlg().tableCombo.GetWindowText();
-        checks = Checks();
-    }});
+    const auto [shown, comboText, checks] = ReadOnce([&] {
+        return std::tuple{Preview(), Dlg().tableCombo.GetWindowText(), Checks()};
+    });
     EXPECT_EQ(shown, "SELECT * FROM Customers ");
     EXPECT_EQ(comboText, "Customers");
     EXPECT_THAT(checks, ElementsAre(1, 0, 0, 0, 0));
@@ -85,12 +79,9 @@ TEST_F(DialogTest, LaterOpeningReadsBackTheHandedInStatementDespiteAWhenPrintedS
     Dlg().wpFlags[0] = true;
     Dlg().wpValues[0] = "{'p'|'ID'}";
     Dlg().SetSQL("SELECT ID FROM Customers WHERE  ( City = 'Paris' ) ");
-    int whereRows = 0;
-    std::string shown;
-    Run({[&](auto&) {
-        whereRows = Dlg().whereGrid.GetItemCount();
-        shown = Preview();
-    }});
+    const auto [whereRows, shown] = ReadOnce([&] {
+        return std::pair{Dlg().whereGrid.GetItemCount(), Preview()};
+    });
     EXPECT_EQ(whereRows, 1);
     EXPECT_EQ(shown, "SELECT ID FROM Customers WHERE  ( City = 'Paris' ) ");
 }
@@ -103,8 +94,7 @@ TEST_F(DialogTest, TickingColumnsRebuildsThePreviewAndStarExcludesTheRest) {
         return [&, item](backend::HeadlessBackend& d) {
             previews.push_back(Preview());
             checks.push_back(Checks());
-            const POINT p = ListBox(Dlg().columnList, item);
-            d.Click(p.x, p.y);
+            d.Click(ListBox(Dlg().columnList, item));
         };
     };
     Run({tick(1), tick(4), tick(0), [&](auto&) {
@@ -226,10 +216,7 @@ TEST_F(DialogTest, PlusAndMinusKeepTheFirstRowWithoutConnector) {
     bool firstDrops = true;
     auto record = [&] {
         previews.push_back(Preview());
-        rows.clear();
-        for (int r = 0; r < Dlg().whereGrid.GetItemCount(); ++r) {
-            rows.push_back(Row(Dlg().whereGrid, r));
-        }
+        rows = Rows(Dlg().whereGrid);
     };
     auto press = [&](int id) {
         return [&, id](backend::HeadlessBackend&) {
@@ -239,8 +226,7 @@ TEST_F(DialogTest, PlusAndMinusKeepTheFirstRowWithoutConnector) {
     };
     auto pick = [&](int row) {
         return [&, row](backend::HeadlessBackend& d) {
-            const POINT p = Cell(Dlg().whereGrid, row, CWhereListCtrl::valueColumn);
-            d.Click(p.x, p.y);
+            d.Click(Cell(Dlg().whereGrid, row, CWhereListCtrl::valueColumn));
         };
     };
     Run({press(res::IDC_REMOVE), press(res::IDC_ADD), press(res::IDC_ADD), press(res::IDC_ADD),
@@ -371,10 +357,7 @@ TEST_F(DialogTest, WhenPrintedColumnConfirmedThenAskedAgainAndCancelled) {
     std::string afterOk;
     std::string afterCancel;
     bool flagAfterOk = false;
-    Run({[&](auto& d) {
-             const POINT p = ListBox(Dlg().columnList, 3);
-             d.Click(p.x, p.y);
-         },
+    Run({[&](auto& d) { d.Click(ListBox(Dlg().columnList, 3)); },
          [&](auto& d) { // inside the When Printed dialog
              HWND wp = GetActiveWindow();
              for (int i = 0; i < 3; ++i) {
@@ -383,25 +366,17 @@ TEST_F(DialogTest, WhenPrintedColumnConfirmedThenAskedAgainAndCancelled) {
                                      reinterpret_cast<LPARAM>(text));
                  offered.push_back(text);
              }
-             const POINT edit = Centre(GetDlgItem(wp, res::IDC_WP_PROMPT));
-             d.Click(edit.x, edit.y);
+             d.Click(Centre(GetDlgItem(wp, res::IDC_WP_PROMPT)));
              d.TypeText("Which column?");
          },
-         [&](auto& d) {
-             const POINT ok = Centre(GetDlgItem(GetActiveWindow(), IDOK));
-             d.Click(ok.x, ok.y);
-         },
+         [&](auto& d) { d.Click(Centre(GetDlgItem(GetActiveWindow(), IDOK))); },
          [&](auto& d) {
              afterOk = Preview();
              flagAfterOk = Dlg().wpFlags[0];
              const POINT p = ListBox(Dlg().columnList, 1);
              d.Click(p.x, p.y); // the last item is still ticked: asked again
          },
-         [&](auto&) {
-             HWND wp = GetActiveWindow();
-             const POINT cancel = Centre(GetDlgItem(wp, IDCANCEL));
-             display->Click(cancel.x, cancel.y);
-         },
+         [&](auto& d) { d.Click(Centre(GetDlgItem(GetActiveWindow(), IDCANCEL))); },
          [&](auto&) { afterCancel = Preview(); }});
     EXPECT_THAT(offered, ElementsAre("*", "ID", "NAME"));
     EXPECT_EQ(afterOk, "SELECT {'Which column?'|'*'} FROM People ");
@@ -446,10 +421,7 @@ TEST_F(DialogTest, SortRowsCheckAndMoveWithTheirDirection) {
         previews.push_back(Preview());
         rows = {Row(Dlg().orderByGrid, 0), Row(Dlg().orderByGrid, 1)};
     };
-    Run({[&](auto& d) {
-             const POINT p = Cell(Dlg().orderByGrid, 2, COrderByListCtrl::checkColumn);
-             d.Click(p.x, p.y);
-         },
+    Run({[&](auto& d) { d.Click(Cell(Dlg().orderByGrid, 2, COrderByListCtrl::checkColumn)); },
          [&](auto&) {
              snap();
              directionDrops = Dlg().orderByGrid.GetCellData(2, 2)->hasDropDown;
@@ -481,15 +453,11 @@ TEST_F(DialogTest, ValueIsEditedInPlaceAndStoredWhenTheEditorLosesFocus) {
     std::string shown;
     bool editorOnF2 = false;
     Run({[&](auto&) { Press(res::IDC_ADD); },
-         [&](auto& d) {
-             const POINT p = Cell(Dlg().whereGrid, 0, CWhereListCtrl::valueColumn);
-             d.DoubleClick(p.x, p.y);
-         },
+         [&](auto& d) { d.DoubleClick(Cell(Dlg().whereGrid, 0, CWhereListCtrl::valueColumn)); },
          [&](auto& d) { d.TypeText("'Paris'"); },
          [&](auto& d) {
              d.Key(VK_RETURN); // consumed: the edit stays open
-             const POINT p = Control(res::IDC_COLUMNS);
-             d.Click(p.x, p.y);
+             d.Click(Control(res::IDC_COLUMNS));
          },
          [&](auto& d) {
              shown = Preview();
@@ -507,21 +475,16 @@ TEST_F(DialogTest, TitleAndTranslatedTextsComeFromTheStringFile) {
     std::ofstream(path) << "[SQLBuilder]\nOrvane SQL Query Builder - SELECT SQL Query=Requete\n"
                            "Cancel=Annuler\nSyntax:=Syntaxe :\nSELECT=CHOISIR\n";
     settings.stringFilePath = path;
-    std::string title;
-    std::string cancel;
-    std::string syntax;
-    std::string select;
-    Run({[&](auto&) {
-        title = Dlg().GetWindowText();
-        cancel = Dlg().GetDlgItem(IDCANCEL)->GetWindowText();
-        syntax = Dlg().GetDlgItem(res::IDC_SYNTAX_LABEL)->GetWindowText();
-        select = Dlg().GetDlgItem(res::IDC_SELECT_LABEL)->GetWindowText();
-    }});
+    const auto texts = ReadOnce([&] {
+        std::vector<std::string> shown{Dlg().GetWindowText()};
+        for (int id : {IDCANCEL, res::IDC_SYNTAX_LABEL, res::IDC_SELECT_LABEL}) {
+            shown.push_back(Dlg().GetDlgItem(id)->GetWindowText());
+        }
+        return shown;
+    });
     std::remove(path.c_str());
-    EXPECT_EQ(title, "Requete");
-    EXPECT_EQ(cancel, "Annuler");
-    EXPECT_EQ(syntax, "Syntaxe :");
-    EXPECT_EQ(select, "SELECT") << "the keyword labels stay English";
+    // The keyword labels stay English.
+    EXPECT_THAT(texts, ElementsAre("Requete", "Annuler", "Syntaxe :", "SELECT"));
 }
 
 TEST_F(DialogTest, KeywordLabelsAreBlueAndThePreviewIsWhite) {
@@ -572,8 +535,7 @@ TEST_F(DialogTest, WhenPrintedDialogBuildsItsTextFromPromptAndDefault) {
     };
     auto pressIn = [](int id) {
         return [id](backend::HeadlessBackend& d) {
-            const POINT p = Centre(GetDlgItem(GetActiveWindow(), id));
-            d.Click(p.x, p.y);
+            d.Click(Centre(GetDlgItem(GetActiveWindow(), id)));
         };
     };
     EXPECT_EQ(runWp({"beta", "ALPHA"}, {pressIn(IDOK)}),

@@ -88,8 +88,7 @@ POINT QueryDialogFixture::Cell(const CXListCtrl& grid, int row, int column) {
 }
 
 void QueryDialogFixture::Press(int id) const {
-    const POINT p = Control(id);
-    display->Click(p.x, p.y);
+    display->Click(Control(id));
 }
 
 std::string QueryDialogFixture::Preview() const {
@@ -104,6 +103,14 @@ std::vector<std::string> QueryDialogFixture::Row(const CXListCtrl& grid, int row
         texts.push_back(grid.GetItemText(row, column));
     }
     return texts;
+}
+
+std::vector<std::vector<std::string>> QueryDialogFixture::Rows(const CXListCtrl& grid) const {
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 0; r < grid.GetItemCount(); ++r) {
+        rows.push_back(Row(grid, r));
+    }
+    return rows;
 }
 
 std::vector<int> QueryDialogFixture::Checks() const {

@@ -27,6 +27,12 @@ class QueryDialogFixture : public ::testing::Test {
     // Feeds the next modal loops; Run also opens the builder and clears the script after.
     void Script(std::vector<Step> steps);
     INT_PTR Run(std::vector<Step> steps);
+    // Opens the builder, returns what read gives on its first turn, and cancels.
+    template <class Read> auto ReadOnce(Read read) {
+        decltype(read()) value{};
+        Run({[&](auto&) { value = read(); }});
+        return value;
+    }
 
     // Screen points of what a real user would click.
     static POINT Centre(HWND window);
@@ -37,6 +43,7 @@ class QueryDialogFixture : public ::testing::Test {
 
     std::string Preview() const;
     std::vector<std::string> Row(const CXListCtrl& grid, int row) const;
+    std::vector<std::vector<std::string>> Rows(const CXListCtrl& grid) const;
     std::vector<int> Checks() const;
     // The topmost window of a class other than the builder, or null.
     static HWND TopWindowOfClass(const char* className);

@@ -13,11 +13,9 @@ class ValueKeysTest : public QueryDialogFixture {
   protected:
     // Adds a condition and opens its value editor.
     std::vector<Step> OpenEditor() {
-        return {[&](auto&) { Press(res::IDC_ADD); },
-                [&](auto& d) {
-                    const POINT p = Cell(Dlg().whereGrid, 0, CWhereListCtrl::valueColumn);
-                    d.DoubleClick(p.x, p.y);
-                }};
+        return {
+            [&](auto&) { Press(res::IDC_ADD); },
+            [&](auto& d) { d.DoubleClick(Cell(Dlg().whereGrid, 0, CWhereListCtrl::valueColumn)); }};
     }
     std::string EditorText() const {
         CEdit* edit = Dlg().whereGrid.GetEditControl();

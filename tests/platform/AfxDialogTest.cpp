@@ -155,10 +155,7 @@ class AfxDialogTest : public wintest::WinFixture {
             return true;
         });
     }
-    void Press(TestDialog& dlg, int id) {
-        const POINT p = Centre(GetDlgItem(dlg.m_hWnd, id));
-        display->Click(p.x, p.y);
-    }
+    void Press(TestDialog& dlg, int id) { display->Click(Centre(GetDlgItem(dlg.m_hWnd, id))); }
     // A point on item index of the check list: on its box, or well into its text.
     POINT ListPoint(TestDialog& dlg, int index, bool onBox) {
         RECT item{};
@@ -251,8 +248,7 @@ TEST_F(AfxDialogTest, CheckListSelectsThenTogglesAndNotifies) {
     auto click = [&](int index, bool onBox) {
         return [&, index, onBox](backend::HeadlessBackend& d) {
             record();
-            const POINT p = ListPoint(dlg, index, onBox);
-            d.Click(p.x, p.y);
+            d.Click(ListPoint(dlg, index, onBox));
         };
     };
     Script({click(1, true), click(2, false),
@@ -262,8 +258,7 @@ TEST_F(AfxDialogTest, CheckListSelectsThenTogglesAndNotifies) {
             },
             [&](auto& d) {
                 record();
-                const POINT p = ListPoint(dlg, 0, true);
-                d.DoubleClick(p.x, p.y);
+                d.DoubleClick(ListPoint(dlg, 0, true));
             },
             [&](auto&) {
                 record();

@@ -76,8 +76,7 @@ TEST_F(Buttons, FocusLossOrCaptureLossCancelsThePress) {
     EXPECT_TRUE(Events().empty());
     EXPECT_FALSE(Pushed(b));
 
-    const POINT in = At(b, 5, 5);
-    display->MoveMouse(in.x, in.y);
+    display->MoveMouse(At(b, 5, 5));
     display->ButtonDown();
     display->Pump();
     SetCapture(other);
@@ -163,9 +162,7 @@ TEST_F(Buttons, DefaultButtonStyleAndDialogCodes) {
     EXPECT_EQ(Pixel(cancel, 79, 22), Black);
     EXPECT_EQ(Pixel(cancel, 1, 1), White);
     EXPECT_EQ(Pixel(ok, 0, 0), White) << "a plain button: raised edge, light outside";
-    EXPECT_EQ(Pixel(ok, 79, 22), Black);
-    EXPECT_EQ(Pixel(ok, 78, 21), Grey);
-    EXPECT_EQ(Pixel(ok, 40, 2), Face);
+    ExpectPixels(ok, {{79, 22, Black}, {78, 21, Grey}, {40, 2, Face}});
 }
 
 TEST_F(Buttons, CheckBoxPixelsAndColourRequests) {
@@ -186,15 +183,10 @@ TEST_F(Buttons, CheckBoxPixelsAndColourRequests) {
     EXPECT_GT(staticRequests, 0) << "check boxes ask as statics";
     EXPECT_GT(buttonRequests, 0) << "push buttons ask as buttons";
     // The box is 13 x 13, centred vertically in the 15-pixel control: top row 1.
-    EXPECT_EQ(Pixel(box, 0, 1), Grey);
-    EXPECT_EQ(Pixel(box, 1, 2), Black);
-    EXPECT_EQ(Pixel(box, 12, 13), White);
-    EXPECT_EQ(Pixel(box, 11, 12), Face);
+    ExpectPixels(box, {{0, 1, Grey}, {1, 2, Black}, {12, 13, White}, {11, 12, Face}});
     EXPECT_EQ(Pixel(box, 14, 5), White) << "background from the parent's brush";
     EXPECT_EQ(Pixel(box, 3, 7), Black) << "check mark";
-    EXPECT_EQ(Pixel(box, 5, 10), Black);
-    EXPECT_EQ(Pixel(box, 9, 4), Black);
-    EXPECT_EQ(Pixel(box, 9, 9), White);
+    ExpectPixels(box, {{5, 10, Black}, {9, 4, Black}, {9, 9, White}});
     SendMessageA(box, BM_SETCHECK, BST_UNCHECKED, 0);
     display->Pump();
     EXPECT_EQ(Pixel(box, 5, 10), White);

@@ -156,8 +156,7 @@ TEST_F(ComboBoxTest, TheDroppedListsThumbScrollsItAndTheListStaysOpen) {
     EXPECT_EQ(GetCapture(), list);
     EXPECT_GT(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
     Events();
-    const POINT last = Entry(combo, 39);
-    display->Click(last.x, last.y);
+    display->Click(Entry(combo, 39));
     display->Pump();
     EXPECT_EQ(Sel(combo), 39);
     EXPECT_FALSE(Dropped(combo));
@@ -289,8 +288,7 @@ TEST_F(ComboBoxTest, ClassicLookOfAListBoxAndAnOpenCombo) {
     HWND combo = Combo(Tables, 80);
     SendMessageA(combo, CB_SETCURSEL, 1, 0);
     Open(combo);
-    const POINT p = Entry(combo, 2);
-    display->MoveMouse(p.x, p.y);
+    display->MoveMouse(Entry(combo, 2));
     display->Pump();
     EXPECT_TRUE(display->SaveScreenPng(QVSQL_TEST_OUTPUT_DIR "/ctl_list_look.png"));
     RECT field{};

@@ -47,8 +47,7 @@ POINT CtlFixture::At(HWND control, int x, int y) const {
 }
 
 void CtlFixture::ClickAt(HWND control, int x, int y) {
-    const POINT p = At(control, x, y);
-    display->Click(p.x, p.y);
+    display->Click(At(control, x, y));
     display->Pump();
 }
 

@@ -5,6 +5,7 @@
 #include "tests/platform/WinFixture.h"
 
 #include "platform/base/WinControls.h"
+#include "tests/platform/PixelChecks.h"
 
 namespace wintest {
 
@@ -18,6 +19,9 @@ class CtlFixture : public WinFixture {
     void ClickAt(HWND control, int x, int y);
     // Colour of a control's client pixel as shown on the popup's surface.
     COLORREF Pixel(HWND control, int x, int y) const;
+    void ExpectPixels(HWND control, std::initializer_list<pixeltest::PixelAt> rows) const {
+        pixeltest::ExpectPixels([&](int x, int y) { return Pixel(control, x, y); }, rows);
+    }
     std::string Text(HWND control) const;
     std::vector<std::string> Events();
     void PressKey(UINT vk, UINT modifier = 0);

@@ -40,11 +40,7 @@ class Dialogs : public DialogFixture {
         DestroyWindow(dialog);
         return result;
     }
-    void Shifted(UINT vk) {
-        display->KeyDown(VK_SHIFT);
-        display->Key(vk);
-        display->KeyUp(VK_SHIFT);
-    }
+    void Shifted(UINT vk) { display->Chord({VK_SHIFT}, vk); }
 };
 
 TEST_F(Dialogs, DialogUnitsComeFromTheTemplateFont) {
@@ -151,25 +147,18 @@ TEST_F(Dialogs, TabShiftTabAndArrowsInsideGroups) {
     ASSERT_EQ(FocusId(), 1);
     trail.clear();
     std::vector<int> seen;
-    auto press = [&](UINT vk, bool shift = false) {
-        shift ? Shifted(vk) : display->Key(vk);
-        PumpThrough(d);
-        seen.push_back(FocusId());
+    auto press = [&](std::initializer_list<UINT> keys, bool shift = false) {
+        for (UINT vk : keys) {
+            shift ? Shifted(vk) : display->Key(vk);
+            PumpThrough(d);
+            seen.push_back(FocusId());
+        }
     };
-    press(VK_TAB);
-    press(VK_TAB);
-    press(VK_TAB);
-    press(VK_TAB, true);
-    press(VK_TAB, true);
+    press({VK_TAB, VK_TAB, VK_TAB});
+    press({VK_TAB, VK_TAB}, true);
     EXPECT_THAT(seen, ElementsAre(5, 6, 1, 6, 5));
     seen.clear();
-    press(VK_TAB);
-    press(VK_TAB);
-    press(VK_DOWN);
-    press(VK_RIGHT);
-    press(VK_DOWN);
-    press(VK_UP);
-    press(VK_LEFT);
+    press({VK_TAB, VK_TAB, VK_DOWN, VK_RIGHT, VK_DOWN, VK_UP, VK_LEFT});
     EXPECT_THAT(seen, ElementsAre(6, 1, 2, 4, 1, 4, 2)) << "the disabled 3 is skipped";
     EXPECT_EQ(win::DialogNavigator::NextGroupItem(d, GetDlgItem(d, 5), false), GetDlgItem(d, 5))
         << "alone";
@@ -239,24 +228,21 @@ TEST_F(Dialogs, EnterPressesTheDefaultOrTheFocusedButtonAndEscapeCancels) {
                            Button(IDCANCEL, BS_PUSHBUTTON, 100, 40), Button(20, BS_PUSHBUTTON)},
                           WS_VISIBLE));
     ASSERT_EQ(FocusId(), 10);
-    auto key = [&](UINT vk) {
-        display->Key(vk);
-        PumpThrough(d);
+    auto keys = [&](std::initializer_list<UINT> vks) {
+        for (UINT vk : vks) {
+            display->Key(vk);
+            PumpThrough(d);
+        }
     };
-    key(VK_RETURN);
-    key(VK_ESCAPE);
+    keys({VK_RETURN, VK_ESCAPE});
     EXPECT_THAT(commands, ElementsAre(IDOK, IDCANCEL));
     commands.clear();
     trail.clear();
-    key(VK_TAB);
-    key(VK_RETURN);
-    key(VK_TAB);
-    key(VK_RETURN);
+    keys({VK_TAB, VK_RETURN, VK_TAB, VK_RETURN});
     EXPECT_THAT(commands, ElementsAre(IDOK, IDCANCEL));
     EXPECT_THAT(trail, ElementsAre("1:undef", "2:def")) << "a focused push button shows as default";
     trail.clear();
-    key(VK_TAB);
-    key(VK_TAB);
+    keys({VK_TAB, VK_TAB});
     EXPECT_THAT(trail, ElementsAre("2:undef", "20:def", "20:undef", "1:def"));
 
     trail.clear();
@@ -264,9 +250,9 @@ TEST_F(Dialogs, EnterPressesTheDefaultOrTheFocusedButtonAndEscapeCancels) {
     EXPECT_EQ(SendMessageA(d, DM_GETDEFID, 0, 0), MAKELPARAM(20, DC_HASDEFID));
     EXPECT_THAT(trail, ElementsAre("1:undef", "20:def"));
     commands.clear();
-    key(VK_RETURN);
+    keys({VK_RETURN});
     EnableWindow(GetDlgItem(d, 20), FALSE);
-    key(VK_RETURN);
+    keys({VK_RETURN});
     EXPECT_THAT(commands, ElementsAre(20)) << "a disabled default button is not pressed";
 
     trail.clear();
@@ -284,9 +270,7 @@ TEST_F(Dialogs, CloseBoxAndAltF4AskForCancel) {
     GetWindowRect(d, &r);
     display->Click(r.right - 10, r.top + 7);
     PumpThrough(d);
-    display->KeyDown(VK_MENU);
-    display->Key(VK_F4);
-    display->KeyUp(VK_MENU);
+    display->Chord({VK_MENU}, VK_F4);
     PumpThrough(d);
     EXPECT_THAT(commands, ElementsAre(IDCANCEL, IDCANCEL));
     EXPECT_TRUE(IsWindow(d)) << "only the procedure ends a dialog";

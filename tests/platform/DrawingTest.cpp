@@ -18,9 +18,7 @@ TEST(Drawing, LinesLeaveOutTheirEndPoint) {
 
     // The end point becomes the current position.
     EXPECT_TRUE(LineTo(t.dc, 7, 8));
-    EXPECT_EQ(t.At(7, 3), Black);
-    EXPECT_EQ(t.At(7, 7), Black);
-    EXPECT_EQ(t.At(7, 8), White);
+    t.Expect({{7, 3, Black}, {7, 7, Black}, {7, 8, White}});
 
     MoveToEx(t.dc, 10, 10, &previous);
     EXPECT_EQ(previous.x, 7);
@@ -46,10 +44,7 @@ TEST(Drawing, FillAndFrameRectExcludeRightAndBottom) {
     HBRUSH red = CreateSolidBrush(Red);
     EXPECT_TRUE(FrameRect(t.dc, &r, red));
     EXPECT_EQ(t.Count([](int, int, COLORREF c) { return c == Red; }), 2 * 6 + 2 * 4);
-    EXPECT_EQ(t.At(2, 3), Red);
-    EXPECT_EQ(t.At(7, 8), Red);
-    EXPECT_EQ(t.At(8, 8), White);
-    EXPECT_EQ(t.At(3, 4), White);
+    t.Expect({{2, 3, Red}, {7, 8, Red}, {8, 8, White}, {3, 4, White}});
 
     EXPECT_TRUE(FillRect(t.dc, &r, reinterpret_cast<HBRUSH>(COLOR_HIGHLIGHT + 1)));
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
@@ -100,29 +95,17 @@ TEST(Drawing, DrawEdgeUsesTheClassicColours) {
     EXPECT_EQ(r.right, 8);
     EXPECT_EQ(r.bottom, 6);
     // Outer ring: light top-left, dark shadow bottom-right (which owns the two side corners).
-    EXPECT_EQ(t.At(0, 0), light);
-    EXPECT_EQ(t.At(8, 0), light);
-    EXPECT_EQ(t.At(9, 0), dark);
-    EXPECT_EQ(t.At(0, 6), light);
-    EXPECT_EQ(t.At(0, 7), dark);
-    EXPECT_EQ(t.At(9, 7), dark);
+    t.Expect(
+        {{0, 0, light}, {8, 0, light}, {9, 0, dark}, {0, 6, light}, {0, 7, dark}, {9, 7, dark}});
     // Inner ring: highlight top-left, shadow bottom-right.
-    EXPECT_EQ(t.At(1, 1), hilight);
-    EXPECT_EQ(t.At(7, 1), hilight);
-    EXPECT_EQ(t.At(8, 1), shadow);
-    EXPECT_EQ(t.At(1, 6), shadow);
-    EXPECT_EQ(t.At(8, 6), shadow);
-    EXPECT_EQ(t.At(4, 4), face);
-    EXPECT_EQ(t.At(10, 8), White);
+    t.Expect({{1, 1, hilight}, {7, 1, hilight}, {8, 1, shadow}, {1, 6, shadow}, {8, 6, shadow}});
+    t.Expect({{4, 4, face}, {10, 8, White}});
 
     RECT s{10, 10, 20, 20};
     ASSERT_TRUE(DrawEdge(t.dc, &s, EDGE_SUNKEN, BF_RECT));
     EXPECT_EQ(s.left, 10); // no BF_ADJUST
-    EXPECT_EQ(t.At(10, 10), shadow);
-    EXPECT_EQ(t.At(19, 19), hilight);
-    EXPECT_EQ(t.At(11, 11), dark);
-    EXPECT_EQ(t.At(18, 18), light);
-    EXPECT_EQ(t.At(15, 15), White);
+    t.Expect(
+        {{10, 10, shadow}, {19, 19, hilight}, {11, 11, dark}, {18, 18, light}, {15, 15, White}});
 
     RECT top{0, 12, 6, 16};
     ASSERT_TRUE(DrawEdge(t.dc, &top, BDR_RAISEDINNER, BF_TOP));
@@ -159,9 +142,7 @@ TEST(Drawing, WindowOriginMovesDrawingClipBoxAndBlits) {
     SetPixel(mem, 10, 10, Red);
     SetWindowOrgEx(t.dc, 0, 0, nullptr);
     ASSERT_TRUE(BitBlt(t.dc, 5, 5, 10, 10, mem, 5, 5, SRCCOPY));
-    EXPECT_EQ(t.At(10, 10), Red);
-    EXPECT_EQ(t.At(5, 5), White);
-    EXPECT_EQ(t.At(4, 4), White);
+    t.Expect({{10, 10, Red}, {5, 5, White}, {4, 4, White}});
     SelectObject(mem, old);
     DeleteObject(bitmap);
     DeleteDC(mem);
@@ -247,9 +228,8 @@ TEST(Drawing, FlatEdges) {
     TestSurface t(20, 20);
     RECT r{0, 0, 6, 6};
     DrawEdge(t.dc, &r, EDGE_SUNKEN, BF_RECT | BF_FLAT | BF_ADJUST);
-    EXPECT_EQ(t.At(0, 0), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(t.At(5, 5), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(t.At(1, 1), GetSysColor(COLOR_3DFACE));
+    t.Expect({{0, 0, GetSysColor(COLOR_3DSHADOW)}, {5, 5, GetSysColor(COLOR_3DSHADOW)}});
+    t.Expect({{1, 1, GetSysColor(COLOR_3DFACE)}});
     EXPECT_EQ(r.left, 2);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A white surface with a DC over all of it, for pixel tests.
 #include "platform/gfx/Gdi.h"
+#include "tests/platform/PixelChecks.h"
 
 #include <functional>
 
@@ -20,6 +21,9 @@ struct TestSurface {
     TestSurface& operator=(const TestSurface&) = delete;
 
     COLORREF At(int x, int y) const { return surface.ColorAt(x, y); }
+    void Expect(std::initializer_list<pixeltest::PixelAt> rows) const {
+        pixeltest::ExpectPixels([this](int x, int y) { return At(x, y); }, rows);
+    }
     // Number of pixels for which pred(x, y, colour) holds.
     int Count(const std::function<bool(int, int, COLORREF)>& pred) const {
         int n = 0;

@@ -25,9 +25,7 @@ TEST(Icons, DrawOnlyTheOpaquePixels) {
     HICON icon = SquareIcon();
     ASSERT_NE(icon, nullptr);
     ASSERT_TRUE(DrawIconEx(t.dc, 5, 5, icon, 0, 0, 0, nullptr, DI_NORMAL));
-    EXPECT_EQ(t.At(7, 7), Blue);
-    EXPECT_EQ(t.At(8, 8), Blue);
-    EXPECT_EQ(t.At(6, 6), White);
+    t.Expect({{7, 7, Blue}, {8, 8, Blue}, {6, 6, White}});
     EXPECT_EQ(t.Count([](int, int, COLORREF c) { return c != White; }), 4);
 
     TestSurface scaled(20, 20);
@@ -72,10 +70,7 @@ TEST(Icons, DisabledStateIsEmbossed) {
             EXPECT_EQ(t.At(x, y), shadow);
         }
     }
-    EXPECT_EQ(t.At(8, 8), hilight);
-    EXPECT_EQ(t.At(8, 7), hilight);
-    EXPECT_EQ(t.At(7, 8), hilight);
-    EXPECT_EQ(t.At(5, 5), RGB(192, 192, 192));
+    t.Expect({{8, 8, hilight}, {8, 7, hilight}, {7, 8, hilight}, {5, 5, RGB(192, 192, 192)}});
     EXPECT_EQ(t.Count([&](int, int, COLORREF c) { return c == Blue; }), 0);
 
     // Natural size cut to the size given.

@@ -121,9 +121,7 @@ TEST_F(Input, KeysGoToTheFocusAndMakeCharacters) {
     EXPECT_EQ(std::count(seen.begin(), seen.end(), "C:WM_KEYDOWN"), 6);
     EXPECT_GE(GetKeyState(VK_SHIFT), 0) << "released";
 
-    display->KeyDown(VK_MENU);
-    display->Key('X');
-    display->KeyUp(VK_MENU);
+    display->Chord({VK_MENU}, 'X');
     display->Pump();
     EXPECT_EQ(std::count(log.begin(), log.end(), "C:WM_SYSKEYDOWN"), 2) << "Alt makes system keys";
 }
@@ -224,9 +222,7 @@ TEST_F(Input, TheCloseBoxClosesAndAltF4Too) {
     EXPECT_FALSE(IsWindow(a));
 
     HWND b = Popup("B", {0, 0, 50, 50});
-    display->KeyDown(VK_MENU);
-    display->Key(VK_F4);
-    display->KeyUp(VK_MENU);
+    display->Chord({VK_MENU}, VK_F4);
     display->Pump();
     EXPECT_FALSE(IsWindow(b));
 }

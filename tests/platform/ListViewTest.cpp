@@ -127,8 +127,7 @@ TEST_F(ListViewTest, ItemChangedOnPressKeysHoverAndCode) {
                  LVS_EX_TRACKSELECT);
     EXPECT_EQ(SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0), LVS_EX_TRACKSELECT);
     const RECT row2 = SubItemRect(2, 1);
-    const POINT p = At(list, row2.left + 3, row2.top + 3);
-    display->MoveMouse(p.x, p.y);
+    display->MoveMouse(At(list, row2.left + 3, row2.top + 3));
     display->Pump();
     display->AdvanceClock(399);
     EXPECT_THAT(Notes(), IsEmpty());
@@ -146,8 +145,7 @@ TEST_F(ListViewTest, ClickAndDoubleClickTellRowAndSubItem) {
     drawLog = false;
     display->AdvanceClock(1000);
     const RECT cell = SubItemRect(2, 3);
-    const POINT p = At(list, cell.left + 4, cell.top + 3);
-    display->DoubleClick(p.x, p.y);
+    display->DoubleClick(At(list, cell.left + 4, cell.top + 3));
     display->Pump();
     const auto got = Notes();
     EXPECT_THAT(got, Contains("dblclk:2:3"));
@@ -286,8 +284,7 @@ TEST_F(ListViewTest, ScrollsByWheelKeysAndMessages) {
     EXPECT_TRUE(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL);
     const int page = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
     SetFocus(list);
-    const POINT p = At(list, 20, 60);
-    display->MoveMouse(p.x, p.y);
+    display->MoveMouse(At(list, 20, 60));
     display->Wheel(-WHEEL_DELTA);
     display->Pump();
     EXPECT_EQ(Top(), 3);
@@ -330,8 +327,7 @@ TEST_F(ListViewTest, StripArrowsRepeatTheTrackPagesAndTheThumbDrags) {
     EXPECT_EQ(GetCapture(), nullptr);
 
     SendMessageA(list, WM_VSCROLL, SB_TOP, 0);
-    const POINT track = At(list, strip, client.bottom / 2);
-    display->Click(track.x, track.y);
+    display->Click(At(list, strip, client.bottom / 2));
     display->Pump();
     EXPECT_EQ(Top(), page) << "a page below the thumb";
 

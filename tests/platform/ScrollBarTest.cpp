@@ -92,8 +92,7 @@ TEST_F(ScrollBars, ArrowsAndThumbTellTheParentAndNeverMoveTheBar) {
         from = reinterpret_cast<HWND>(l);
         return 0;
     });
-    const POINT down = At(bar, 5, 95);
-    display->MoveMouse(down.x, down.y);
+    display->MoveMouse(At(bar, 5, 95));
     display->ButtonDown();
     EXPECT_THAT(Events(), ElementsAre("vscroll:1:0"));
     EXPECT_EQ(from, bar);

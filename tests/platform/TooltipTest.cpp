@@ -50,8 +50,7 @@ class TooltipTest : public CtlFixture {
         SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
     }
     void MoveTo(int x, int y) {
-        const POINT p = At(target, x, y);
-        display->MoveMouse(p.x, p.y);
+        display->MoveMouse(At(target, x, y));
         display->Pump();
     }
     bool Shown() const { return IsWindowVisible(tip) != FALSE; }
