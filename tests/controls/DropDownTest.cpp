@@ -384,16 +384,17 @@ TEST_F(DropDownTest, ThirdFocusLossCancels) {
     KeyAndWait(VK_DOWN);
     ASSERT_EQ(Text(0), "Grape");
     CXComboList& combo = *grid->dropDown;
-    while (combo.killFocusCount < 2) {
+    const auto loseFocus = [&] {
         ::SetFocus(combo.m_hWnd);
         ::SetFocus(combo.listBox.m_hWnd);
         display->Pump();
+    };
+    while (combo.killFocusCount < 2) {
+        loseFocus();
         EXPECT_EQ(grid->GetState(), State::Open);
         EXPECT_EQ(Text(0), "Grape");
     }
-    ::SetFocus(combo.m_hWnd);
-    ::SetFocus(combo.listBox.m_hWnd);
-    display->Pump();
+    loseFocus();
     EXPECT_EQ(grid->GetState(), State::Cancelling);
     EXPECT_EQ(Text(0), "Fig");
     Wait(50);

@@ -96,9 +96,10 @@ class GridTest : public wintest::CtlFixture {
         host.UnsubclassWindow();
         CtlFixture::TearDown();
     }
-    CRect Cell(int row, int column) {
+    CRect Cell(int row, int column) { return CellOf(grid, row, column); }
+    static CRect CellOf(const SpyGrid& target, int row, int column) {
         CRect r;
-        grid.GetCellRect(row, column, LVIR_BOUNDS, r);
+        target.GetCellRect(row, column, LVIR_BOUNDS, r);
         return r;
     }
     void Repaint() {
@@ -684,15 +685,11 @@ TEST_F(QueryGrids, LookLikeTheQueryBuilder) {
     CRect first;
     where.GetItemRect(0, &first, LVIR_BOUNDS);
     EXPECT_EQ(first.top, 0);
-    CRect value;
-    CRect op;
-    where.GetCellRect(1, 0, LVIR_BOUNDS, value);
-    where.GetCellRect(1, 3, LVIR_BOUNDS, op);
-    EXPECT_EQ(value.left, op.right);
+    const CRect op = CellOf(where, 1, 3);
+    EXPECT_EQ(CellOf(where, 1, 0).left, op.right);
     EXPECT_EQ(Pixel(where, op.left + 1, op.top), Sys(COLOR_BTNSHADOW));
     EXPECT_EQ(Pixel(where, op.right - 4, op.CenterPoint().y), Sys(COLOR_3DDKSHADOW));
-    CRect sort;
-    orderBy.GetCellRect(1, 2, LVIR_BOUNDS, sort);
+    const CRect sort = CellOf(orderBy, 1, 2);
     EXPECT_EQ(Pixel(orderBy, sort.left + 1, sort.top), Sys(COLOR_BTNSHADOW));
     EXPECT_EQ(orderBy.GetItemText(1, 2), "DESC");
 

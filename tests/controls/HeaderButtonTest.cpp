@@ -229,11 +229,9 @@ TEST_F(MiscControlsTest, MemDCCopiesItsClipBoxOnceWithTheTargetsCoordinates) {
         EXPECT_EQ(::GetPixel(target.m_hDC, 10, 10), White); // nothing copied before the end
     }
     ::SelectObject(target.m_hDC, old);
-    EXPECT_EQ(BitmapPixel(bitmap, 10, 10), Blue);
-    EXPECT_EQ(BitmapPixel(bitmap, 5, 5), Red);
-    EXPECT_EQ(BitmapPixel(bitmap, 24, 24), Red);
-    EXPECT_EQ(BitmapPixel(bitmap, 4, 4), White);
-    EXPECT_EQ(BitmapPixel(bitmap, 25, 25), White);
+    pixeltest::ExpectPixels(
+        [&](int x, int y) { return BitmapPixel(bitmap, x, y); },
+        {{10, 10, Blue}, {5, 5, Red}, {24, 24, Red}, {4, 4, White}, {25, 25, White}});
 
     // A printing target is drawn on directly and stays usable afterwards.
     ::SelectObject(target.m_hDC, bitmap.m_hObject);

@@ -75,24 +75,31 @@ HWND ListViewFixture::MakeList(int rowCount, DWORD style, int w, int h) {
                      reinterpret_cast<LPARAM>(&column));
     }
     for (int r = 0; r < rowCount; ++r) {
-        std::string text = "r" + std::to_string(r);
-        LVITEMA item;
-        item.mask = LVIF_TEXT;
-        item.iItem = r;
-        item.pszText = text.data();
-        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        const std::string text = "r" + std::to_string(r);
+        InsertRow(r, text.c_str());
         for (int c = 1; c < 4; ++c) {
-            std::string cell = text + "c" + std::to_string(c);
-            LVITEMA sub;
-            sub.iSubItem = c;
-            sub.pszText = cell.data();
-            SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(r),
-                         reinterpret_cast<LPARAM>(&sub));
+            SetCellText(r, c, (text + "c" + std::to_string(c)).c_str());
         }
     }
     display->Pump();
     notes.clear();
     return list;
+}
+
+LRESULT ListViewFixture::InsertRow(int row, const char* text) {
+    LVITEMA item;
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = const_cast<char*>(text);
+    return SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+LRESULT ListViewFixture::SetCellText(int row, int column, const char* text) {
+    LVITEMA item;
+    item.iSubItem = column;
+    item.pszText = const_cast<char*>(text);
+    return SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
+                        reinterpret_cast<LPARAM>(&item));
 }
 
 HWND ListViewFixture::HeaderOf(HWND l) const {

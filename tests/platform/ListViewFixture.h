@@ -18,6 +18,10 @@ class ListViewFixture : public CtlFixture {
     HWND HeaderOf(HWND list) const;
     RECT SubItemRect(int row, int column) const;
     RECT ItemRect(int row, int code = LVIR_BOUNDS) const;
+    // LVM_INSERTITEMA of a row with this text; its answer.
+    LRESULT InsertRow(int row, const char* text);
+    // LVM_SETITEMTEXTA of one cell; its answer.
+    LRESULT SetCellText(int row, int column, const char* text);
     void ClickCell(int row, int column);
     UINT State(int row) const;
     std::vector<std::string> Notes();

@@ -4,6 +4,7 @@
 #include "platform/win/WindowSystem.h"
 
 #include <string>
+#include <tuple>
 
 namespace wintest {
 
@@ -113,11 +114,8 @@ TEST_F(ListViewTest, ItemChangedOnPressKeysHoverAndCode) {
     SetRowState(5, LVIS_SELECTED);
     SetRowState(6, LVIS_SELECTED);
     EXPECT_THAT(Notes(), ElementsAre("changed:5:2:0:8", "changed:5:0:2:8", "changed:6:2:0:8"));
-    LVITEMA text;
-    text.pszText = const_cast<char*>("new");
-    SendMessageA(list, LVM_SETITEMTEXTA, 6, reinterpret_cast<LPARAM>(&text));
-    text.iSubItem = 2;
-    SendMessageA(list, LVM_SETITEMTEXTA, 6, reinterpret_cast<LPARAM>(&text));
+    SetCellText(6, 0, "new");
+    SetCellText(6, 2, "new");
     EXPECT_THAT(Notes(), ElementsAre("changed:6:2:2:1"));
     EXPECT_EQ(TextOf(6, 0), "new");
     EXPECT_EQ(TextOf(6, 2), "new");
@@ -228,19 +226,16 @@ TEST_F(ListViewTest, LabelEditingAsksTheParentAtBothEnds) {
     EXPECT_FALSE(IsWindow(edit));
     EXPECT_EQ(GetFocus(), list);
 
-    endAnswer = 0;
-    SendMessageA(list, LVM_EDITLABELA, 1, 0);
-    display->TypeText("q");
-    PressKey(VK_RETURN);
-    EXPECT_THAT(Notes(), ElementsAre("begin:1", "end:1:q"));
-    EXPECT_EQ(TextOf(1, 0), "r1");
-
-    endAnswer = 1;
-    SendMessageA(list, LVM_EDITLABELA, 1, 0);
-    display->TypeText("q");
-    PressKey(VK_ESCAPE);
-    EXPECT_THAT(Notes(), ElementsAre("begin:1", "end:1:(null)"));
-    EXPECT_EQ(TextOf(1, 0), "r1");
+    // The parent refusing the text, or Escape, leaves the label as it was.
+    for (const auto& [answer, key, end] :
+         {std::tuple{0, VK_RETURN, "end:1:q"}, std::tuple{1, VK_ESCAPE, "end:1:(null)"}}) {
+        endAnswer = answer;
+        SendMessageA(list, LVM_EDITLABELA, 1, 0);
+        display->TypeText("q");
+        PressKey(key);
+        EXPECT_THAT(Notes(), ElementsAre("begin:1", end));
+        EXPECT_EQ(TextOf(1, 0), "r1");
+    }
 
     // Losing the focus commits.
     edit = reinterpret_cast<HWND>(SendMessageA(list, LVM_EDITLABELA, 2, 0));
@@ -268,11 +263,7 @@ TEST_F(ListViewTest, RedrawOffPaintsNothingAndOnRepaintsWhole) {
     MakeList(3);
     drawLog = true;
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    LVITEMA item;
-    item.mask = LVIF_TEXT;
-    item.iItem = 99;
-    item.pszText = const_cast<char*>("late");
-    EXPECT_EQ(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)), 3);
+    EXPECT_EQ(InsertRow(99, "late"), 3);
     Repaint();
     EXPECT_THAT(Notes(), IsEmpty());
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
@@ -356,12 +347,7 @@ TEST_F(ListViewTest, SeventyThousandRowsAClickPicksTheRowUnderThePointer) {
     MakeList(0);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (int r = 0; r < Rows; ++r) {
-        std::string text = "r" + std::to_string(r);
-        LVITEMA item;
-        item.mask = LVIF_TEXT;
-        item.iItem = r;
-        item.pszText = text.data();
-        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        InsertRow(r, ("r" + std::to_string(r)).c_str());
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     EXPECT_TRUE(SendMessageA(list, LVM_ENSUREVISIBLE, Picked, FALSE));
@@ -390,11 +376,9 @@ TEST_F(ListViewTest, ItemsAnswerTheirFieldsAndToleratesBadInput) {
     EXPECT_FALSE(SendMessageA(list, LVM_DELETEITEM, 5, 0));
 
     // A huge text, read back into a small buffer.
-    std::string huge(1 << 20, 'x');
+    EXPECT_TRUE(SetCellText(0, 3, std::string(1 << 20, 'x').c_str()));
     LVITEMA big;
     big.iSubItem = 3;
-    big.pszText = huge.data();
-    EXPECT_TRUE(SendMessageA(list, LVM_SETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&big)));
     char small[4] = {};
     big.pszText = small;
     big.cchTextMax = 4;
