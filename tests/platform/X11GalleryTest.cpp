@@ -85,18 +85,6 @@ class X11Gallery : public X11Fixture {
     }
 };
 
-TEST_F(X11Gallery, ARealClickOnOkArrivesAsItsCommand) {
-    HWND ok = GetDlgItem(dialog, IDOK);
-    RECT r{};
-    GetClientRect(ok, &r);
-    POINT centre{r.right / 2, r.bottom / 2};
-    ClientToScreen(ok, &centre);
-    XTestFakeMotionEvent(peer, -1, centre.x, centre.y, CurrentTime);
-    Click(1);
-    ASSERT_TRUE(Until([&] { return Commanded(IDOK, BN_CLICKED); }));
-    EXPECT_FALSE(Commanded(IDCANCEL, BN_CLICKED));
-}
-
 TEST_F(X11Gallery, TabThenEnterEndsTheModalLoopWithOk) {
     XSetInputFocus(peer, Native(dialog), RevertToPointerRoot, CurrentTime);
     ASSERT_TRUE(Until([&] { return IsChild(dialog, GetFocus()); }));
