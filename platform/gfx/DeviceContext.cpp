@@ -133,15 +133,11 @@ bool DeviceContext::Restore(int level) {
     return true;
 }
 
-void DeviceContext::ClipDevice(const RECT& device, bool exclude) {
+void DeviceContext::ClipDevice(const RECT& device) {
     if (!state.clip) {
         state.clip = Region(RECT{-Far, -Far, Far, Far});
     }
-    if (exclude) {
-        state.clip->Subtract(device);
-    } else {
-        state.clip->Intersect(device);
-    }
+    state.clip->Intersect(device);
     clipDirty = true;
 }
 
@@ -176,8 +172,7 @@ const Region& DeviceContext::Clip() {
 }
 
 POINT DeviceContext::ToSurface(POINT p) const {
-    return {p.x - state.windowOrg.x + state.viewportOrg.x + origin.x,
-            p.y - state.windowOrg.y + state.viewportOrg.y + origin.y};
+    return {p.x - state.windowOrg.x + origin.x, p.y - state.windowOrg.y + origin.y};
 }
 
 RECT DeviceContext::ToSurface(const RECT& r) const {
@@ -186,8 +181,7 @@ RECT DeviceContext::ToSurface(const RECT& r) const {
 }
 
 POINT DeviceContext::ToLogical(POINT p) const {
-    return {p.x + state.windowOrg.x - state.viewportOrg.x - origin.x,
-            p.y + state.windowOrg.y - state.viewportOrg.y - origin.y};
+    return {p.x + state.windowOrg.x - origin.x, p.y + state.windowOrg.y - origin.y};
 }
 
 std::optional<std::uint32_t> DeviceContext::PenPixel() const {

@@ -23,7 +23,6 @@ struct DcState {
     COLORREF bkColor = RGB(255, 255, 255);
     int bkMode = OPAQUE;
     POINT windowOrg{};
-    POINT viewportOrg{};
     POINT position{};
     std::optional<Region> clip; // the DC's own clipping, device coordinates
 };
@@ -50,7 +49,7 @@ class DeviceContext {
     int Save();
     bool Restore(int level);
 
-    void ClipDevice(const RECT& device, bool exclude);
+    void ClipDevice(const RECT& device);
 
     Surface* Target() const;
     // Where drawing may land, in surface pixels.

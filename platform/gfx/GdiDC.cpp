@@ -24,39 +24,9 @@ int RegionKind(const gfx::Region& region) {
 
 // Logical rectangle to device coordinates (before the device origin).
 RECT ToDevice(const gfx::DcState& s, int left, int top, int right, int bottom) {
-    const int dx = s.viewportOrg.x - s.windowOrg.x;
-    const int dy = s.viewportOrg.y - s.windowOrg.y;
+    const int dx = -s.windowOrg.x;
+    const int dy = -s.windowOrg.y;
     return {left + dx, top + dy, right + dx, bottom + dy};
-}
-
-int ClipBy(HDC hdc, int left, int top, int right, int bottom, bool exclude) {
-    DeviceContext* dc = DeviceContext::Find(hdc);
-    if (!dc) {
-        return ERROR;
-    }
-    dc->ClipDevice(ToDevice(dc->State(), left, top, right, bottom), exclude);
-    return RegionKind(dc->Clip());
-}
-
-BOOL SetOrigin(HDC hdc, int x, int y, POINT* previous, POINT gfx::DcState::*member) {
-    DeviceContext* dc = DeviceContext::Find(hdc);
-    if (!dc) {
-        return FALSE;
-    }
-    if (previous) {
-        *previous = dc->State().*member;
-    }
-    dc->Attributes().*member = POINT{x, y};
-    return TRUE;
-}
-
-BOOL GetOrigin(HDC hdc, POINT* origin, POINT gfx::DcState::*member) {
-    const DeviceContext* dc = DeviceContext::Find(hdc);
-    if (!dc || !origin) {
-        return FALSE;
-    }
-    *origin = dc->State().*member;
-    return TRUE;
 }
 
 } // namespace
@@ -141,15 +111,15 @@ int GetBkMode(HDC hdc) {
 }
 
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous) {
-    return SetOrigin(hdc, x, y, previous, &gfx::DcState::windowOrg);
-}
-
-BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous) {
-    return SetOrigin(hdc, x, y, previous, &gfx::DcState::viewportOrg);
-}
-
-BOOL GetViewportOrgEx(HDC hdc, POINT* origin) {
-    return GetOrigin(hdc, origin, &gfx::DcState::viewportOrg);
+    DeviceContext* dc = DeviceContext::Find(hdc);
+    if (!dc) {
+        return FALSE;
+    }
+    if (previous) {
+        *previous = dc->State().windowOrg;
+    }
+    dc->Attributes().windowOrg = POINT{x, y};
+    return TRUE;
 }
 
 int GetClipBox(HDC hdc, RECT* box) {
@@ -163,9 +133,10 @@ int GetClipBox(HDC hdc, RECT* box) {
 }
 
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
-    return ClipBy(hdc, left, top, right, bottom, false);
-}
-
-int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
-    return ClipBy(hdc, left, top, right, bottom, true);
+    DeviceContext* dc = DeviceContext::Find(hdc);
+    if (!dc) {
+        return ERROR;
+    }
+    dc->ClipDevice(ToDevice(dc->State(), left, top, right, bottom));
+    return RegionKind(dc->Clip());
 }

@@ -19,11 +19,8 @@ int SetBkMode(HDC hdc, int mode);
 int GetBkMode(HDC hdc);
 
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, POINT* previous);
-BOOL SetViewportOrgEx(HDC hdc, int x, int y, POINT* previous);
-BOOL GetViewportOrgEx(HDC hdc, POINT* origin);
 
 // NULLREGION, SIMPLEREGION or COMPLEXREGION with the box in logical coordinates; ERROR on
 // a bad DC.
 int GetClipBox(HDC hdc, RECT* box);
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
-int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom);

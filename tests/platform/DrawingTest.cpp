@@ -206,22 +206,7 @@ TEST(Drawing, SurfaceDcStartsInTheWindowDefaultState) {
     EXPECT_EQ(GetCurrentObject(t.dc, OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
     EXPECT_EQ(GetCurrentObject(t.dc, OBJ_FONT), GetStockObject(SYSTEM_FONT));
     EXPECT_EQ(GetCurrentObject(t.dc, OBJ_BITMAP), nullptr);
-    POINT origin{7, 7};
-    EXPECT_TRUE(GetViewportOrgEx(t.dc, &origin));
-    EXPECT_EQ(origin.y, 0);
     EXPECT_EQ(SetBkMode(t.dc, 7), 0);
-
-    // A viewport origin moves drawing the other way from a window origin.
-    SetViewportOrgEx(t.dc, 2, 3, nullptr);
-    SetPixel(t.dc, 0, 0, Red);
-    EXPECT_EQ(t.At(2, 3), Red);
-    // Excluding a rectangle leaves a hole in the clip.
-    SetViewportOrgEx(t.dc, 0, 0, nullptr);
-    EXPECT_EQ(ExcludeClipRect(t.dc, 4, 4, 6, 6), COMPLEXREGION);
-    const RECT all{0, 0, 10, 10};
-    FillRect(t.dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    EXPECT_EQ(t.At(4, 4), White);
-    EXPECT_EQ(t.At(6, 6), Black);
 }
 
 TEST(Drawing, FlatEdges) {
