@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <tuple>
+#include <type_traits>
 
 namespace {
 
@@ -33,22 +34,15 @@ std::size_t Mix(std::size_t seed, std::size_t value) {
     return seed ^ (value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
 }
 
+// Hashes the same values SameValues compares.
 std::size_t Hash(const XListCellShapes::CellArray& cells) {
     std::size_t seed = cells.size();
     for (const XListCellData& d : cells) {
-        for (const long long value :
-             {static_cast<long long>(d.enabled), static_cast<long long>(d.bold),
-              static_cast<long long>(d.imageIndex), static_cast<long long>(d.hasDropDown),
-              static_cast<long long>(d.dropDownPressed),
-              static_cast<long long>(reinterpret_cast<std::uintptr_t>(d.choices)),
-              static_cast<long long>(d.dropDownRows), static_cast<long long>(d.initialChoice),
-              static_cast<long long>(d.textColor), static_cast<long long>(d.backColor),
-              static_cast<long long>(d.showProgress), static_cast<long long>(d.progressPercent),
-              static_cast<long long>(d.showProgressText), static_cast<long long>(d.checkState),
-              static_cast<long long>(d.userData)}) {
-            seed = Mix(seed, static_cast<std::size_t>(value));
-        }
-        seed = Mix(seed, std::hash<std::string>{}(d.progressText));
+        std::apply(
+            [&seed](const auto&... value) {
+                ((seed = Mix(seed, std::hash<std::decay_t<decltype(value)>>{}(value))), ...);
+            },
+            Values(d));
     }
     return seed;
 }

@@ -78,24 +78,17 @@ void XListRowTexts::Set(std::size_t index, std::string_view text) {
     Rebuild(std::max(count, index + 1), [&](std::size_t i) { return i == index ? text : Get(i); });
 }
 
+// Rebuild reads the old block until it has made the new one, so the strings are read in place.
 void XListRowTexts::Insert(std::size_t index) {
-    const std::size_t count = Count();
-    if (index >= count) {
-        return;
+    if (index < Count()) {
+        Rebuild(Count() + 1, [&](std::size_t i) {
+            return i == index ? std::string_view() : Get(i < index ? i : i - 1);
+        });
     }
-    XListRowTexts before;
-    before.block = std::move(block);
-    Rebuild(count + 1, [&](std::size_t i) {
-        return i == index ? std::string_view() : before.Get(i < index ? i : i - 1);
-    });
 }
 
 void XListRowTexts::Erase(std::size_t index) {
-    const std::size_t count = Count();
-    if (index >= count) {
-        return;
+    if (index < Count()) {
+        Rebuild(Count() - 1, [&](std::size_t i) { return Get(i < index ? i : i + 1); });
     }
-    XListRowTexts before;
-    before.block = std::move(block);
-    Rebuild(count - 1, [&](std::size_t i) { return before.Get(i < index ? i : i + 1); });
 }
