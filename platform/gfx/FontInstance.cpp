@@ -5,6 +5,7 @@
 
 #include <ft2build.h>
 #include <hb-ft.h>
+#include FT_ADVANCES_H
 #include FT_FREETYPE_H
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H
@@ -16,6 +17,9 @@
 namespace gfx {
 
 namespace {
+
+// Outlines only (no embedded bitmaps), hinted: for rasterising, advances and shaping alike.
+constexpr FT_Int32 LoadFlags = FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP;
 
 int Scale(long units, int pixelSize, int unitsPerEm) {
     return static_cast<int>(std::lround(static_cast<double>(units) * pixelSize / unitsPerEm));
@@ -100,8 +104,7 @@ const Glyph& FontInstance::GlyphFor(char32_t codePoint) {
     }
     auto found = glyphs.find(codePoint);
     if (found == glyphs.end()) {
-        const FT_UInt index = face ? FT_Get_Char_Index(face, codePoint) : 0;
-        found = glyphs.emplace(codePoint, &GlyphAt(index)).first;
+        found = glyphs.emplace(codePoint, &GlyphAt(Index(codePoint))).first;
     }
     if (codePoint < ascii.size()) {
         ascii[codePoint] = found->second;
@@ -117,8 +120,22 @@ const Glyph& FontInstance::GlyphAt(std::uint32_t index) {
     return found->second;
 }
 
-bool FontInstance::Has(char32_t codePoint) const {
-    return face && FT_Get_Char_Index(face, codePoint) != 0;
+std::uint32_t FontInstance::Index(char32_t codePoint) const {
+    return face ? FT_Get_Char_Index(face, codePoint) : 0;
+}
+
+std::int32_t FontInstance::Advance(std::uint32_t index) {
+    if (!face) {
+        return GlyphAt(0).advance * 64;
+    }
+    auto found = advances.find(index);
+    if (found == advances.end()) {
+        FT_Activate_Size(size);
+        FT_Fixed advance = 0; // 16.16 pixels
+        FT_Get_Advance(face, index, LoadFlags, &advance);
+        found = advances.emplace(index, static_cast<std::int32_t>((advance + 512) >> 10)).first;
+    }
+    return found->second;
 }
 
 const ShapedText& FontInstance::Shaped(std::string_view text) {
@@ -156,7 +173,7 @@ hb_font_t* FontInstance::Shaper() {
     FT_Activate_Size(size);
     if (!shaper) {
         shaper = hb_ft_font_create(face, nullptr);
-        hb_ft_font_set_load_flags(shaper, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP);
+        hb_ft_font_set_load_flags(shaper, LoadFlags);
     }
     return shaper;
 }
@@ -169,7 +186,7 @@ Glyph FontInstance::Rasterise(std::uint32_t index) {
         return glyph;
     }
     FT_Activate_Size(size);
-    if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) {
+    if (FT_Load_Glyph(face, index, LoadFlags) != 0) {
         return glyph;
     }
     FT_GlyphSlot slot = face->glyph;

@@ -57,7 +57,12 @@ class FontInstance {
 
     const Glyph& GlyphFor(char32_t codePoint);
     const Glyph& GlyphAt(std::uint32_t index);
-    bool Has(char32_t codePoint) const;
+    bool Has(char32_t codePoint) const { return Index(codePoint) != 0; }
+    // The face's glyph for the character (its charmap), 0 when it has none.
+    std::uint32_t Index(char32_t codePoint) const;
+    // The glyph's advance in 1/64 pixel, as HarfBuzz takes it from FreeType; the blank
+    // cell's width without a face.
+    std::int32_t Advance(std::uint32_t index);
     // The text shaped in this font with fallback faces, cached while the cache stays small.
     const ShapedText& Shaped(std::string_view text);
     // HarfBuzz's view of the face at this size; null without a face.
@@ -89,6 +94,7 @@ class FontInstance {
     std::unordered_map<char32_t, const Glyph*> glyphs;
     std::array<const Glyph*, 128> ascii{};
     std::unordered_map<std::uint32_t, Glyph> byIndex;
+    std::unordered_map<std::uint32_t, std::int32_t> advances;
     std::unordered_map<std::string, ShapedText, TextHash, std::equal_to<>> shaped;
     ShapedText uncached; // the last text too long to keep
     hb_font_t* shaper = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/gfx/FontInstance.h"
 #include "platform/gfx/FontLibrary.h"
+#include "platform/gfx/SimpleScript.h"
 #include "platform/sys/Utf8.h"
 
 #include <fribidi.h>
@@ -24,13 +25,27 @@ bool Neutral(hb_script_t script) {
            script == HB_SCRIPT_UNKNOWN;
 }
 
-hb_unicode_general_category_t Category(std::uint32_t cp) {
-    return hb_unicode_general_category(hb_unicode_funcs_get_default(), cp);
+bool UnshapedScript(hb_script_t script) {
+    return Neutral(script) || script == HB_SCRIPT_LATIN || script == HB_SCRIPT_GREEK ||
+           script == HB_SCRIPT_COPTIC || script == HB_SCRIPT_CYRILLIC;
+}
+
+bool Format(std::uint32_t cp) {
+    return !IsSimpleCodePoint(cp) &&
+           hb_unicode_general_category(hb_unicode_funcs_get_default(), cp) ==
+               HB_UNICODE_GENERAL_CATEGORY_FORMAT;
+}
+
+bool Control(std::uint32_t cp) {
+    return cp < 0x20 || (cp >= 0x7F && cp < 0xA0);
 }
 
 // Marks, spaces, digits and punctuation stay in the face of the run around them.
 bool Sticky(std::uint32_t cp) {
-    switch (Category(cp)) {
+    if (IsSimpleCodePoint(cp)) {
+        return IsNeutralSimple(cp);
+    }
+    switch (hb_unicode_general_category(hb_unicode_funcs_get_default(), cp)) {
     case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
     case HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK:
     case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK:
@@ -49,14 +64,50 @@ ShapedText TextShaper::Shape(std::string_view text) {
         return out;
     }
     ResolveLevels();
+    if (layout == Layout::Shaped || !LayOutDirectly(out)) {
+        ShapeRuns(out);
+    }
+    CollectClusters(out);
+    return out;
+}
+
+// Simple code points, left to right, each in a face that has it: HarfBuzz would give each its
+// nominal glyph at its own advance (kerning is off), so it is not asked.
+bool TextShaper::LayOutDirectly(ShapedText& out) {
+    std::vector<FontInstance*> fonts(codes.size());
+    FontInstance* current = nullptr;
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (levels[i] != 0 || !IsSimpleCodePoint(codes[i])) {
+            return false;
+        }
+        current = FontFor(i, current);
+        // HarfBuzz would decompose a missing letter, or stand a space in for a missing space;
+        // a missing control character stays the missing glyph there as here.
+        if (current->Face() && !current->Has(codes[i]) && !Control(codes[i])) {
+            return false;
+        }
+        fonts[i] = current;
+    }
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        PlaceNominal(fonts[i], i, out);
+    }
+    return true;
+}
+
+void TextShaper::PlaceNominal(FontInstance* font, std::size_t i, ShapedText& out) {
+    const std::uint32_t index = font->Index(codes[i]);
+    const std::int32_t advance = font->Advance(index);
+    out.glyphs.push_back(PlacedGlyph{font, index, out.width, 0, advance, bytes[i]});
+    out.width += advance;
+}
+
+void TextShaper::ShapeRuns(ShapedText& out) {
     Itemize();
     hb_buffer_t* buffer = hb_buffer_create();
     for (const std::size_t r : VisualOrder()) {
         ShapeRun(runs[r], buffer, out);
     }
     hb_buffer_destroy(buffer);
-    CollectClusters(out);
-    return out;
 }
 
 void TextShaper::Decode(std::string_view text) {
@@ -108,11 +159,10 @@ std::vector<int> TextShaper::ResolvedScripts() const {
 
 FontInstance* TextShaper::FontFor(std::size_t i, FontInstance* current) const {
     const std::uint32_t cp = codes[i];
-    if (current &&
-        (Category(cp) == HB_UNICODE_GENERAL_CATEGORY_FORMAT || (Sticky(cp) && current->Has(cp)))) {
+    if (current && (Format(cp) || (Sticky(cp) && current->Has(cp)))) {
         return current;
     }
-    if (primary.Has(cp) || Category(cp) == HB_UNICODE_GENERAL_CATEGORY_FORMAT) {
+    if (primary.Has(cp) || Format(cp)) {
         return &primary;
     }
     FontInstance* fallback = FontLibrary::Instance().Fallback(primary, cp);
@@ -177,9 +227,12 @@ void TextShaper::ShapeRun(const Run& run, hb_buffer_t* buffer, ShapedText& out) 
         hb_buffer_set_script(buffer, static_cast<hb_script_t>(run.script));
     }
     hb_buffer_guess_segment_properties(buffer);
-    // Kerning off: text with accents then spaces its letters as plain ASCII text does.
-    const hb_feature_t noKerning{HB_TAG('k', 'e', 'r', 'n'), 0, 0, UINT_MAX};
-    hb_shape(font, buffer, &noKerning, 1);
+    // Kerning off, and standard ligatures off in the scripts laid out directly: text with
+    // accents then looks as plain ASCII text does, glyph for glyph.
+    const hb_feature_t features[] = {{HB_TAG('k', 'e', 'r', 'n'), 0, 0, UINT_MAX},
+                                     {HB_TAG('l', 'i', 'g', 'a'), 0, 0, UINT_MAX}};
+    const auto script = static_cast<hb_script_t>(run.script);
+    hb_shape(font, buffer, features, UnshapedScript(script) ? 2 : 1);
     unsigned count = 0;
     const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer, &count);
     const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer, &count);
@@ -193,10 +246,8 @@ void TextShaper::ShapeRun(const Run& run, hb_buffer_t* buffer, ShapedText& out) 
 
 // A font without a face draws blank cells, one per character.
 void TextShaper::AddMissingFace(const Run& run, ShapedText& out) {
-    const std::int32_t advance = run.font->GlyphAt(0).advance * 64;
     for (std::size_t i = run.begin; i < run.end; ++i) {
-        out.glyphs.push_back(PlacedGlyph{run.font, 0, out.width, 0, advance, bytes[i]});
-        out.width += advance;
+        PlaceNominal(run.font, i, out);
     }
 }
 

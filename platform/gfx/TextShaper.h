@@ -1,7 +1,8 @@
 #pragma once
 // Turns one line of UTF-8 into positioned glyphs: each character goes to the primary font or
 // to a fallback face that has it, right-to-left text is resolved and reordered with FriBidi,
-// and each run of one level, script and font is shaped with HarfBuzz.
+// and each run of one level, script and font is shaped with HarfBuzz. A line of simple
+// scripts only is laid out directly, each character its nominal glyph, as HarfBuzz would.
 #include "platform/gfx/ShapedText.h"
 
 #include <cstdint>
@@ -16,7 +17,12 @@ class FontInstance;
 
 class TextShaper {
   public:
-    explicit TextShaper(FontInstance& font) : primary(font) {}
+    enum class Layout {
+        Auto,   // directly when the line allows it, else shaped
+        Shaped, // always through HarfBuzz
+    };
+    explicit TextShaper(FontInstance& font, Layout how = Layout::Auto)
+        : primary(font), layout(how) {}
     ShapedText Shape(std::string_view text);
 
   private:
@@ -30,6 +36,9 @@ class TextShaper {
 
     void Decode(std::string_view text);
     void ResolveLevels();
+    bool LayOutDirectly(ShapedText& out);
+    void PlaceNominal(FontInstance* font, std::size_t i, ShapedText& out);
+    void ShapeRuns(ShapedText& out);
     void Itemize();
     std::vector<int> ResolvedScripts() const;
     FontInstance* FontFor(std::size_t i, FontInstance* current) const;
@@ -39,6 +48,7 @@ class TextShaper {
     void CollectClusters(ShapedText& out) const;
 
     FontInstance& primary;
+    Layout layout;
     std::vector<std::uint32_t> codes;
     std::vector<std::uint32_t> bytes; // the first byte of each code point
     std::vector<signed char> levels;

@@ -1,0 +1,161 @@
+// Lines of simple scripts laid out directly, glyph for glyph what shaping them gives; text
+// that needs shaping still shaped.
+#include "platform/gfx/FontLibrary.h"
+#include "platform/gfx/Gdi.h"
+#include "platform/gfx/ObjectStore.h"
+#include "platform/gfx/SimpleScript.h"
+#include "platform/gfx/TextShaper.h"
+
+#include <gtest/gtest.h>
+#include <hb.h>
+
+#include <cstdio>
+#include <string>
+
+namespace gfx::test {
+namespace {
+
+std::string Utf8(char32_t cp) {
+    std::string s;
+    if (cp < 0x80) {
+        s += static_cast<char>(cp);
+    } else {
+        s += static_cast<char>(0xC0 | (cp >> 6));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return s;
+}
+
+FontInstance& Font(const char* family, int height, int weight = FW_NORMAL, bool italic = false) {
+    LOGFONTA log{};
+    log.lfHeight = -height;
+    log.lfWeight = weight;
+    log.lfItalic = italic ? 1 : 0;
+    std::snprintf(log.lfFaceName, sizeof log.lfFaceName, "%s", family);
+    return FontLibrary::Instance().Realize(log);
+}
+
+FontInstance& DialogFont() {
+    return ObjectStore::Instance().Font(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)));
+}
+
+ShapedText Direct(FontInstance& font, const std::string& text) {
+    return TextShaper(font).Shape(text);
+}
+
+ShapedText Shaped(FontInstance& font, const std::string& text) {
+    return TextShaper(font, TextShaper::Layout::Shaped).Shape(text);
+}
+
+void ExpectSame(const ShapedText& a, const ShapedText& b, const std::string& text) {
+    ASSERT_EQ(a.glyphs.size(), b.glyphs.size()) << text;
+    for (std::size_t i = 0; i < a.glyphs.size(); ++i) {
+        const PlacedGlyph& g = a.glyphs[i];
+        const PlacedGlyph& h = b.glyphs[i];
+        EXPECT_EQ(g.font, h.font) << text << " glyph " << i;
+        EXPECT_EQ(g.index, h.index) << text << " glyph " << i;
+        EXPECT_EQ(g.x, h.x) << text << " glyph " << i;
+        EXPECT_EQ(g.y, h.y) << text << " glyph " << i;
+        EXPECT_EQ(g.advance, h.advance) << text << " glyph " << i;
+        EXPECT_EQ(g.cluster, h.cluster) << text << " glyph " << i;
+    }
+    ASSERT_EQ(a.clusters.size(), b.clusters.size()) << text;
+    for (std::size_t i = 0; i < a.clusters.size(); ++i) {
+        EXPECT_EQ(a.clusters[i].byte, b.clusters[i].byte) << text;
+        EXPECT_EQ(a.clusters[i].advance, b.clusters[i].advance) << text;
+    }
+    EXPECT_EQ(a.width, b.width) << text;
+}
+
+TEST(TextShaping, SimpleLinesGiveTheGlyphsAdvancesAndClustersShapingGives) {
+    FontInstance* fonts[] = {&DialogFont(), &Font("DejaVu Sans", 15, FW_BOLD),
+                             &Font("Liberation Serif", 20, FW_NORMAL, true)};
+    const char* lines[] = {"Sélection des colonnes", "office AV To Wö Ta ƒ", "Ελληνικά Русский",
+                           "Ͱ, «x» 12,5 µm² × ÷", "tab\there\x01 nbsp\u00a0end"};
+    for (FontInstance* font : fonts) {
+        for (char32_t cp = 0; cp < 0x500; ++cp) {
+            if (IsSimpleCodePoint(cp)) {
+                const std::string line = "a" + Utf8(cp) + "b";
+                ExpectSame(Direct(*font, line), Shaped(*font, line), line);
+            }
+        }
+        for (const char* line : lines) {
+            ExpectSame(Direct(*font, line), Shaped(*font, line), line);
+        }
+    }
+}
+
+// The predicates the direct layout itemizes with agree with HarfBuzz's Unicode data.
+TEST(TextShaping, SimpleCodePointsAreUnmarkedLettersAndNeutralsOfUnshapedScripts) {
+    hb_unicode_funcs_t* unicode = hb_unicode_funcs_get_default();
+    int simple = 0;
+    for (char32_t cp = 0; cp < 0x800; ++cp) {
+        const hb_script_t script = hb_unicode_script(unicode, cp);
+        const bool neutral = script == HB_SCRIPT_COMMON || script == HB_SCRIPT_INHERITED ||
+                             script == HB_SCRIPT_UNKNOWN;
+        if (!IsSimpleCodePoint(cp)) {
+            continue;
+        }
+        ++simple;
+        EXPECT_EQ(IsNeutralSimple(cp), neutral) << std::hex << static_cast<unsigned>(cp);
+        EXPECT_TRUE(neutral || script == HB_SCRIPT_LATIN || script == HB_SCRIPT_GREEK ||
+                    script == HB_SCRIPT_COPTIC || script == HB_SCRIPT_CYRILLIC)
+            << std::hex << static_cast<unsigned>(cp);
+        switch (hb_unicode_general_category(unicode, cp)) {
+        case HB_UNICODE_GENERAL_CATEGORY_FORMAT:
+        case HB_UNICODE_GENERAL_CATEGORY_UNASSIGNED:
+        case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
+        case HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK:
+        case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK:
+            ADD_FAILURE() << std::hex << static_cast<unsigned>(cp) << " needs shaping";
+            break;
+        default:
+            break;
+        }
+    }
+    EXPECT_GT(simple, 1000); // Latin through IPA, Greek, Cyrillic
+    EXPECT_FALSE(IsSimpleCodePoint(0x0301));
+    EXPECT_FALSE(IsSimpleCodePoint(0x00AD)); // soft hyphen: a format character
+    EXPECT_FALSE(IsSimpleCodePoint(0x0483)); // Cyrillic titlo
+}
+
+TEST(TextShaping, ACharacterThePrimaryFontLacksTakesTheSameFallbackFace) {
+    FontInstance& dialog = DialogFont();
+    ASSERT_FALSE(dialog.Has(U'Ͱ'));
+    FontInstance* fallback = FontLibrary::Instance().Fallback(dialog, U'Ͱ');
+    ASSERT_NE(fallback, nullptr);
+    // The comma and the blank after the fallback letter stay in its face; 'o' goes back.
+    const std::string line = "HͰ, ok";
+    const ShapedText direct = Direct(dialog, line);
+    ExpectSame(direct, Shaped(dialog, line), line);
+    ASSERT_EQ(direct.glyphs.size(), 6u);
+    const FontInstance* faces[] = {&dialog, fallback, fallback, fallback, &dialog, &dialog};
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(direct.glyphs[i].font, faces[i]) << i;
+    }
+}
+
+TEST(TextShaping, MarksAndJoiningScriptsAreShaped) {
+    FontInstance& dialog = DialogFont();
+    // A combining acute after e and after alpha: composed into the precomposed letter's glyph.
+    for (const auto& [decomposed, composed] :
+         {std::pair<std::string, char32_t>{"e\u0301", U'é'}, {"\u03b1\u0301", U'ά'}}) {
+        const ShapedText text = Direct(dialog, decomposed);
+        ASSERT_EQ(text.glyphs.size(), 1u) << decomposed;
+        EXPECT_EQ(text.clusters.size(), 1u) << decomposed;
+        EXPECT_EQ(text.glyphs[0].index, text.glyphs[0].font->Index(composed)) << decomposed;
+    }
+    // Arabic BEH twice: initial and final forms, neither the nominal glyph.
+    const ShapedText beh = Direct(dialog, "بب");
+    ASSERT_EQ(beh.glyphs.size(), 2u);
+    for (const PlacedGlyph& g : beh.glyphs) {
+        EXPECT_NE(g.index, g.font->Index(U'ب'));
+    }
+    // Devanagari KA with the vowel sign I: the sign is drawn before the consonant.
+    const ShapedText ki = Direct(dialog, "कि");
+    ASSERT_EQ(ki.glyphs.size(), 2u);
+    EXPECT_EQ(ki.glyphs[0].index, ki.glyphs[0].font->Index(U'ि'));
+}
+
+} // namespace
+} // namespace gfx::test
