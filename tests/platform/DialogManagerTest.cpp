@@ -280,30 +280,9 @@ TEST_F(Dialogs, CloseBoxAndAltF4AskForCancel) {
     EXPECT_EQ(commands.size(), 2u) << "no Cancel while the Cancel button is disabled";
 }
 
-TEST_F(Dialogs, AModalRunReturnsTheEndDialogResult) {
-    endOnCommand = true;
-    const DialogTemplate tpl = Template({Ctl(1, WS_TABSTOP), Button(IDOK, BS_DEFPUSHBUTTON)});
-    for (const auto& [vk, expected] : {std::pair{VK_RETURN, IDOK}, {VK_ESCAPE, IDCANCEL}}) {
-        const UINT key = vk;
-        display->SetScript([key](backend::HeadlessBackend& b) {
-            b.Key(key);
-            return true;
-        });
-        EXPECT_EQ(DoModal(tpl), expected);
-    }
-    display->SetScript(nullptr);
-    EXPECT_EQ(DoModal(tpl, nullptr, 5), IDCANCEL) << "no input can ever come";
-    EXPECT_EQ(initParam, 5);
-
-    int steps = 0;
-    display->SetScript([&](backend::HeadlessBackend&) { return ++steps < 5; });
-    onInit = [](HWND dialog) { EndDialog(dialog, 42); };
-    EXPECT_EQ(DoModal(tpl), 42);
-    EXPECT_EQ(steps, 0) << "ended before its loop began";
-    EXPECT_EQ(win::RunModalDialog(Popup("P", {0, 0, 9, 9})), -1) << "not a dialog";
-}
-
-TEST_F(Dialogs, AFrameworkLoopRunsThroughThePreTranslateHook) {
+// A modal run shows the hidden dialog, takes its keys through the pre-translate hook and
+// returns what EndDialog was given; the caller destroys it.
+TEST_F(Dialogs, AModalRunShowsTheDialogAndReturnsTheEndDialogResult) {
     endOnCommand = true;
     const DialogTemplate tpl = Template({Ctl(1, WS_TABSTOP)});
     HWND d = Modeless(tpl);
@@ -321,6 +300,16 @@ TEST_F(Dialogs, AFrameworkLoopRunsThroughThePreTranslateHook) {
     EXPECT_TRUE(shown);
     EXPECT_TRUE(IsWindow(d)) << "the caller destroys it";
     EXPECT_EQ(win::RunModalDialog(d), IDCANCEL) << "ended already: no second loop";
+
+    display->SetScript(nullptr);
+    EXPECT_EQ(DoModal(tpl, nullptr, 5), IDCANCEL) << "no input can ever come";
+    EXPECT_EQ(initParam, 5);
+    steps = 0;
+    display->SetScript([&](backend::HeadlessBackend&) { return ++steps < 5; });
+    onInit = [](HWND dialog) { EndDialog(dialog, 42); };
+    EXPECT_EQ(DoModal(tpl), 42);
+    EXPECT_EQ(steps, 0) << "ended before its loop began";
+    EXPECT_EQ(win::RunModalDialog(Popup("P", {0, 0, 9, 9})), -1) << "not a dialog";
 }
 
 TEST_F(Dialogs, NestedModalDialogsRestoreTheFocusAndReenableTheirOwners) {

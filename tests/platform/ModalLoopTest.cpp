@@ -1,4 +1,4 @@
-// Modal loops: ending at once without input, and nesting under a script.
+// Modal loops: ending when no input can come, and nesting under a script.
 #include "tests/platform/WinFixture.h"
 
 #include "platform/backend/BackendFactory.h"
@@ -14,11 +14,15 @@ using win::ModalLoop;
 
 class Modal : public WinFixture {};
 
-TEST_F(Modal, WithoutInputTheLoopEndsAtOnceWithCancel) {
+TEST_F(Modal, AScriptThatRunsOutOrNoInputAtAllEndsTheLoopWithCancel) {
     HWND owner = Popup("O", {0, 0, 300, 300});
     HWND dialog = Popup("D", {50, 50, 150, 150}, owner);
-    EXPECT_FALSE(display->CanReceiveInput());
+    int calls = 0;
+    display->SetScript([&](backend::HeadlessBackend&) { return ++calls < 3; });
     EXPECT_EQ(ModalLoop::Run(dialog), IDCANCEL);
+    EXPECT_EQ(calls, 3);
+    EXPECT_FALSE(display->CanReceiveInput());
+    EXPECT_EQ(ModalLoop::Run(dialog), IDCANCEL) << "no input: ends at once";
     EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_FALSE(ModalLoop::End(dialog, IDOK)) << "no loop runs any more";
     EXPECT_EQ(ModalLoop::Run(reinterpret_cast<HWND>(0x1234)), IDCANCEL);
@@ -72,15 +76,6 @@ TEST_F(Modal, NestedLoopsDisableTheirOwnersAndSeeTheHookFirst) {
     EXPECT_TRUE(IsWindowEnabled(owner));
     EXPECT_EQ(GetActiveWindow(), owner) << "the owner is reactivated";
     win::SetPreTranslateHook(nullptr);
-}
-
-TEST_F(Modal, AScriptThatRunsOutEndsTheLoop) {
-    HWND dialog = Popup("D", {0, 0, 100, 100});
-    int calls = 0;
-    display->SetScript([&](backend::HeadlessBackend&) { return ++calls < 3; });
-    EXPECT_EQ(ModalLoop::Run(dialog), IDCANCEL);
-    EXPECT_EQ(calls, 3);
-    EXPECT_FALSE(display->CanReceiveInput());
 }
 
 TEST(BackendFactory, FallsBackToHeadlessWithoutAnX11Display) {

@@ -1,8 +1,6 @@
 // Window timers on the virtual clock.
 #include "tests/platform/WinFixture.h"
 
-#include "platform/win/WindowSystem.h"
-
 namespace wintest {
 namespace {
 
@@ -69,17 +67,6 @@ TEST_F(Timers, ALateTimerWaitsOnceAndAfterPostedMessages) {
     EXPECT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.message, WM_TIMER);
     EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
-}
-
-TEST_F(Timers, TimersDieWithTheirWindow) {
-    HWND a = Popup("A", {0, 0, 10, 10});
-    Count(a);
-    SetTimer(a, 1, 100, nullptr);
-    DestroyWindow(a);
-    display->AdvanceClock(500);
-    EXPECT_TRUE(fired.empty());
-    DWORD due;
-    EXPECT_FALSE(win::NextTimerDue(&due));
 }
 
 } // namespace

@@ -51,46 +51,38 @@ TEST(X11Keys, TextComesAsUtf8FromTheKeysymElseAsciiFromTheLookup) {
 }
 
 TEST(X11Keys, EachCharacterArrivesOnceEitherThroughTheKeyOrAsText) {
-    auto press = X11Keys::Resolve('A', "a", {});
-    EXPECT_EQ(press.vk, 'A');
-    EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve('1', "!", {true, false});
-    EXPECT_EQ(press.vk, '1');
-    EXPECT_EQ(press.chars, "");
-    // Another layout: Shift+7 types "/", which the US translation of the key would not.
-    press = X11Keys::Resolve('7', "/", {true, false});
-    EXPECT_EQ(press.vk, 0u);
-    EXPECT_EQ(press.chars, "/");
-    press = X11Keys::Resolve(0, "\xC3\xA9", {});
-    EXPECT_EQ(press.chars, "\xC3\xA9");
-    press = X11Keys::Resolve(VK_DELETE, "\x7F", {});
-    EXPECT_EQ(press.vk, VK_DELETE);
-    EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve(VK_RETURN, "\r", {false, true});
-    EXPECT_EQ(press.vk, VK_RETURN);
-    EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve('C', "\x03", {false, true});
-    EXPECT_EQ(press.vk, 'C');
-    EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve(VK_SHIFT, "", {true, false});
-    EXPECT_EQ(press.vk, VK_SHIFT);
-    EXPECT_EQ(press.chars, "");
-    // Control chords are keys, never text, whatever the lookup typed.
+    struct Case {
+        UINT vk;
+        const char* text;
+        win::KeyModifiers held;
+        UINT key;
+        const char* chars;
+    };
+    const win::KeyModifiers shift{true, false};
     const win::KeyModifiers control{false, true};
-    press = X11Keys::Resolve('A', "a", control);
-    EXPECT_EQ(press.vk, 'A');
-    EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve('1', "1", control);
-    EXPECT_EQ(press.vk, '1');
-    EXPECT_EQ(press.chars, "");
-    press = X11Keys::Resolve(0, "\xC3\xA9", control);
-    EXPECT_EQ(press.chars, "");
-    // Alt keeps the character (a system character); Control with Alt is AltGr's text.
-    press = X11Keys::Resolve('A', "a", {false, false, true});
-    EXPECT_EQ(press.vk, 'A');
-    press = X11Keys::Resolve('Q', "@", {false, true, true});
-    EXPECT_EQ(press.vk, 0u);
-    EXPECT_EQ(press.chars, "@");
+    const Case cases[] = {
+        {'A', "a", {}, 'A', ""},
+        {'1', "!", shift, '1', ""},
+        // Another layout: Shift+7 types "/", which the US translation of the key would not.
+        {'7', "/", shift, 0u, "/"},
+        {0, "\xC3\xA9", {}, 0u, "\xC3\xA9"},
+        {VK_DELETE, "\x7F", {}, VK_DELETE, ""},
+        {VK_RETURN, "\r", control, VK_RETURN, ""},
+        {'C', "\x03", control, 'C', ""},
+        {VK_SHIFT, "", shift, VK_SHIFT, ""},
+        // Control chords are keys, never text, whatever the lookup typed.
+        {'A', "a", control, 'A', ""},
+        {'1', "1", control, '1', ""},
+        {0, "\xC3\xA9", control, 0u, ""},
+        // Alt keeps the character (a system character); Control with Alt is AltGr's text.
+        {'A', "a", {false, false, true}, 'A', ""},
+        {'Q', "@", {false, true, true}, 0u, "@"},
+    };
+    for (const Case& c : cases) {
+        const X11Keys::Press press = X11Keys::Resolve(c.vk, c.text, c.held);
+        EXPECT_EQ(press.vk, c.key) << c.vk << " " << c.text;
+        EXPECT_EQ(press.chars, c.chars) << c.vk << " " << c.text;
+    }
 }
 
 } // namespace
