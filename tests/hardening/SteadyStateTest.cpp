@@ -17,14 +17,6 @@ namespace {
 constexpr const char* Columns = "Alpha\tBeta\tGamma\t";
 constexpr long MiB = 1024 * 1024;
 
-// Freed memory waits in AddressSanitizer's quarantine, so resident memory says nothing
-// there; its leak check covers that build instead.
-void SkipUnderAddressSanitizer() {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "resident memory is not flat under AddressSanitizer";
-#endif
-}
-
 long ResidentBytes() {
     std::ifstream statm("/proc/self/statm");
     long size = 0;
@@ -49,11 +41,32 @@ int Ask(LoadedLibrary& lib) {
     return lib.getSELECTSQLQuery(nullptr, nullptr, buffer.data(), 128);
 }
 
-TEST(SteadyState, AThousandDialogsInOneProcess) {
-    SkipUnderAddressSanitizer();
-    if (IsSkipped()) {
-        return;
+// Runs step total times; after the first warmUp runs memory and descriptors stay put.
+template <typename Step> void ExpectFlat(int warmUp, int total, long bound, Step step) {
+    for (int i = 0; i < warmUp && !::testing::Test::HasFatalFailure(); ++i) {
+        step(i);
     }
+    const long memory = ResidentBytes();
+    const int descriptors = OpenDescriptors();
+    for (int i = warmUp; i < total && !::testing::Test::HasFatalFailure(); ++i) {
+        step(i);
+    }
+    EXPECT_LT(ResidentBytes() - memory, bound);
+    EXPECT_EQ(OpenDescriptors(), descriptors);
+}
+
+class SteadyState : public ::testing::Test {
+  protected:
+    // Freed memory waits in AddressSanitizer's quarantine, so resident memory says nothing
+    // there; its leak check covers that build instead.
+    void SetUp() override {
+#if defined(__SANITIZE_ADDRESS__)
+        GTEST_SKIP() << "resident memory is not flat under AddressSanitizer";
+#endif
+    }
+};
+
+TEST_F(SteadyState, AThousandDialogsInOneProcess) {
     std::string script;
     for (int i = 0; i < 1000; ++i) {
         script += "click 1\n";
@@ -61,40 +74,17 @@ TEST(SteadyState, AThousandDialogsInOneProcess) {
     LoadedLibrary lib(WriteScript("thousand", script));
     lib.setTableAndColumns("T", Columns);
     lib.setCurrentTable("T");
-    for (int i = 0; i < 100; ++i) {
-        ASSERT_EQ(Ask(lib), 0) << i;
-    }
-    const long memory = ResidentBytes();
-    const int descriptors = OpenDescriptors();
-    for (int i = 100; i < 1000; ++i) {
-        ASSERT_EQ(Ask(lib), 0) << i;
-    }
-    EXPECT_LT(ResidentBytes() - memory, 4 * MiB);
-    EXPECT_EQ(OpenDescriptors(), descriptors);
+    ExpectFlat(100, 1000, 4 * MiB, [&](int i) { ASSERT_EQ(Ask(lib), 0) << i; });
 }
 
-TEST(SteadyState, TwoHundredLoadsAndUnloads) {
-    SkipUnderAddressSanitizer();
-    if (IsSkipped()) {
-        return;
-    }
+TEST_F(SteadyState, TwoHundredLoadsAndUnloads) {
     const std::string script = WriteScript("reload", "click 1\n");
-    auto cycle = [&] {
+    ExpectFlat(20, 200, 8 * MiB, [&](int i) {
         LoadedLibrary lib(script);
         lib.setTableAndColumns("T", Columns);
         lib.setCurrentTable("T");
-        ASSERT_EQ(Ask(lib), 0);
-    };
-    for (int i = 0; i < 20; ++i) {
-        cycle();
-    }
-    const long memory = ResidentBytes();
-    const int descriptors = OpenDescriptors();
-    for (int i = 20; i < 200; ++i) {
-        cycle();
-    }
-    EXPECT_LT(ResidentBytes() - memory, 8 * MiB);
-    EXPECT_EQ(OpenDescriptors(), descriptors);
+        ASSERT_EQ(Ask(lib), 0) << i;
+    });
     EXPECT_FALSE(LoadedLibrary::StillMapped());
 }
 

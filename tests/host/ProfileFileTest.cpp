@@ -201,14 +201,6 @@ TEST(ProfileFile, EncodingIsJudgedOnTheWholeFile) {
     EXPECT_FALSE(qvsql::ProfileFile::JudgeEncoding(fifo.c_str()));
     EXPECT_FALSE(qvsql::ProfileFile::JudgeEncoding(dir.Path().c_str()));
     EXPECT_FALSE(qvsql::ProfileFile::JudgeEncoding(nullptr));
-
-    const std::string path = dir.Write("stamp.str", "one");
-    const auto first = qvsql::RegularFile::StampOf(path.c_str());
-    dir.Write("stamp.str", "three");
-    const auto second = qvsql::RegularFile::StampOf(path.c_str());
-    ASSERT_TRUE(first && second);
-    EXPECT_NE(*first, *second);
-    EXPECT_EQ(qvsql::ProfileFile::JudgeEncoding(path.c_str())->stamp, *second);
 }
 
 } // namespace

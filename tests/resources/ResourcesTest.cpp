@@ -99,16 +99,13 @@ TEST(Version, RecordCarriesTheProjectVersionAndTheLibraryNames) {
 class LibraryResources : public ::testing::Test {
   protected:
     void SetUp() override {
-        auto headless = std::make_unique<backend::HeadlessBackend>();
-        display = headless.get();
-        win::SetBackend(std::move(headless));
+        win::SetBackend(std::make_unique<backend::HeadlessBackend>());
         ctl::RegisterBuiltinControls();
         module = win::Resources::Get().RegisterModule("libQvSQLBuilderTest.so");
         RegisterLibraryResources(module);
     }
     void TearDown() override { win::SetBackend(nullptr); }
 
-    backend::HeadlessBackend* display = nullptr;
     HMODULE module = nullptr;
 };
 
@@ -128,31 +125,6 @@ TEST_F(LibraryResources, IconsLoadAtTheirSizes) {
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
     EXPECT_NE(win::Resources::Get().Dialog(module, IDD_WHENPRINTED), nullptr);
-}
-
-TEST_F(LibraryResources, WhenPrintedDialogBuildsFromItsTemplate) {
-    HWND dialog = CreateDialogIndirectParamA(
-        module, win::Resources::Get().Dialog(module, IDD_WHENPRINTED), nullptr, nullptr, 0);
-    ASSERT_NE(dialog, nullptr);
-    ShowWindow(dialog, SW_SHOW);
-    display->Pump();
-    const SIZE u =
-        gfx::DialogBaseUnits(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
-    const RECT ok{MulDiv(31, u.cx, 4), MulDiv(56, u.cy, 8), MulDiv(81, u.cx, 4),
-                  MulDiv(70, u.cy, 8)};
-    RECT actual{};
-    GetWindowRect(GetDlgItem(dialog, IDOK), &actual);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
-    EXPECT_EQ(actual.left, ok.left);
-    EXPECT_EQ(actual.top, ok.top);
-    EXPECT_EQ(actual.right - actual.left, ok.right - ok.left);
-    char text[32] = {};
-    GetWindowTextA(dialog, text, sizeof text);
-    EXPECT_STREQ(text, "When Printed variable");
-    EXPECT_NE(GetDlgItem(dialog, IDC_WP_PROMPT), nullptr);
-    EXPECT_NE(GetDlgItem(dialog, IDC_WP_DEFAULT), nullptr);
-    display->SaveWindowPng(dialog, std::string(QVSQL_TEST_OUTPUT_DIR) + "/when_printed.png");
-    DestroyWindow(dialog);
 }
 
 } // namespace
