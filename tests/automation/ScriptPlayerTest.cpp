@@ -1,6 +1,7 @@
 // The player against a dialog made from a template: clicks on check boxes, list entries,
 // combo entries and grid cells through the real input path, expectations, nested message
 // boxes, and failures that stop the script.
+#include "tests/platform/ModalTemplate.h"
 #include "tests/platform/WinFixture.h"
 
 #include "automation/ScriptParser.h"
@@ -30,16 +31,8 @@ constexpr int WarnId = 1020;
 
 DialogTemplate Template() {
     constexpr DWORD tab = WS_TABSTOP | WS_VISIBLE;
-    return {
-        DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-        0,
-        "Script Test",
-        0,
-        0,
-        260,
-        150,
-        "MS Sans Serif",
-        8,
+    return wintest::ModalTemplate(
+        "Script Test", 260, 150,
         {{PreviewId, "edit", "", ES_MULTILINE | ES_READONLY | WS_BORDER | tab, 0, 7, 7, 100, 30},
          {ColumnsId, "listbox", "",
           LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL |
@@ -50,7 +43,7 @@ DialogTemplate Template() {
           LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | tab, 0, 115, 7, 140, 80},
          {WarnId, "button", "Warn", BS_PUSHBUTTON | tab, 0, 115, 95, 50, 14},
          {IDOK, "button", "OK", BS_DEFPUSHBUTTON | tab, 0, 200, 110, 50, 14},
-         {IDCANCEL, "button", "Cancel", BS_PUSHBUTTON | tab, 0, 200, 128, 50, 14}}};
+         {IDCANCEL, "button", "Cancel", BS_PUSHBUTTON | tab, 0, 200, 128, 50, 14}});
 }
 
 class TestDialog : public CDialog {

@@ -1,5 +1,6 @@
 // Dialogs run modally through the framework: data exchange, dialog keys, the check list and
 // owner-drawn buttons, fed by a script on the headless backend.
+#include "tests/platform/ModalTemplate.h"
 #include "tests/platform/WinFixture.h"
 
 #include "platform/afx/AfxWin.h"
@@ -109,23 +110,15 @@ END_MESSAGE_MAP()
 
 DialogTemplate Template() {
     constexpr DWORD tab = WS_TABSTOP | WS_VISIBLE;
-    return {
-        DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-        0,
-        "Test",
-        0,
-        0,
-        180,
-        110,
-        "MS Sans Serif",
-        8,
+    return wintest::ModalTemplate(
+        "Test", 180, 110,
         {{EditId, "edit", "", ES_AUTOHSCROLL | WS_BORDER | tab, 0, 7, 7, 100, 14},
          {ComboId, "combobox", "", CBS_DROPDOWNLIST | WS_VSCROLL | tab, 0, 7, 25, 100, 60},
          {ListId, "listbox", "", LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | WS_BORDER | tab,
           0, 7, 45, 100, 50},
          {DrawnId, "button", "Drawn", BS_PUSHBUTTON | tab, 0, 115, 45, 50, 14},
          {IDOK, "button", "OK", BS_DEFPUSHBUTTON | tab, 0, 115, 7, 50, 14},
-         {IDCANCEL, "button", "Cancel", BS_PUSHBUTTON | tab, 0, 115, 25, 50, 14}}};
+         {IDCANCEL, "button", "Cancel", BS_PUSHBUTTON | tab, 0, 115, 25, 50, 14}});
 }
 
 POINT Centre(HWND control) {

@@ -1,6 +1,7 @@
 #include "tests/platform/DialogFixture.h"
 
 #include "platform/win/WindowSystem.h"
+#include "tests/platform/ModalTemplate.h"
 
 namespace wintest {
 
@@ -33,16 +34,7 @@ DialogItemTemplate DialogFixture::Button(int id, DWORD type, short x, short y) {
 }
 
 DialogTemplate DialogFixture::Template(std::vector<DialogItemTemplate> items, DWORD extra) {
-    return {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | extra,
-            0,
-            "Dialog",
-            0,
-            0,
-            200,
-            100,
-            "MS Sans Serif",
-            8,
-            std::move(items)};
+    return ModalTemplate("Dialog", 200, 100, std::move(items), extra);
 }
 
 HWND DialogFixture::Modeless(const DialogTemplate& tpl, HWND owner) {

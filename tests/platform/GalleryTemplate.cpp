@@ -1,6 +1,7 @@
 #include "tests/platform/GalleryTemplate.h"
 
 #include "platform/gfx/Gdi.h"
+#include "tests/platform/ModalTemplate.h"
 
 #include <array>
 #include <string>
@@ -26,16 +27,8 @@ constexpr const char* PreviewText = "SELECT CustomerID, CompanyName, ContactName
 
 DialogTemplate Make() {
     const DWORD lists = Tab | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-    return {
-        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT,
-        0,
-        "Query Builder Gallery",
-        0,
-        0,
-        400,
-        286,
-        "MS Sans Serif",
-        8,
+    return wintest::ModalTemplate(
+        "Query Builder Gallery", 400, 286,
         {
             {-1, "Static", "&Table:", Child | SS_LEFT, 0, 7, 9, 30, 8},
             {TableCombo, "ComboBox", "", Tab | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_SORT, 0, 40, 7,
@@ -60,8 +53,7 @@ DialogTemplate Make() {
             {Run, "Button", "&Run Query", Tab | WS_DISABLED | WS_GROUP, 0, 7, 265, 60, 14},
             {IDOK, "Button", "OK", Tab | BS_DEFPUSHBUTTON | WS_GROUP, 0, 286, 265, 50, 14},
             {IDCANCEL, "Button", "Cancel", Tab, 0, 343, 265, 50, 14},
-        },
-    };
+        });
 }
 
 void Fill(HWND dialog) {
@@ -93,22 +85,13 @@ void Fill(HWND dialog) {
     SendDlgItemMessageA(dialog, Scroller, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&info));
 }
 
+// A framed box, filled with the text colour when checked (only the screenshot shows it).
 void DrawCheckBox(HDC dc, const RECT& item, bool checked) {
     const LONG top = item.top + (item.bottom - item.top - CheckBoxSize) / 2;
     RECT box{item.left + 2, top, item.left + 2 + CheckBoxSize, top + CheckBoxSize};
     FrameRect(dc, &box, GetSysColorBrush(COLOR_WINDOWTEXT));
     InflateRect(&box, -1, -1);
-    FillRect(dc, &box, GetSysColorBrush(COLOR_WINDOW));
-    if (!checked) {
-        return;
-    }
-    // A tick of three-pixel strokes: down two steps, then up four.
-    for (int c = 0; c < 7; ++c) {
-        const int y = c <= 2 ? 4 + c : 8 - c;
-        for (int k = 0; k < 3; ++k) {
-            SetPixel(dc, box.left + 2 + c, box.top + y + k, GetSysColor(COLOR_WINDOWTEXT));
-        }
-    }
+    FillRect(dc, &box, GetSysColorBrush(checked ? COLOR_WINDOWTEXT : COLOR_WINDOW));
 }
 
 void DrawCheckItem(const DRAWITEMSTRUCT& di) {
