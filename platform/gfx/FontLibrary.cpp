@@ -1,5 +1,7 @@
 #include "platform/gfx/FontLibrary.h"
 
+#include "platform/gfx/FontFileStream.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -139,12 +141,17 @@ FT_Face FontLibrary::Open(const FaceFile& file) {
         return found->second;
     }
     FT_Face face = nullptr;
-    if (!library || FT_New_Face(library, file.path.c_str(), file.index, &face) != 0 ||
+    auto stream = std::make_unique<FontFileStream>(file.path);
+    FT_Open_Args args = stream->Args();
+    if (!library || !stream->Valid() || FT_Open_Face(library, &args, file.index, &face) != 0 ||
         !FT_IS_SCALABLE(face)) {
         if (face) {
             FT_Done_Face(face);
         }
         face = nullptr;
+    }
+    if (face) {
+        streams.push_back(std::move(stream));
     }
     files[key] = face;
     return face;

@@ -17,6 +17,8 @@ struct _FcCharSet;
 
 namespace gfx {
 
+class FontFileStream;
+
 class FontLibrary {
   public:
     static FontLibrary& Instance();
@@ -71,6 +73,7 @@ class FontLibrary {
     _FcConfig* config = nullptr;
     std::map<std::tuple<std::string, bool, bool>, OpenFace> faces;
     std::map<std::tuple<std::string, int>, FT_FaceRec_*> files;
+    std::vector<std::unique_ptr<FontFileStream>> streams; // one per open face, closed after it
     using InstanceKey = std::tuple<FT_FaceRec_*, int, int, bool, bool, bool, bool, std::string>;
     std::map<InstanceKey, std::unique_ptr<FontInstance>> instances;
     std::map<std::tuple<std::string, bool, bool>, std::vector<Candidate>> candidates;
