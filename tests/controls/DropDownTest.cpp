@@ -4,10 +4,9 @@
 #include "controls/CXListCtrl.h"
 #include "controls/XListMessages.h"
 #include "platform/afx/CWinApp.h"
-#include "platform/ctl/BuiltinControls.h"
 #include "platform/gfx/SysColors.h"
 #include "platform/win/WindowSystem.h"
-#include "tests/platform/WinFixture.h"
+#include "tests/platform/CtlFixture.h"
 
 #include <cstring>
 #include <memory>
@@ -45,14 +44,12 @@ class Host : public CWnd {
     bool eatDialogKeys = false;
 };
 
-class DropDownTest : public wintest::WinFixture {
+class DropDownTest : public wintest::CtlFixture {
   protected:
     void SetUp() override {
-        WinFixture::SetUp();
-        ctl::RegisterBuiltinControls();
-        parent = Popup("D", {50, 40, 450, 340});
-        host.SubclassWindow(parent);
-        On(parent, GetXListMessages().comboSelection,
+        CtlFixture::SetUp();
+        host.SubclassWindow(dialog);
+        On(dialog, GetXListMessages().comboSelection,
            [this](HWND, UINT, WPARAM row, LPARAM column) -> std::optional<LRESULT> {
                selections.push_back(std::to_string(row) + ":" + std::to_string(column));
                return 0;
@@ -73,13 +70,13 @@ class DropDownTest : public wintest::WinFixture {
     void TearDown() override {
         grid.reset();
         host.UnsubclassWindow();
-        WinFixture::TearDown();
+        CtlFixture::TearDown();
     }
 
     // Three columns of 100 pixels.
     void CreateGrid(DWORD style) {
         grid->Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | style,
-                     CRect(10, 10, 370, 250), CWnd::FromHandle(parent), 1008);
+                     CRect(10, 10, 370, 250), CWnd::FromHandle(dialog), 1008);
         for (int column = 0; column < 3; ++column) {
             grid->InsertColumn(column, "C", LVCFMT_LEFT, 100);
         }
@@ -139,7 +136,6 @@ class DropDownTest : public wintest::WinFixture {
         return info;
     }
 
-    HWND parent = nullptr;
     Host host;
     CFont font;
     std::unique_ptr<TestGrid> grid;
@@ -462,30 +458,6 @@ TEST_F(DropDownTest, AnEditWhoseRowGoesOrMovesEndsWithoutWriting) {
     PressBelowTheRows();
     EXPECT_EQ(Text(2), "Fig");
     EXPECT_TRUE(selections.empty());
-}
-
-TEST_F(DropDownTest, HeldPressIsReleasedWhenThePointerLeavesTheButton) {
-    MakeDropDown(1, fruit, "Apple");
-    grid->SetCurSel(1);
-    POINT p = Cell(1).CenterPoint();
-    ::ClientToScreen(grid->m_hWnd, &p);
-    display->MoveMouse(p.x + 45, p.y); // on the button at the cell's right end
-    display->ButtonDown();
-    display->Pump();
-    EXPECT_TRUE(grid->dropDownPending);
-    EXPECT_EQ(grid->GetState(), State::Open);
-    Wait(100);
-    EXPECT_TRUE(grid->dropDownPending);
-    EXPECT_TRUE(grid->GetCellData(1, 1)->dropDownPressed);
-
-    display->MoveMouse(p.x - 40, p.y);
-    Wait(100);
-    EXPECT_FALSE(grid->dropDownPending);
-    EXPECT_FALSE(grid->GetCellData(1, 1)->dropDownPressed);
-    EXPECT_EQ(grid->GetState(), State::Open);
-    display->ButtonUp();
-    display->Pump();
-    EXPECT_EQ(grid->GetState(), State::Open);
 }
 
 TEST_F(DropDownTest, KeysReachTheLogicOnceThroughTheMessageLoop) {
