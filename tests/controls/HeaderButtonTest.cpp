@@ -391,7 +391,8 @@ TEST_F(MiscControlsTest, ButtonDoubleClickIsTwoClicksAndCaptionedIconSitsLeft) {
 }
 
 // The list is widened to a fixed share of its longest entry's width: an entry twice as long
-// (the same words twice) gives a list twice as wide, and the list stays narrower than the text.
+// (the same words twice) gives a list twice as wide, and the list stays narrower than the text;
+// entries that fit change nothing.
 TEST_F(MiscControlsTest, ComboListWidensOnceToItsLongestEntry) {
     const std::string name = "A table name much longer than the combo box ";
     const auto widenFor = [&](CComboBoxFlexW& combo, int id, int top, const std::string& entry) {
@@ -430,18 +431,16 @@ TEST_F(MiscControlsTest, ComboListWidensOnceToItsLongestEntry) {
     ToggleDropDown(once);
     EXPECT_EQ(ListRect(once).right - ListRect(once).left, width);
     ToggleDropDown(once);
-}
 
-TEST_F(MiscControlsTest, ComboWhoseEntriesFitKeepsItsWidth) {
-    CComboBoxFlexW combo;
-    combo.SubclassWindow(
-        Make("combobox", "", CBS_DROPDOWNLIST | WS_VSCROLL, {20, 150, 200, 250}, 1007));
-    combo.AddString("ab");
-    display->Pump();
-    ToggleDropDown(combo);
-    EXPECT_GT(combo.GetMaxItemWidth(), 0);
-    EXPECT_EQ(ListRect(combo).right - ListRect(combo).left, 180);
-    ToggleDropDown(combo);
+    // Entries that fit leave the list as wide as the box.
+    CComboBoxFlexW fits;
+    fits.SubclassWindow(
+        Make("combobox", "", CBS_DROPDOWNLIST | WS_VSCROLL, {120, 150, 300, 250}, 1009));
+    fits.AddString("ab");
+    ToggleDropDown(fits);
+    EXPECT_GT(fits.GetMaxItemWidth(), 0);
+    EXPECT_EQ(ListRect(fits).right - ListRect(fits).left, 180);
+    ToggleDropDown(fits);
 }
 
 } // namespace
