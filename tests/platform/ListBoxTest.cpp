@@ -27,6 +27,7 @@ class ListBoxTest : public CtlFixture {
         return list;
     }
     static LRESULT Sel(HWND list) { return SendMessageA(list, LB_GETCURSEL, 0, 0); }
+    static LRESULT Top(HWND list) { return SendMessageA(list, LB_GETTOPINDEX, 0, 0); }
     static LRESULT Find(HWND list, UINT msg, int start, const char* text) {
         return SendMessageA(list, msg, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text));
     }
@@ -51,7 +52,7 @@ TEST_F(ListBoxTest, KeysMoveTheSelectionByLinePageAndEnd) {
     EXPECT_EQ(Sel(list), 5) << "a page of five entries moves four";
     PressKey(VK_END);
     EXPECT_EQ(Sel(list), 19);
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 15);
+    EXPECT_EQ(Top(list), 15);
     PressKey(VK_PRIOR);
     EXPECT_EQ(Sel(list), 15);
     PressKey(VK_HOME);
@@ -153,7 +154,7 @@ TEST_F(ListBoxTest, ItemFromPointFlagsPointsOutsideTheEntries) {
     EXPECT_EQ(
         LOWORD(static_cast<WPARAM>(SendMessageA(many, LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 1)))), 5);
     EXPECT_EQ(SendMessageA(many, LB_SETTOPINDEX, 19, 0), LB_OKAY);
-    EXPECT_EQ(SendMessageA(many, LB_GETTOPINDEX, 0, 0), 16) << "the last page stays full";
+    EXPECT_EQ(Top(many), 16) << "the last page stays full";
 }
 
 // Past the 16-bit index: the hit test names the 65,537th entry whole, a click picks it and the
@@ -190,7 +191,7 @@ TEST_F(ListBoxTest, SeventyThousandEntriesAClickPicksTheEntryUnderThePointer) {
     display->MoveMouse(thumb.x, thumb.y + 1000);
     display->ButtonUp();
     display->Pump();
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), Entries - 6);
+    EXPECT_EQ(Top(list), Entries - 6);
 }
 
 TEST_F(ListBoxTest, OwnerDrawMeasuresOnceAndDrawsEachEntryWithActionAndState) {
@@ -246,55 +247,37 @@ TEST_F(ListBoxTest, NothingIsDrawnWhileRedrawIsOffAndAllOfItWhenOn) {
     EXPECT_EQ(Events(), (std::vector<std::string>{"draw:1:0", "draw:1:1"}));
 }
 
-TEST_F(ListBoxTest, ScrollBarShowsWhenTheEntriesDoNotFitAndScrolls) {
-    HWND list = List(WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 4, Numbered(3));
-    RECT before{};
-    GetClientRect(list, &before);
-    EXPECT_EQ(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL, 0);
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("four"));
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("five"));
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("six"));
-    display->Pump();
-    RECT after{};
-    GetClientRect(list, &after);
-    EXPECT_NE(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL, 0);
-    EXPECT_EQ(after.right, before.right - GetSystemMetrics(SM_CXVSCROLL));
-    const POINT down = At(list, after.right + 8, after.bottom - 4);
-    display->Click(down.x, down.y);
-    display->Pump();
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 1) << "the down arrow";
-    SendMessageA(list, WM_VSCROLL, SB_TOP, 0);
-    display->ButtonDown();
-    display->AdvanceClock(399);
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 1);
-    display->AdvanceClock(1);
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 2) << "held down, it repeats";
-    display->ButtonUp();
-    display->Pump();
-    EXPECT_EQ(GetCapture(), nullptr);
-    SendMessageA(list, WM_VSCROLL, SB_TOP, 0);
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
-    SendMessageA(list, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1), 0);
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 1);
-    SendMessageA(list, WM_VSCROLL, SB_BOTTOM, 0);
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 2);
-    SetFocus(list);
-    display->Wheel(WHEEL_DELTA);
-    display->Pump();
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
-}
-
-TEST_F(ListBoxTest, StripThumbDragsTheEntriesAndAFineWheelAddsUpToNotches) {
-    HWND list = List(WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 5, Numbered(50));
+// The strip's arrows, repeat, paging and dragging are the list view's too (ListViewTest); here
+// what the list box adds: the strip comes when the entries stop fitting, takes the scroll
+// codes, draws its thumb where it is dragged and adds a fine wheel up to notches.
+TEST_F(ListBoxTest, StripComesWhenTheEntriesDoNotFitAndFollowsCodesThumbAndWheel) {
+    HWND list = List(WS_BORDER | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 5, Numbered(5));
     RECT client{};
     GetClientRect(list, &client);
+    const LONG before = client.right;
+    EXPECT_EQ(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL, 0);
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("six"));
+    display->Pump();
+    GetClientRect(list, &client);
+    EXPECT_NE(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL, 0);
+    EXPECT_EQ(client.right, before - GetSystemMetrics(SM_CXVSCROLL));
+    ClickAt(list, client.right + 8, client.bottom - 4);
+    EXPECT_EQ(Top(list), 1) << "the down arrow";
+    for (const auto& e : Numbered(44)) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.c_str()));
+    }
+    for (const auto& [code, top] :
+         {std::pair{MAKEWPARAM(SB_THUMBTRACK, 7), 7}, std::pair{MAKEWPARAM(SB_BOTTOM, 0), 45},
+          std::pair{MAKEWPARAM(SB_TOP, 0), 0}}) {
+        SendMessageA(list, WM_VSCROLL, code, 0);
+        EXPECT_EQ(Top(list), top) << LOWORD(code);
+    }
     const POINT thumb = At(list, client.right + 8, GetSystemMetrics(SM_CYVSCROLL) + 2);
     display->MoveMouse(thumb.x, thumb.y);
     display->ButtonDown();
     display->MoveMouse(thumb.x, thumb.y + 1000);
     display->Pump();
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 45) << "the entries follow the thumb";
-    EXPECT_EQ(GetCapture(), list);
+    EXPECT_EQ(Top(list), 45) << "the entries follow the thumb";
     const int low = client.bottom - GetSystemMetrics(SM_CYVSCROLL) - 3;
     EXPECT_EQ(Pixel(list, client.right + 6, low), GetSysColor(COLOR_BTNFACE))
         << "the strip shows the thumb at its new place";
@@ -302,21 +285,16 @@ TEST_F(ListBoxTest, StripThumbDragsTheEntriesAndAFineWheelAddsUpToNotches) {
     display->MoveMouse(thumb.x, thumb.y);
     display->ButtonUp();
     display->Pump();
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
-    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Top(list), 0);
     EXPECT_EQ(Sel(list), -1) << "scrolling selects nothing";
     EXPECT_NE(Pixel(list, client.right + 6, low), Pixel(list, client.right + 7, low))
         << "and the dithered track where it left";
-
     SetFocus(list);
-    for (int turn = 0; turn < 2; ++turn) {
+    for (const int top : {0, 0, 3}) {
         display->Wheel(-WHEEL_DELTA / 3);
         display->Pump();
-        EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
+        EXPECT_EQ(Top(list), top) << "three lines a whole notch";
     }
-    display->Wheel(-WHEEL_DELTA / 3);
-    display->Pump();
-    EXPECT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0), 3) << "three lines a notch";
 }
 
 TEST_F(ListBoxTest, PressSelectsAndTheSelectionFollowsTheDragDoubleClickNotifies) {

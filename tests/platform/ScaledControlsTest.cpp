@@ -70,14 +70,9 @@ TEST_F(ScaledControls, CheckMarkBoxAndHeaderSeparatorsKeepTheirGeometry) {
         SendMessageA(header, HDM_INSERTITEMA, 9, reinterpret_cast<LPARAM>(&item));
     }
     display->Pump();
-    EXPECT_EQ(Block(box, 0, 1), Grey);
-    EXPECT_EQ(Block(box, 1, 2), Black);
-    EXPECT_EQ(Block(box, 12, 13), White);
-    EXPECT_EQ(Block(box, 11, 12), Face);
-    EXPECT_EQ(Block(box, 3, 7), Black) << "check mark";
-    EXPECT_EQ(Block(box, 5, 10), Black);
-    EXPECT_EQ(Block(box, 9, 4), Black);
-    EXPECT_EQ(Block(box, 9, 9), White);
+    const auto block = [&](int x, int y) { return Block(box, x, y); };
+    pixeltest::ExpectPixels(block, {{0, 1, Grey}, {1, 2, Black}, {12, 13, White}, {11, 12, Face}});
+    pixeltest::ExpectPixels(block, {{3, 7, Black}, {5, 10, Black}, {9, 4, Black}, {9, 9, White}});
     for (const int edge : {99, 159}) {
         EXPECT_EQ(Block(header, edge, 12), GetSysColor(COLOR_3DDKSHADOW)) << edge;
         EXPECT_EQ(Block(header, edge + 3, 12), GetSysColor(COLOR_BTNFACE)) << edge;
