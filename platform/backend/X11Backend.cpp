@@ -84,7 +84,6 @@ struct X11Backend::Impl {
                                : DefaultColormap(d, DefaultScreen(d));
         Bool detectable = False;
         XkbSetDetectableAutoRepeat(d, True, &detectable);
-        cursor = FontCursor(XC_left_ptr);
     }
 
     ~Impl() {
@@ -367,7 +366,9 @@ struct X11Backend::Impl {
     X11InputMethod inputMethod;
     X11Events events;
     X11Clipboard clipboard;
-    Cursor cursor = 0;
+    // None until the first WM_SETCURSOR: a new window shows its parent's pointer meanwhile, as
+    // other toolkits' windows do, and the cursor theme is not loaded before the first frame.
+    Cursor cursor = None;
     std::map<unsigned, Cursor> cursors;
     std::map<HWND, Native> natives;
     std::map<::Window, HWND> byXid;
