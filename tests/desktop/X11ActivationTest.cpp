@@ -99,7 +99,7 @@ TEST_F(Activation, AnotherClientOrAManagerMoveClosesTheListAndSinksPopups) {
     EXPECT_TRUE(Until([&] {
         RECT r{};
         GetWindowRect(top, &r);
-        return r.left == 40 && r.top == 60 && !Dropped(combo);
+        return r.left == 40 && r.top == 60 && r.right == 340 && !Dropped(combo);
     }));
 
     // A popup of ours holds the activation, as the grid's drop-down does: it is the one

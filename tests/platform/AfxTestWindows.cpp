@@ -39,7 +39,6 @@ BOOL Probe::PreTranslateMessage(MSG* msg) {
 }
 
 void Probe::PostNcDestroy() {
-    ++postNcDestroyCalls;
     Add("PostNcDestroy");
     if (deleteOnDestroy) {
         delete this;
@@ -52,10 +51,6 @@ void Probe::PreSubclassWindow() {
     Add(procIsOriginal ? "PreSubclassWindow(original proc)" : "PreSubclassWindow(framework proc)");
 }
 
-void Probe::OnTimer(UINT_PTR id) {
-    Add("timer " + std::to_string(id));
-}
-
 LRESULT Probe::OnUserOne(WPARAM wParam, LPARAM) {
     Add("user1 " + std::to_string(wParam));
     return 42;
@@ -66,43 +61,15 @@ LRESULT Probe::OnRegistered(WPARAM wParam, LPARAM lParam) {
     return 7;
 }
 
-void Probe::OnClicked100() {
-    Add("clicked 100");
-}
-
-void Probe::OnSelChange101() {
-    Add("selchange 101");
-}
-
-void Probe::OnCheckChange103() {
-    Add("chkchange 103");
-}
-
-void Probe::OnRange(UINT id) {
-    Add("range " + std::to_string(id));
-}
-
 void Probe::OnDblClk102(NMHDR*, LRESULT* result) {
     Add("dblclk 102");
     *result = 5;
-}
-
-void Probe::OnClickParent(NMHDR*, LRESULT*) {
-    Add("parent click");
-}
-
-void Probe::OnCustomDrawParent(NMHDR*, LRESULT*) {
-    Add("parent customdraw");
 }
 
 BOOL Probe::OnNeedText(UINT id, NMHDR*, LRESULT* result) {
     Add("needtext " + std::to_string(id));
     *result = 0;
     return id == 5;
-}
-
-void Probe::OnDrawItem(int id, DRAWITEMSTRUCT*) {
-    Add("parent drawitem " + std::to_string(id));
 }
 
 HBRUSH Probe::OnCtlColor(CDC* dc, CWnd* wnd, UINT kind) {
@@ -141,14 +108,6 @@ void ReflectingChild::OnCustomDraw(NMHDR*, LRESULT* result) {
 BOOL ReflectingChild::OnClick(NMHDR*, LRESULT*) {
     Add("click");
     return FALSE;
-}
-
-void ReflectingChild::OnClickedReflect() {
-    Add("clicked reflected");
-}
-
-void ReflectingChild::DrawItem(DRAWITEMSTRUCT* item) {
-    Add("DrawItem " + std::to_string(item->CtlID));
 }
 
 HBRUSH ReflectingChild::CtlColor(CDC*, UINT kind) {

@@ -18,7 +18,6 @@ class Probe : public CWnd {
     std::string name;
     bool eatPreTranslate = false;
     bool deleteOnDestroy = false;
-    int postNcDestroyCalls = 0;
 
     BOOL PreTranslateMessage(MSG* msg) override;
     using CWnd::DefWindowProc;
@@ -26,18 +25,18 @@ class Probe : public CWnd {
   protected:
     void PostNcDestroy() override;
     void PreSubclassWindow() override;
-    void OnTimer(UINT_PTR id);
+    void OnTimer(UINT_PTR id) { Add("timer " + std::to_string(id)); }
     LRESULT OnUserOne(WPARAM wParam, LPARAM lParam);
     LRESULT OnRegistered(WPARAM wParam, LPARAM lParam);
-    void OnClicked100();
-    void OnSelChange101();
-    void OnCheckChange103();
-    void OnRange(UINT id);
+    void OnClicked100() { Add("clicked 100"); }
+    void OnSelChange101() { Add("selchange 101"); }
+    void OnCheckChange103() { Add("chkchange 103"); }
+    void OnRange(UINT id) { Add("range " + std::to_string(id)); }
     void OnDblClk102(NMHDR* header, LRESULT* result);
-    void OnClickParent(NMHDR* header, LRESULT* result);
-    void OnCustomDrawParent(NMHDR* header, LRESULT* result);
+    void OnClickParent(NMHDR*, LRESULT*) { Add("parent click"); }
+    void OnCustomDrawParent(NMHDR*, LRESULT*) { Add("parent customdraw"); }
     BOOL OnNeedText(UINT id, NMHDR* header, LRESULT* result);
-    void OnDrawItem(int id, DRAWITEMSTRUCT* item);
+    void OnDrawItem(int id, DRAWITEMSTRUCT*) { Add("parent drawitem " + std::to_string(id)); }
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT kind);
     void Add(const std::string& what) { Log().push_back(name + ":" + what); }
     DECLARE_MESSAGE_MAP()
@@ -63,8 +62,8 @@ class ReflectingChild : public Probe {
   protected:
     void OnCustomDraw(NMHDR* header, LRESULT* result);
     BOOL OnClick(NMHDR* header, LRESULT* result);
-    void OnClickedReflect();
-    void DrawItem(DRAWITEMSTRUCT* item);
+    void OnClickedReflect() { Add("clicked reflected"); }
+    void DrawItem(DRAWITEMSTRUCT* item) { Add("DrawItem " + std::to_string(item->CtlID)); }
     HBRUSH CtlColor(CDC* dc, UINT kind);
     DECLARE_MESSAGE_MAP()
 };

@@ -176,20 +176,6 @@ TEST_F(X11, ClicksAndWheelReachTheWindowUnderThePointerAfterTheManagerMovedIt) {
     EXPECT_EQ(clicks[0].msg, static_cast<UINT>(WM_LBUTTONDOWN));
     EXPECT_EQ(clicks[3].msg, static_cast<UINT>(WM_RBUTTONUP));
     EXPECT_EQ(static_cast<short>(HIWORD(Of(top, {WM_MOUSEWHEEL})[0].wParam)), -120);
-
-    // A synthetic notice from a reparenting manager carries root coordinates.
-    XEvent e{};
-    e.xconfigure.type = ConfigureNotify;
-    e.xconfigure.event = e.xconfigure.window = Native(top);
-    e.xconfigure.x = 320;
-    e.xconfigure.y = 230;
-    e.xconfigure.width = 200;
-    e.xconfigure.height = 150;
-    XSendEvent(peer, Native(top), False, StructureNotifyMask, &e);
-    EXPECT_TRUE(Until([&] {
-        RECT r{};
-        return GetWindowRect(top, &r) && r.left == 320 && r.top == 230 && r.right == 520;
-    }));
 }
 
 TEST_F(X11, XftDpi192ShowsWindowsTwiceAsLargeAndClicksComeBackLogical) {
