@@ -7,26 +7,18 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iconv.h>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
 
 using qvsql::CodePages;
 using qvsql::TranslateText;
+using qvsql::test::ReadFile;
 using qvsql::test::TempDir;
 namespace texts = qvsql::texts;
 
 const std::string fffd = "\xEF\xBF\xBD";
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // UTF-8 text in a legacy code page, as a host's old string file has it.
 std::string Encode(const std::string& utf8, const char* codePage) {

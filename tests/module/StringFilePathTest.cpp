@@ -16,14 +16,8 @@
 namespace {
 
 using qvsql::test::ChildProcess;
+using qvsql::test::ReadFile;
 using qvsql::test::TempDir;
-
-std::string ProbeBytes() {
-    std::ifstream in(QVSQL_STRING_FILE_PROBE, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 bool WriteAt(int folder, const char* name, const std::string& bytes, mode_t mode) {
     const int fd = openat(folder, name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
@@ -106,7 +100,7 @@ TEST(StringFilePath, PathBeyondTheLimitGivesNoStringFile) {
     TempDir dir;
     const DeepFolder deep(dir.Path(), PATH_MAX + 100);
     ASSERT_GT(deep.Length(), static_cast<std::size_t>(PATH_MAX));
-    ASSERT_TRUE(WriteAt(deep.Bottom(), "probe", ProbeBytes(), 0700));
+    ASSERT_TRUE(WriteAt(deep.Bottom(), "probe", ReadFile(QVSQL_STRING_FILE_PROBE), 0700));
     ASSERT_TRUE(WriteAt(deep.Bottom(), "english.str", "[SQLBuilder]\nCancel=Current\n", 0600));
     const std::filesystem::path previous = std::filesystem::current_path();
     ASSERT_EQ(fchdir(deep.Bottom()), 0);

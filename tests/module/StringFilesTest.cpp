@@ -1,10 +1,10 @@
 #include "module/InterfaceTexts.h"
 #include "module/LanguageNames.h"
 #include "module/TextTranslator.h"
+#include "tests/host/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -12,13 +12,7 @@ namespace {
 
 namespace texts = qvsql::texts;
 using qvsql::TranslateText;
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using qvsql::test::ReadFile;
 
 std::size_t CountEntries(const std::string& file) {
     std::istringstream lines(file);
