@@ -85,13 +85,22 @@ void Fill(HWND dialog) {
     SendDlgItemMessageA(dialog, Scroller, SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&info));
 }
 
-// A framed box, filled with the text colour when checked (only the screenshot shows it).
 void DrawCheckBox(HDC dc, const RECT& item, bool checked) {
     const LONG top = item.top + (item.bottom - item.top - CheckBoxSize) / 2;
     RECT box{item.left + 2, top, item.left + 2 + CheckBoxSize, top + CheckBoxSize};
     FrameRect(dc, &box, GetSysColorBrush(COLOR_WINDOWTEXT));
     InflateRect(&box, -1, -1);
-    FillRect(dc, &box, GetSysColorBrush(checked ? COLOR_WINDOWTEXT : COLOR_WINDOW));
+    FillRect(dc, &box, GetSysColorBrush(COLOR_WINDOW));
+    if (!checked) {
+        return;
+    }
+    // A tick of three-pixel strokes: down two steps, then up four.
+    for (int c = 0; c < 7; ++c) {
+        const int y = c <= 2 ? 4 + c : 8 - c;
+        for (int k = 0; k < 3; ++k) {
+            SetPixel(dc, box.left + 2 + c, box.top + y + k, GetSysColor(COLOR_WINDOWTEXT));
+        }
+    }
 }
 
 void DrawCheckItem(const DRAWITEMSTRUCT& di) {
