@@ -312,13 +312,19 @@ TEST_F(Dialogs, AModalRunShowsTheDialogAndReturnsTheEndDialogResult) {
     EXPECT_EQ(win::RunModalDialog(Popup("P", {0, 0, 9, 9})), -1) << "not a dialog";
 }
 
-TEST_F(Dialogs, NestedModalDialogsRestoreTheFocusAndReenableTheirOwners) {
+// An inner dialog disables its owners, and a click on the outer one does nothing meanwhile;
+// once it ends, the outer dialog's focus, its owner and the activation come back.
+TEST_F(Dialogs, NestedModalDialogsDisableTheirOwnersThenRestoreFocusAndActivation) {
     HWND app = Popup("App", {0, 0, 800, 600});
-    const DialogTemplate outerTpl = Template({Ctl(10, WS_TABSTOP), Ctl(11, WS_TABSTOP)});
-    const DialogTemplate innerTpl = Template({Ctl(30, WS_TABSTOP)});
+    const DialogTemplate outerTpl =
+        Template({Ctl(10, WS_TABSTOP), Ctl(11, WS_TABSTOP), Button(12, BS_PUSHBUTTON, 0, 80)});
+    DialogTemplate innerTpl = Template({Ctl(30, WS_TABSTOP)});
+    innerTpl.cx = 60; // centred over the outer dialog, clear of its button
+    innerTpl.cy = 40;
     HWND outer = nullptr;
     INT_PTR innerResult = 0;
     int focusAfterInner = 0;
+    bool ownersEnabledInside = true;
     onInit = [&](HWND dialog) { outer = outer ? outer : dialog; };
     onCommand = [&](HWND dialog, int id) {
         if (dialog == outer && id == IDOK) {
@@ -330,26 +336,26 @@ TEST_F(Dialogs, NestedModalDialogsRestoreTheFocusAndReenableTheirOwners) {
     };
     int step = 0;
     display->SetScript([&](backend::HeadlessBackend& b) {
-        switch (step++) {
-        case 0:
+        if (step == 0) {
             b.Key(VK_TAB); // outer: 10 -> 11
             b.Key(VK_RETURN);
-            return true;
-        case 1:
-            b.Key(VK_ESCAPE); // ends the inner dialog
-            return true;
-        case 2:
+        } else if (step == 1) {
+            ownersEnabledInside = IsWindowEnabled(app) || IsWindowEnabled(outer);
+            RECT r{};
+            GetWindowRect(GetDlgItem(outer, 12), &r);
+            b.Click(r.left + 3, r.top + 3); // on the disabled outer dialog: nothing
+            b.Key(VK_ESCAPE);               // ends the inner dialog
+        } else if (step == 2) {
             b.Key(VK_ESCAPE);
-            return true;
-        default:
-            return false;
         }
+        return step++ < 3;
     });
     EXPECT_EQ(DoModal(outerTpl, app), IDCANCEL);
     EXPECT_EQ(innerResult, IDCANCEL);
+    EXPECT_FALSE(ownersEnabledInside);
     EXPECT_EQ(focusAfterInner, 11) << "the outer dialog's focus came back";
     EXPECT_TRUE(IsWindowEnabled(app));
-    EXPECT_EQ(GetActiveWindow(), app);
+    EXPECT_EQ(GetActiveWindow(), app) << "the owner is reactivated";
 }
 
 TEST_F(Dialogs, ResourcesAreFoundByModuleAndId) {
