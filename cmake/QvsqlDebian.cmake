@@ -25,7 +25,8 @@ set(qvsql_exact_lib "libqvsqlbuilder${PROJECT_VERSION_MAJOR} (= ${PROJECT_VERSIO
 list(JOIN QVSQL_FONT_PACKAGES ", " qvsql_font_depends)
 
 set(CPACK_DEBIAN_LIB_PACKAGE_NAME libqvsqlbuilder${PROJECT_VERSION_MAJOR})
-set(CPACK_DEBIAN_LIB_PACKAGE_DEPENDS "${qvsql_font_depends}")
+# HarfBuzz is opened at run time for text that needs shaping, so shlibdeps cannot see it.
+set(CPACK_DEBIAN_LIB_PACKAGE_DEPENDS "${qvsql_font_depends}, libharfbuzz0b")
 set(CPACK_DEBIAN_LIB_DESCRIPTION "SQL SELECT query builder dialog (shared library)
  libQvSQLBuilder lets a host program's user compose one SQL SELECT statement in a
  modal dialog, on an X11 display or headless.")

@@ -33,6 +33,8 @@ version=$(dpkg-query -W -f='${Version}' libqvsqlbuilder1)
 for font in $(dpkg-query -W -f='${Depends}' libqvsqlbuilder1 | tr -d ,); do
   case $font in fonts-*) dpkg-query -W "$font" >/dev/null || fail "$font is not installed" ;; esac
 done
+dpkg-query -W -f='${Depends}' libqvsqlbuilder1 | grep -q libharfbuzz0b ||
+  fail "libqvsqlbuilder1 does not depend on HarfBuzz, which it opens for complex scripts"
 /sbin/ldconfig -p | grep -q "libQvSQLBuilder.so.${version%%.*} " || fail "ldconfig does not know the library"
 [ "$(qvsql --version)" = "qvsql $version" ] || fail "qvsql --version"
 [ "$(qvsql-host --version)" = "qvsql-host $version" ] || fail "qvsql-host --version"

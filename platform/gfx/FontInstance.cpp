@@ -1,10 +1,10 @@
 #include "platform/gfx/FontInstance.h"
 
 #include "platform/gfx/FontLibrary.h"
+#include "platform/gfx/HarfBuzz.h"
 #include "platform/gfx/TextShaper.h"
 
 #include <ft2build.h>
-#include <hb-ft.h>
 #include FT_ADVANCES_H
 #include FT_FREETYPE_H
 #include FT_SIZES_H
@@ -59,7 +59,7 @@ FontInstance::FontInstance(FT_Face f, const FontStyle& s, std::string familyName
 
 FontInstance::~FontInstance() {
     if (shaper) {
-        hb_font_destroy(shaper);
+        shaperLibrary->font_destroy(shaper);
     }
     if (size) {
         FT_Done_Size(size);
@@ -166,14 +166,15 @@ FontInstance& FontInstance::AtScale(int factor) {
     return *slot;
 }
 
-hb_font_t* FontInstance::Shaper() {
+hb_font_t* FontInstance::Shaper(const HarfBuzz& hb) {
     if (!face) {
         return nullptr;
     }
     FT_Activate_Size(size);
     if (!shaper) {
-        shaper = hb_ft_font_create(face, nullptr);
-        hb_ft_font_set_load_flags(shaper, LoadFlags);
+        shaper = hb.ft_font_create(face, nullptr);
+        shaperLibrary = &hb;
+        hb.ft_font_set_load_flags(shaper, LoadFlags);
     }
     return shaper;
 }

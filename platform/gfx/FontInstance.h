@@ -16,6 +16,8 @@ struct hb_font_t;
 
 namespace gfx {
 
+class HarfBuzz;
+
 struct Glyph {
     int left = 0; // from the pen position to the bitmap's left edge
     int top = 0;  // from the baseline up to the bitmap's top edge
@@ -65,8 +67,8 @@ class FontInstance {
     std::int32_t Advance(std::uint32_t index);
     // The text shaped in this font with fallback faces, cached while the cache stays small.
     const ShapedText& Shaped(std::string_view text);
-    // HarfBuzz's view of the face at this size; null without a face.
-    hb_font_t* Shaper();
+    // HarfBuzz's view of the face at this size, made with that table; null without a face.
+    hb_font_t* Shaper(const HarfBuzz& hb);
     FT_FaceRec_* Face() const { return face; }
     // This font rasterised factor (1..3) times as large, for surfaces at that scale.
     FontInstance& AtScale(int factor);
@@ -98,6 +100,7 @@ class FontInstance {
     std::unordered_map<std::string, ShapedText, TextHash, std::equal_to<>> shaped;
     ShapedText uncached; // the last text too long to keep
     hb_font_t* shaper = nullptr;
+    const HarfBuzz* shaperLibrary = nullptr; // what made shaper
     std::array<FontInstance*, 4> scaled{};
 };
 

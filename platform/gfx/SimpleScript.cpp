@@ -21,7 +21,7 @@ template <std::size_t N> bool InRanges(const std::array<Range, N>& ranges, char3
 
 // Sorted, inclusive. Left out: the soft hyphen (a format character), the spacing modifier
 // letters and combining marks, Greek's unassigned code points and Cyrillic's combining marks.
-constexpr std::array<Range, 9> Simple{{
+constexpr std::array<Range, 10> Simple{{
     {0x0000, 0x00AC},
     {0x00AE, 0x02AF},
     {0x0370, 0x0377},
@@ -31,6 +31,7 @@ constexpr std::array<Range, 9> Simple{{
     {0x038E, 0x03A1},
     {0x03A3, 0x0482},
     {0x048A, 0x04FF},
+    {0x1E00, 0x1EFF},
 }};
 
 // Sorted, inclusive: the code points of those blocks that belong to no script of their own.

@@ -2,11 +2,11 @@
 
 #include "platform/gfx/FontInstance.h"
 #include "platform/gfx/FontLibrary.h"
+#include "platform/gfx/HarfBuzz.h"
 #include "platform/gfx/SimpleScript.h"
 #include "platform/sys/Utf8.h"
 
 #include <fribidi.h>
-#include <hb.h>
 
 #include <algorithm>
 #include <climits>
@@ -30,10 +30,9 @@ bool UnshapedScript(hb_script_t script) {
            script == HB_SCRIPT_COPTIC || script == HB_SCRIPT_CYRILLIC;
 }
 
-bool Format(std::uint32_t cp) {
-    return !IsSimpleCodePoint(cp) &&
-           hb_unicode_general_category(hb_unicode_funcs_get_default(), cp) ==
-               HB_UNICODE_GENERAL_CATEGORY_FORMAT;
+// Without HarfBuzz's Unicode data, characters outside the simple scripts count as letters.
+bool Format(const HarfBuzz* hb, std::uint32_t cp) {
+    return hb && !IsSimpleCodePoint(cp) && hb->Category(cp) == HB_UNICODE_GENERAL_CATEGORY_FORMAT;
 }
 
 bool Control(std::uint32_t cp) {
@@ -41,17 +40,20 @@ bool Control(std::uint32_t cp) {
 }
 
 // Marks, spaces, digits and punctuation stay in the face of the run around them.
-bool Sticky(std::uint32_t cp) {
+bool Sticky(const HarfBuzz* hb, std::uint32_t cp) {
     if (IsSimpleCodePoint(cp)) {
         return IsNeutralSimple(cp);
     }
-    switch (hb_unicode_general_category(hb_unicode_funcs_get_default(), cp)) {
+    if (!hb) {
+        return false;
+    }
+    switch (hb->Category(cp)) {
     case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
     case HB_UNICODE_GENERAL_CATEGORY_SPACING_MARK:
     case HB_UNICODE_GENERAL_CATEGORY_ENCLOSING_MARK:
         return true;
     default:
-        return Neutral(hb_unicode_script(hb_unicode_funcs_get_default(), cp));
+        return Neutral(hb->Script(cp));
     }
 }
 
@@ -59,6 +61,7 @@ bool Sticky(std::uint32_t cp) {
 
 ShapedText TextShaper::Shape(std::string_view text) {
     ShapedText out;
+    hb = nullptr;
     Decode(text);
     if (codes.empty()) {
         return out;
@@ -102,12 +105,15 @@ void TextShaper::PlaceNominal(FontInstance* font, std::size_t i, ShapedText& out
 }
 
 void TextShaper::ShapeRuns(ShapedText& out) {
+    hb = layout == Layout::Unshaped ? nullptr : HarfBuzz::Get();
     Itemize();
-    hb_buffer_t* buffer = hb_buffer_create();
+    hb_buffer_t* buffer = hb ? hb->buffer_create() : nullptr;
     for (const std::size_t r : VisualOrder()) {
         ShapeRun(runs[r], buffer, out);
     }
-    hb_buffer_destroy(buffer);
+    if (buffer) {
+        hb->buffer_destroy(buffer);
+    }
 }
 
 void TextShaper::Decode(std::string_view text) {
@@ -142,10 +148,9 @@ void TextShaper::ResolveLevels() {
 // Neutral characters take the script of the text before them, or else of the text after.
 std::vector<int> TextShaper::ResolvedScripts() const {
     std::vector<int> scripts(codes.size());
-    hb_unicode_funcs_t* unicode = hb_unicode_funcs_get_default();
     int last = HB_SCRIPT_COMMON;
     for (std::size_t i = 0; i < codes.size(); ++i) {
-        const hb_script_t script = hb_unicode_script(unicode, codes[i]);
+        const hb_script_t script = hb ? hb->Script(codes[i]) : HB_SCRIPT_UNKNOWN;
         last = Neutral(script) ? last : script;
         scripts[i] = last;
     }
@@ -159,10 +164,10 @@ std::vector<int> TextShaper::ResolvedScripts() const {
 
 FontInstance* TextShaper::FontFor(std::size_t i, FontInstance* current) const {
     const std::uint32_t cp = codes[i];
-    if (current && (Format(cp) || (Sticky(cp) && current->Has(cp)))) {
+    if (current && (Format(hb, cp) || (Sticky(hb, cp) && current->Has(cp)))) {
         return current;
     }
-    if (primary.Has(cp) || Format(cp)) {
+    if (primary.Has(cp) || Format(hb, cp)) {
         return &primary;
     }
     FontInstance* fallback = FontLibrary::Instance().Fallback(primary, cp);
@@ -214,28 +219,28 @@ std::vector<std::size_t> TextShaper::VisualOrder() const {
 }
 
 void TextShaper::ShapeRun(const Run& run, hb_buffer_t* buffer, ShapedText& out) {
-    hb_font_t* font = run.font->Shaper();
+    hb_font_t* font = hb ? run.font->Shaper(*hb) : nullptr;
     if (!font) {
-        AddMissingFace(run, out);
+        PlaceUnshaped(run, out);
         return;
     }
-    hb_buffer_clear_contents(buffer);
-    hb_buffer_add_utf32(buffer, codes.data(), static_cast<int>(codes.size()),
-                        static_cast<unsigned>(run.begin), static_cast<int>(run.end - run.begin));
-    hb_buffer_set_direction(buffer, run.level % 2 ? HB_DIRECTION_RTL : HB_DIRECTION_LTR);
+    hb->buffer_clear_contents(buffer);
+    hb->buffer_add_utf32(buffer, codes.data(), static_cast<int>(codes.size()),
+                         static_cast<unsigned>(run.begin), static_cast<int>(run.end - run.begin));
+    hb->buffer_set_direction(buffer, run.level % 2 ? HB_DIRECTION_RTL : HB_DIRECTION_LTR);
     if (!Neutral(static_cast<hb_script_t>(run.script))) {
-        hb_buffer_set_script(buffer, static_cast<hb_script_t>(run.script));
+        hb->buffer_set_script(buffer, static_cast<hb_script_t>(run.script));
     }
-    hb_buffer_guess_segment_properties(buffer);
+    hb->buffer_guess_segment_properties(buffer);
     // Kerning off, and standard ligatures off in the scripts laid out directly: text with
     // accents then looks as plain ASCII text does, glyph for glyph.
     const hb_feature_t features[] = {{HB_TAG('k', 'e', 'r', 'n'), 0, 0, UINT_MAX},
                                      {HB_TAG('l', 'i', 'g', 'a'), 0, 0, UINT_MAX}};
     const auto script = static_cast<hb_script_t>(run.script);
-    hb_shape(font, buffer, features, UnshapedScript(script) ? 2 : 1);
+    hb->shape(font, buffer, features, UnshapedScript(script) ? 2 : 1);
     unsigned count = 0;
-    const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer, &count);
-    const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer, &count);
+    const hb_glyph_info_t* info = hb->buffer_get_glyph_infos(buffer, &count);
+    const hb_glyph_position_t* pos = hb->buffer_get_glyph_positions(buffer, &count);
     for (unsigned i = 0; i < count; ++i) {
         out.glyphs.push_back(PlacedGlyph{run.font, info[i].codepoint, out.width + pos[i].x_offset,
                                          pos[i].y_offset, pos[i].x_advance,
@@ -244,10 +249,11 @@ void TextShaper::ShapeRun(const Run& run, hb_buffer_t* buffer, ShapedText& out) 
     }
 }
 
-// A font without a face draws blank cells, one per character.
-void TextShaper::AddMissingFace(const Run& run, ShapedText& out) {
-    for (std::size_t i = run.begin; i < run.end; ++i) {
-        PlaceNominal(run.font, i, out);
+// Without HarfBuzz, or without a face (blank cells), each character its nominal glyph, right
+// to left in a right-to-left run.
+void TextShaper::PlaceUnshaped(const Run& run, ShapedText& out) {
+    for (std::size_t k = run.begin; k < run.end; ++k) {
+        PlaceNominal(run.font, run.level % 2 ? run.begin + run.end - 1 - k : k, out);
     }
 }
 

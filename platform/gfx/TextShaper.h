@@ -14,12 +14,14 @@ struct hb_buffer_t;
 namespace gfx {
 
 class FontInstance;
+class HarfBuzz;
 
 class TextShaper {
   public:
     enum class Layout {
-        Auto,   // directly when the line allows it, else shaped
-        Shaped, // always through HarfBuzz
+        Auto,     // directly when the line allows it, else shaped
+        Shaped,   // always through HarfBuzz
+        Unshaped, // never through HarfBuzz, as when it cannot be loaded
     };
     explicit TextShaper(FontInstance& font, Layout how = Layout::Auto)
         : primary(font), layout(how) {}
@@ -44,11 +46,12 @@ class TextShaper {
     FontInstance* FontFor(std::size_t i, FontInstance* current) const;
     std::vector<std::size_t> VisualOrder() const;
     void ShapeRun(const Run& run, hb_buffer_t* buffer, ShapedText& out);
-    void AddMissingFace(const Run& run, ShapedText& out);
+    void PlaceUnshaped(const Run& run, ShapedText& out);
     void CollectClusters(ShapedText& out) const;
 
     FontInstance& primary;
     Layout layout;
+    const HarfBuzz* hb = nullptr; // for this line; null for lines laid out without it
     std::vector<std::uint32_t> codes;
     std::vector<std::uint32_t> bytes; // the first byte of each code point
     std::vector<signed char> levels;

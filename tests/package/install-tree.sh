@@ -25,6 +25,8 @@ libdir=$(dirname "$lib")
 [ "$(readlink "$libdir/libQvSQLBuilder.so")" = "libQvSQLBuilder.so.$major" ] ||
   fail "the development link does not point at libQvSQLBuilder.so.$major"
 readelf -d "$lib" | grep -q "SONAME.*\[libQvSQLBuilder.so.$major\]" || fail "wrong SONAME"
+# HarfBuzz is opened on the first line that needs shaping, never linked.
+! readelf -d "$lib" | grep -q "NEEDED.*libharfbuzz" || fail "the library links HarfBuzz"
 
 for tool in qvsql qvsql-host; do
   [ "$("$prefix/bin/$tool" --version)" = "$tool $version" ] || fail "$tool --version"

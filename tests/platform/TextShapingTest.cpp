@@ -1,15 +1,21 @@
 // Lines of simple scripts laid out directly, glyph for glyph what shaping them gives; text
-// that needs shaping still shaped.
+// that needs shaping still shaped, by HarfBuzz opened on that first need, or laid out
+// unshaped without it.
+#include "module/LanguageNames.h"
 #include "platform/gfx/FontLibrary.h"
 #include "platform/gfx/Gdi.h"
+#include "platform/gfx/HarfBuzz.h"
 #include "platform/gfx/ObjectStore.h"
 #include "platform/gfx/SimpleScript.h"
 #include "platform/gfx/TextShaper.h"
+#include "tests/dialog/QueryDialogFixture.h"
 
 #include <gtest/gtest.h>
-#include <hb.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace gfx::test {
@@ -19,11 +25,27 @@ std::string Utf8(char32_t cp) {
     std::string s;
     if (cp < 0x80) {
         s += static_cast<char>(cp);
-    } else {
+    } else if (cp < 0x800) {
         s += static_cast<char>(0xC0 | (cp >> 6));
+        s += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (cp >> 12));
+        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         s += static_cast<char>(0x80 | (cp & 0x3F));
     }
     return s;
+}
+
+const HarfBuzz& Library() {
+    const HarfBuzz* hb = HarfBuzz::Get();
+    EXPECT_NE(hb, nullptr);
+    return *hb;
+}
+
+bool HarfBuzzMapped() {
+    std::ifstream maps("/proc/self/maps");
+    const std::string all((std::istreambuf_iterator<char>(maps)), std::istreambuf_iterator<char>());
+    return all.find("libharfbuzz") != std::string::npos;
 }
 
 FontInstance& Font(const char* family, int height, int weight = FW_NORMAL, bool italic = false) {
@@ -45,6 +67,18 @@ ShapedText Direct(FontInstance& font, const std::string& text) {
 
 ShapedText Shaped(FontInstance& font, const std::string& text) {
     return TextShaper(font, TextShaper::Layout::Shaped).Shape(text);
+}
+
+ShapedText Unshaped(FontInstance& font, const std::string& text) {
+    return TextShaper(font, TextShaper::Layout::Unshaped).Shape(text);
+}
+
+std::vector<std::uint32_t> Clusters(const ShapedText& text) {
+    std::vector<std::uint32_t> clusters;
+    for (const PlacedGlyph& g : text.glyphs) {
+        clusters.push_back(g.cluster);
+    }
+    return clusters;
 }
 
 void ExpectSame(const ShapedText& a, const ShapedText& b, const std::string& text) {
@@ -70,10 +104,11 @@ void ExpectSame(const ShapedText& a, const ShapedText& b, const std::string& tex
 TEST(TextShaping, SimpleLinesGiveTheGlyphsAdvancesAndClustersShapingGives) {
     FontInstance* fonts[] = {&DialogFont(), &Font("DejaVu Sans", 15, FW_BOLD),
                              &Font("Liberation Serif", 20, FW_NORMAL, true)};
-    const char* lines[] = {"Sélection des colonnes", "office AV To Wö Ta ƒ", "Ελληνικά Русский",
-                           "Ͱ, «x» 12,5 µm² × ÷", "tab\there\x01 nbsp\u00a0end"};
+    const char* lines[] = {
+        "Sélection des colonnes", "office AV To Wö Ta ƒ",        "Ελληνικά Русский",
+        "Ͱ, «x» 12,5 µm² × ÷",    "tab\there\x01 nbsp\u00a0end", "Thành phố đã chọn"};
     for (FontInstance* font : fonts) {
-        for (char32_t cp = 0; cp < 0x500; ++cp) {
+        for (char32_t cp = 0; cp < 0x1F00; cp = cp == 0x500 ? 0x1E00 : cp + 1) {
             if (IsSimpleCodePoint(cp)) {
                 const std::string line = "a" + Utf8(cp) + "b";
                 ExpectSame(Direct(*font, line), Shaped(*font, line), line);
@@ -87,10 +122,10 @@ TEST(TextShaping, SimpleLinesGiveTheGlyphsAdvancesAndClustersShapingGives) {
 
 // The predicates the direct layout itemizes with agree with HarfBuzz's Unicode data.
 TEST(TextShaping, SimpleCodePointsAreUnmarkedLettersAndNeutralsOfUnshapedScripts) {
-    hb_unicode_funcs_t* unicode = hb_unicode_funcs_get_default();
+    const HarfBuzz& hb = Library();
     int simple = 0;
-    for (char32_t cp = 0; cp < 0x800; ++cp) {
-        const hb_script_t script = hb_unicode_script(unicode, cp);
+    for (char32_t cp = 0; cp < 0x2000; ++cp) {
+        const hb_script_t script = hb.Script(cp);
         const bool neutral = script == HB_SCRIPT_COMMON || script == HB_SCRIPT_INHERITED ||
                              script == HB_SCRIPT_UNKNOWN;
         if (!IsSimpleCodePoint(cp)) {
@@ -101,7 +136,7 @@ TEST(TextShaping, SimpleCodePointsAreUnmarkedLettersAndNeutralsOfUnshapedScripts
         EXPECT_TRUE(neutral || script == HB_SCRIPT_LATIN || script == HB_SCRIPT_GREEK ||
                     script == HB_SCRIPT_COPTIC || script == HB_SCRIPT_CYRILLIC)
             << std::hex << static_cast<unsigned>(cp);
-        switch (hb_unicode_general_category(unicode, cp)) {
+        switch (hb.Category(cp)) {
         case HB_UNICODE_GENERAL_CATEGORY_FORMAT:
         case HB_UNICODE_GENERAL_CATEGORY_UNASSIGNED:
         case HB_UNICODE_GENERAL_CATEGORY_NON_SPACING_MARK:
@@ -113,7 +148,7 @@ TEST(TextShaping, SimpleCodePointsAreUnmarkedLettersAndNeutralsOfUnshapedScripts
             break;
         }
     }
-    EXPECT_GT(simple, 1000); // Latin through IPA, Greek, Cyrillic
+    EXPECT_GT(simple, 1200); // Latin with its extensions, Greek, Cyrillic
     EXPECT_FALSE(IsSimpleCodePoint(0x0301));
     EXPECT_FALSE(IsSimpleCodePoint(0x00AD)); // soft hyphen: a format character
     EXPECT_FALSE(IsSimpleCodePoint(0x0483)); // Cyrillic titlo
@@ -157,5 +192,57 @@ TEST(TextShaping, MarksAndJoiningScriptsAreShaped) {
     EXPECT_EQ(ki.glyphs[0].index, ki.glyphs[0].font->Index(U'ि'));
 }
 
+// Without HarfBuzz: every character its nominal glyph, right-to-left runs still reordered.
+TEST(TextShaping, WithoutHarfBuzzTextIsLaidOutUnshapedInDisplayOrder) {
+    FontInstance& dialog = DialogFont();
+    const ShapedText beh = Unshaped(dialog, "بب");
+    ASSERT_EQ(beh.glyphs.size(), 2u);
+    EXPECT_EQ(Clusters(beh), (std::vector<std::uint32_t>{2, 0}));
+    EXPECT_EQ(beh.glyphs[0].index, beh.glyphs[0].font->Index(U'ب'));
+    EXPECT_EQ(Clusters(Unshaped(dialog, "e\u0301")), (std::vector<std::uint32_t>{0, 1}));
+    // Hebrew around a Latin word: the same display order as shaped.
+    const std::string mixed = "א SQL ב";
+    EXPECT_EQ(Clusters(Unshaped(dialog, mixed)), Clusters(Shaped(dialog, mixed)));
+    // Simple lines are laid out directly either way.
+    ExpectSame(Unshaped(dialog, "Ελληνικά"), Direct(dialog, "Ελληνικά"), "Ελληνικά");
+
+    // A library that is missing, or lacks the functions, gives no table.
+    EXPECT_FALSE(HarfBuzz("libharfbuzz-absent.so.0").Ok());
+    const HarfBuzz libc("libc.so.6");
+    EXPECT_FALSE(libc.Ok());
+    EXPECT_NE(libc.Error().find("hb_"), std::string::npos) << libc.Error();
+}
+
 } // namespace
 } // namespace gfx::test
+
+namespace dialogtest {
+namespace {
+
+class LazyShapingTest : public QueryDialogFixture {};
+
+// In a process of its own: a dialog in Vietnamese over names in Latin, Greek and Cyrillic
+// draws its first frame without HarfBuzz; the first Arabic line opens it.
+TEST_F(LazyShapingTest, ALatinDialogDrawsWithoutHarfBuzzUntilALineNeedsShaping) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto dialogThenArabic = [this] {
+        Dlg().SetTableAndColumns("Clients", "Prénom\tΚωδικός\tГород\tŁódź\t");
+        settings.currentTable = "Clients";
+        settings.languageIndex = static_cast<int>(
+            std::find(qvsql::languageNames.begin(), qvsql::languageNames.end(), "vietnamese") -
+            qvsql::languageNames.begin());
+        settings.stringFilePath = std::string(QVSQL_SOURCE_DIR) + "/resources/lang/vietnamese.str";
+        bool mappedAtFirstFrame = true;
+        Run({[&](backend::HeadlessBackend&) {
+            RedrawWindow(Dlg().m_hWnd, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            mappedAtFirstFrame = gfx::test::HarfBuzzMapped();
+        }});
+        gfx::test::DialogFont().Shaped("أعمدة");
+        std::exit((mappedAtFirstFrame ? 1 : 0) + (gfx::test::HarfBuzzMapped() ? 0 : 2));
+    };
+    EXPECT_EXIT(dialogThenArabic(), ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace
+} // namespace dialogtest
