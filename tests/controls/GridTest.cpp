@@ -625,7 +625,7 @@ class GridRecords : public GridTest {
     const std::vector<std::string> choices{"   ", "ASC", "DESC"};
 };
 
-TEST_F(GridRecords, AChangeToOneRowNeverShowsInAnother) {
+TEST_F(GridRecords, SettersAndWrittenRecordsChangeOnlyTheirRow) {
     // Room asked for rows is a hint: no count, however wrong, changes anything.
     for (const int count : {-1, 0, 5, INT32_MAX}) {
         EXPECT_TRUE(grid.SetItemCount(count));
@@ -657,14 +657,14 @@ TEST_F(GridRecords, AChangeToOneRowNeverShowsInAnother) {
         EXPECT_EQ(cell->initialChoice, row == 2 ? 2 : 0) << row;
         EXPECT_EQ(Tooltip(row, 1), "f" + std::to_string(row + 1)) << row;
     }
+}
 
+TEST_F(GridRecords, ClicksTooltipsAndNewRowsChangeOnlyTheirRow) {
+    for (int row = 0; row < 5; ++row) {
+        MakeRow(row, "f" + std::to_string(row + 1));
+    }
     // A click on a check box, through the list's input.
-    const CRect box = [&] {
-        CRect cell;
-        grid.GetCellRect(1, 0, LVIR_BOUNDS, cell);
-        return cell;
-    }();
-    ClickAt(grid, box.left + 12, box.CenterPoint().y);
+    ClickAt(grid, Cell(1, 0).left + 12, Cell(1, 0).CenterPoint().y);
     EXPECT_EQ(Checks(), (std::vector<int>{0, 1, 0, 0, 0}));
     EXPECT_EQ(Events(), std::vector<std::string>{"check:1:0"});
 

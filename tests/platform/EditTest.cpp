@@ -1,5 +1,6 @@
 // Edit controls: the text model, line layout, and the window driven by injected keys and mouse.
 #include "tests/platform/CtlFixture.h"
+#include "tests/platform/GfxTestSurface.h"
 
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ctl/Clipboard.h"
@@ -380,48 +381,30 @@ TEST_F(Edits, PartialRepaintsLeaveTheScreenAsAFullRepaintWould) {
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         return shown();
     };
-    auto same = [](const gfx::Surface& a, const gfx::Surface& b) {
-        for (int y = 0; y < std::max(a.PixelHeight(), b.PixelHeight()); ++y) {
-            const std::uint32_t* ra = a.Row(y);
-            const std::uint32_t* rb = b.Row(y);
-            if (!ra || !rb || a.PixelWidth() != b.PixelWidth() ||
-                !std::equal(ra, ra + a.PixelWidth(), rb)) {
-                return false;
-            }
-        }
-        return true;
-    };
     full();
     auto step = [&](const char* what, const std::function<void()>& change) {
         change();
         const gfx::Surface partial = shown();
-        EXPECT_TRUE(same(partial, full())) << what;
+        EXPECT_TRUE(gfx::test::SamePixels(partial, full())) << what;
     };
     auto text = [&](const char* t) { return [=] { SetWindowTextA(e, t); }; };
-    std::string many;
-    for (int i = 0; i < 12; ++i) {
-        many += "line" + std::to_string(i) + "\r\n";
-    }
+    const char* many = "0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11\r\n";
     step("first text", text("one\r\ntwo\r\nthree"));
     step("same text", text("one\r\ntwo\r\nthree"));
 
     SetWindowTextA(e, "one\r\nTWO\r\nthree");
-    HDC dc = GetDC(nullptr);
-    SelectObject(dc, GetStockObject(ANSI_VAR_FONT));
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    ReleaseDC(nullptr, dc);
+    const int line = gfx::DialogBaseUnits(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT))).cy;
     RECT dirty{};
     GetUpdateRect(e, &dirty, FALSE);
-    EXPECT_EQ(dirty.top, tm.tmHeight) << "the second line only";
-    EXPECT_EQ(dirty.bottom, 2 * tm.tmHeight);
+    EXPECT_EQ(dirty.top, line) << "the second line only";
+    EXPECT_EQ(dirty.bottom, 2 * line);
     step("one line changed", [] {});
 
-    step("lines added past the view", text(many.c_str()));
+    step("lines added past the view", text(many));
     step("lines removed", text("one\r\nTWO"));
     step("shorter than the view", text("x"));
     step("wrapped words", text("a long line that wraps at blanks to the width of the edit"));
-    SetWindowTextA(e, many.c_str());
+    SetWindowTextA(e, many);
     SetFocus(e);
     step("scrolled to the end", [&] { PressKey(VK_END, VK_CONTROL); });
     EXPECT_GT(SendMessageA(e, EM_GETFIRSTVISIBLELINE, 0, 0), 0);

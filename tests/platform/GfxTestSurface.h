@@ -3,9 +3,19 @@
 #include "platform/gfx/Gdi.h"
 #include "tests/platform/PixelChecks.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace gfx::test {
+
+// Whether two surfaces hold the same pixels.
+inline bool SamePixels(const Surface& a, const Surface& b) {
+    bool same = a.PixelWidth() == b.PixelWidth() && a.PixelHeight() == b.PixelHeight();
+    for (int y = 0; same && y < a.PixelHeight(); ++y) {
+        same = std::equal(a.Row(y), a.Row(y) + a.PixelWidth(), b.Row(y));
+    }
+    return same;
+}
 
 constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Black = RGB(0, 0, 0);
