@@ -44,10 +44,6 @@ TEST_F(Buttons, PushClicksOnlyWhenReleasedInside) {
     EXPECT_TRUE(Events().empty()) << "released outside";
     EXPECT_EQ(GetCapture(), nullptr);
 
-    display->AdvanceClock(1000);
-    display->DoubleClick(in.x, in.y);
-    EXPECT_THAT(Events(), ElementsAre("cmd:7:0", "cmd:7:0")) << "the second press counts";
-
     display->KeyDown(VK_SPACE);
     display->Pump();
     EXPECT_TRUE(Pushed(b));
@@ -128,7 +124,7 @@ TEST_F(Buttons, OwnerDrawReportsEveryPaintPushAndFocusChange) {
     display->ButtonUp();
     EXPECT_THAT(Events(), ElementsAre("draw:4:16", "draw:2:17", "draw:2:16", "cmd:1016:0"));
     display->AdvanceClock(1000);
-    display->DoubleClick(in.x, in.y);
+    display->DoubleClick(in.x, in.y); // the second press counts
     EXPECT_THAT(Events(), ElementsAre("draw:2:17", "draw:2:16", "cmd:1016:0", "draw:2:17",
                                       "draw:2:16", "cmd:1016:0"));
     SetFocus(dialog);
