@@ -147,9 +147,7 @@ class GridTest : public wintest::CtlFixture {
     }
 
     void SetHeaderFormat(int column, int format) {
-        HDITEMA item{};
-        item.mask = HDI_FORMAT;
-        item.fmt = format | HDF_STRING;
+        HDITEMA item{.mask = HDI_FORMAT, .fmt = format | HDF_STRING};
         ::SendMessageA(grid.GetHeaderWindow(), HDM_SETITEMA, static_cast<WPARAM>(column),
                        reinterpret_cast<LPARAM>(&item));
     }
@@ -209,15 +207,14 @@ TEST_F(GridTest, CellTextsStayWithTheirRowsWhicheverWayTheyAreReached) {
     EXPECT_EQ(grid.GetItemText(3, 0), "r2");
     EXPECT_FALSE(list.SetItemText(4, 1, "x"));
 
-    LVITEMA item;
-    std::vector<char> buffer(4);
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = 2;
-    item.iSubItem = 1;
-    item.pszText = buffer.data();
-    item.cchTextMax = static_cast<int>(buffer.size());
+    char buffer[4];
+    LVITEMA item{.mask = LVIF_TEXT | LVIF_PARAM,
+                 .iItem = 2,
+                 .iSubItem = 1,
+                 .pszText = buffer,
+                 .cchTextMax = sizeof(buffer)};
     ASSERT_TRUE(grid.SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    EXPECT_STREQ(buffer.data(), "b1");
+    EXPECT_STREQ(buffer, "b1");
     EXPECT_EQ(item.mask, static_cast<UINT>(LVIF_TEXT | LVIF_PARAM));
 
     grid.DeleteItem(0);

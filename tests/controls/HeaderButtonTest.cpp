@@ -73,13 +73,12 @@ class MiscControlsTest : public wintest::CtlFixture {
         header.SubclassWindow(Make(WC_HEADERA, "", 0, {10, 10, 290, 30}, 77));
         int i = 0;
         for (const Column& c : columns) {
-            HDITEMA item;
-            item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_IMAGE | HDI_BITMAP;
-            item.pszText = const_cast<char*>(c.text);
-            item.cxy = c.width;
-            item.fmt = HDF_STRING | c.format;
-            item.iImage = c.image;
-            item.hbm = c.bitmap;
+            HDITEMA item{.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_IMAGE | HDI_BITMAP,
+                         .cxy = c.width,
+                         .pszText = const_cast<char*>(c.text),
+                         .hbm = c.bitmap,
+                         .fmt = HDF_STRING | c.format,
+                         .iImage = c.image};
             header.InsertItem(i++, &item);
         }
         display->Pump();

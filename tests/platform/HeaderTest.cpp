@@ -16,12 +16,11 @@ class HeaderTest : public CtlFixture {
         return header;
     }
     LRESULT Insert(int index, const char* text, int width, int format = HDF_STRING | HDF_LEFT) {
-        HDITEMA item;
-        item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_LPARAM;
-        item.pszText = const_cast<char*>(text);
-        item.cxy = width;
-        item.fmt = format;
-        item.lParam = width * 10;
+        HDITEMA item{.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_LPARAM,
+                     .cxy = width,
+                     .pszText = const_cast<char*>(text),
+                     .fmt = format,
+                     .lParam = width * 10};
         return SendMessageA(header, HDM_INSERTITEMA, static_cast<WPARAM>(index),
                             reinterpret_cast<LPARAM>(&item));
     }
@@ -60,10 +59,9 @@ TEST_F(HeaderTest, KeepsItemsAndTheirDisplayOrder) {
     EXPECT_EQ(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), 3);
 
     char text[4] = {};
-    HDITEMA item;
-    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_LPARAM | HDI_ORDER;
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
+    HDITEMA item{.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_LPARAM | HDI_ORDER,
+                 .pszText = text,
+                 .cchTextMax = sizeof(text)};
     ASSERT_TRUE(SendMessageA(header, HDM_GETITEMA, 1, reinterpret_cast<LPARAM>(&item)));
     EXPECT_STREQ(text, "Mid");
     EXPECT_EQ(item.cxy, 60);
@@ -94,16 +92,10 @@ TEST_F(HeaderTest, KeepsItemsAndTheirDisplayOrder) {
 TEST_F(HeaderTest, AWideTextIsReadBackNarrow) {
     MakeHeader();
     WCHAR wide[] = u"Wide";
-    HDITEMW w;
-    w.mask = HDI_TEXT | HDI_WIDTH;
-    w.pszText = wide;
-    w.cxy = 30;
+    HDITEMW w{.mask = HDI_TEXT | HDI_WIDTH, .cxy = 30, .pszText = wide};
     EXPECT_EQ(SendMessageA(header, HDM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&w)), 0);
     char back[16] = {};
-    HDITEMA item;
-    item.mask = HDI_TEXT;
-    item.pszText = back;
-    item.cchTextMax = sizeof(back);
+    HDITEMA item{.mask = HDI_TEXT, .pszText = back, .cchTextMax = sizeof(back)};
     SendMessageA(header, HDM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     EXPECT_STREQ(back, "Wide");
 }

@@ -67,10 +67,9 @@ HWND ListViewFixture::MakeList(int rowCount, DWORD style, int w, int h) {
     list = Make(WC_LISTVIEWA, "", style, {10, 10, 10 + w, 10 + h}, 1008);
     const char* titles[] = {"A", "B", "C", "D"};
     for (int c = 0; c < 4; ++c) {
-        LVCOLUMNA column;
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.pszText = const_cast<char*>(titles[c]);
-        column.cx = 60;
+        LVCOLUMNA column{.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT,
+                         .cx = 60,
+                         .pszText = const_cast<char*>(titles[c])};
         SendMessageA(list, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c),
                      reinterpret_cast<LPARAM>(&column));
     }
@@ -87,17 +86,12 @@ HWND ListViewFixture::MakeList(int rowCount, DWORD style, int w, int h) {
 }
 
 LRESULT ListViewFixture::InsertRow(int row, const char* text) {
-    LVITEMA item;
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = const_cast<char*>(text);
+    LVITEMA item{.mask = LVIF_TEXT, .iItem = row, .pszText = const_cast<char*>(text)};
     return SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 LRESULT ListViewFixture::SetCellText(int row, int column, const char* text) {
-    LVITEMA item;
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(text);
+    LVITEMA item{.iSubItem = column, .pszText = const_cast<char*>(text)};
     return SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
                         reinterpret_cast<LPARAM>(&item));
 }

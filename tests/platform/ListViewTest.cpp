@@ -22,18 +22,13 @@ class ListViewTest : public ListViewFixture {
     }
     std::string TextOf(int row, int column) {
         char buffer[64] = {};
-        LVITEMA item;
-        item.iSubItem = column;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof(buffer);
+        LVITEMA item{.iSubItem = column, .pszText = buffer, .cchTextMax = sizeof(buffer)};
         SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
                      reinterpret_cast<LPARAM>(&item));
         return buffer;
     }
     void SetRowState(int row, UINT state) {
-        LVITEMA item;
-        item.state = state;
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        LVITEMA item{.state = state, .stateMask = LVIS_SELECTED | LVIS_FOCUSED};
         SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                      reinterpret_cast<LPARAM>(&item));
     }
@@ -360,15 +355,10 @@ TEST_F(ListViewTest, SeventyThousandRowsAClickPicksTheRowUnderThePointer) {
 
 TEST_F(ListViewTest, ItemsAnswerTheirFieldsAndToleratesBadInput) {
     MakeList(3);
-    LVITEMA item;
-    item.mask = LVIF_PARAM;
-    item.iItem = 1;
-    item.lParam = 77;
+    LVITEMA item{.mask = LVIF_PARAM, .iItem = 1, .lParam = 77};
     EXPECT_TRUE(SendMessageA(list, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     EXPECT_THAT(Notes(), IsEmpty());
-    LVITEMA read;
-    read.mask = LVIF_PARAM;
-    read.iItem = 1;
+    LVITEMA read{.mask = LVIF_PARAM, .iItem = 1};
     EXPECT_TRUE(SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&read)));
     EXPECT_EQ(read.lParam, 77);
     EXPECT_TRUE(SendMessageA(list, LVM_DELETEITEM, 0, 0));
@@ -377,11 +367,8 @@ TEST_F(ListViewTest, ItemsAnswerTheirFieldsAndToleratesBadInput) {
 
     // A huge text, read back into a small buffer.
     EXPECT_TRUE(SetCellText(0, 3, std::string(1 << 20, 'x').c_str()));
-    LVITEMA big;
-    big.iSubItem = 3;
     char small[4] = {};
-    big.pszText = small;
-    big.cchTextMax = 4;
+    LVITEMA big{.iSubItem = 3, .pszText = small, .cchTextMax = 4};
     EXPECT_EQ(SendMessageA(list, LVM_GETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&big)), 3);
     EXPECT_STREQ(small, "xxx");
 
@@ -394,8 +381,7 @@ TEST_F(ListViewTest, ItemsAnswerTheirFieldsAndToleratesBadInput) {
         }
     }
     EXPECT_EQ(SendMessageA(list, LVM_INSERTITEMA, 0, 0), -1);
-    LVITEMA sub;
-    sub.iSubItem = 2;
+    LVITEMA sub{.iSubItem = 2};
     EXPECT_EQ(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&sub)), -1);
 
     DestroyWindow(list);

@@ -63,10 +63,7 @@ TEST_F(ScaledControls, CheckMarkBoxAndHeaderSeparatorsKeepTheirGeometry) {
     SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
     HWND header = Make(WC_HEADERA, "", 0, {10, 40, 310, 64}, 5);
     for (const int width : {100, 60}) {
-        HDITEMA item{};
-        item.mask = HDI_WIDTH | HDI_FORMAT;
-        item.cxy = width;
-        item.fmt = HDF_STRING | HDF_LEFT;
+        HDITEMA item{.mask = HDI_WIDTH | HDI_FORMAT, .cxy = width, .fmt = HDF_STRING | HDF_LEFT};
         SendMessageA(header, HDM_INSERTITEMA, 9, reinterpret_cast<LPARAM>(&item));
     }
     display->Pump();

@@ -42,10 +42,7 @@ class ScrollBars : public CtlFixture {
   protected:
     HWND Bar(DWORD style, RECT r = {10, 10, 21, 110}) {
         HWND bar = Make("ScrollBar", "", style, r, 77);
-        SCROLLINFO info;
-        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-        info.nMax = 99;
-        info.nPage = 10;
+        SCROLLINFO info{.fMask = SIF_RANGE | SIF_PAGE | SIF_POS, .nMax = 99, .nPage = 10};
         SetScrollInfo(bar, SB_CTL, &info, TRUE);
         return bar;
     }
@@ -57,8 +54,7 @@ TEST_F(ScrollBars, InfoCallsClampAndOnlyServeControls) {
     EXPECT_EQ(GetScrollPos(bar, SB_CTL), 90) << "max - page + 1";
     EXPECT_EQ(SetScrollPos(bar, SB_CTL, -3, TRUE), 90);
     EXPECT_EQ(GetScrollPos(bar, SB_CTL), 0);
-    SCROLLINFO info;
-    info.fMask = SIF_ALL;
+    SCROLLINFO info{.fMask = SIF_ALL};
     ASSERT_TRUE(GetScrollInfo(bar, SB_CTL, &info));
     EXPECT_EQ(info.nMax, 99);
     EXPECT_EQ(info.nPage, 10u);
@@ -105,8 +101,7 @@ TEST_F(ScrollBars, ArrowsAndThumbTellTheParentAndNeverMoveTheBar) {
     display->ButtonDown();
     display->MoveMouse(grab.x, grab.y + 35);
     display->Pump();
-    SCROLLINFO info;
-    info.fMask = SIF_TRACKPOS | SIF_POS;
+    SCROLLINFO info{.fMask = SIF_TRACKPOS | SIF_POS};
     GetScrollInfo(bar, SB_CTL, &info);
     EXPECT_EQ(info.nTrackPos, 45);
     EXPECT_EQ(info.nPos, 0);

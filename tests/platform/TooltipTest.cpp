@@ -42,11 +42,7 @@ class TooltipTest : public CtlFixture {
         CtlFixture::TearDown();
     }
     void AddTool(UINT_PTR id, RECT r, LPSTR text = LPSTR_TEXTCALLBACKA) {
-        TOOLINFOA info;
-        info.hwnd = target;
-        info.uId = id;
-        info.rect = r;
-        info.lpszText = text;
+        TOOLINFOA info{.hwnd = target, .uId = id, .rect = r, .lpszText = text};
         SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
     }
     void MoveTo(int x, int y) {
@@ -120,9 +116,7 @@ TEST_F(TooltipTest, APressOrLeavingHidesAndANewToolRestartsTheDelay) {
     display->AdvanceClock(500);
     ASSERT_EQ(asked.size(), 3u);
     EXPECT_EQ(asked[2].id, 2u);
-    TOOLINFOA info;
-    info.hwnd = target;
-    info.uId = 2;
+    TOOLINFOA info{.hwnd = target, .uId = 2};
     SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_FALSE(Shown());
     EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
@@ -147,8 +141,7 @@ TEST_F(TooltipTest, EmptyTextFixedTextDeactivationAndBadRecords) {
     display->AdvanceClock(1000);
     EXPECT_EQ(asked.size(), 1u) << "inactive: nothing asked";
     EXPECT_EQ(SendMessageA(tip, TTM_ADDTOOLA, 0, 0), FALSE);
-    TOOLINFOA small;
-    small.cbSize = 4;
+    TOOLINFOA small{.cbSize = 4};
     EXPECT_EQ(SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&small)), FALSE);
     SendMessageA(tip, TTM_RELAYEVENT, 0, 0);
     EXPECT_EQ(SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), 2);
