@@ -107,13 +107,9 @@ class DropDownTest : public wintest::CtlFixture {
         display->MoveMouse(p.x, p.y);
         display->Pump();
     }
-    void Key(UINT vk) {
-        display->Key(vk);
-        display->Pump();
-    }
     // A key and the 50 ms after it, when its follow-up or commit has run.
     void KeyAndWait(UINT vk) {
-        Key(vk);
+        PressKey(vk);
         Wait(50);
     }
     void Open(int row, const std::vector<std::string>& list, const char* text) {
@@ -224,8 +220,7 @@ TEST_F(DropDownTest, HoverSelectsOnTheDropDownTimer) {
     // A click keeps the hovered entry even where the pointer has moved on since.
     Hover(1);
     display->ButtonDown();
-    display->ButtonUp();
-    display->Pump();
+    Release();
     EXPECT_EQ(Selection(), 3);
     EXPECT_EQ(grid->GetState(), State::Committing);
     Wait(50);
@@ -237,7 +232,7 @@ TEST_F(DropDownTest, HoverSelectsOnTheDropDownTimer) {
 TEST_F(DropDownTest, ArrowKeysFollowInTheCellAndEnterCommitsOnce) {
     Open(2, fruit, "Banana");
     for (const char* expected : {"Cherry", "Date", "Elder"}) {
-        Key(VK_DOWN);
+        PressKey(VK_DOWN);
         EXPECT_EQ(grid->GetState(), State::Following);
         Wait(49);
         EXPECT_NE(Text(2), expected);
@@ -253,7 +248,7 @@ TEST_F(DropDownTest, ArrowKeysFollowInTheCellAndEnterCommitsOnce) {
     EXPECT_EQ(Text(2), "Date");
     EXPECT_EQ(ScrollInfo().nPos, 3);
 
-    Key(VK_RETURN);
+    PressKey(VK_RETURN);
     EXPECT_EQ(grid->GetState(), State::Committing);
     Wait(49);
     EXPECT_TRUE(selections.empty());
@@ -268,10 +263,10 @@ TEST_F(DropDownTest, ArrowKeysFollowInTheCellAndEnterCommitsOnce) {
 
 TEST_F(DropDownTest, EscapeRestoresTheInitialText) {
     Open(1, fruit, "Banana");
-    Key(VK_DOWN);
+    PressKey(VK_DOWN);
     KeyAndWait(VK_DOWN);
     EXPECT_EQ(Text(1), "Date");
-    Key(VK_ESCAPE);
+    PressKey(VK_ESCAPE);
     EXPECT_EQ(Text(1), "Banana"); // at once; the window goes 50 ms later
     EXPECT_EQ(grid->GetState(), State::Cancelling);
     Wait(49);
@@ -295,7 +290,7 @@ TEST_F(DropDownTest, EscapeRestoresTheInitialText) {
     Press(3);
     ASSERT_EQ(grid->dropDown->listBox.GetCount(), 2);
     EXPECT_EQ(Text(3), "Plum");
-    Key(VK_DOWN);
+    PressKey(VK_DOWN);
     KeyAndWait(VK_ESCAPE);
     EXPECT_EQ(Text(3), "Plum");
     EXPECT_TRUE(selections.empty());
@@ -336,7 +331,7 @@ TEST_F(DropDownTest, LettersFindTheNextEntryAndWrap) {
 
     // No entry begins with Z; digits and sideways arrows are not the drop-down's keys.
     for (UINT key : {UINT{'Z'}, UINT{'5'}, UINT{VK_LEFT}, UINT{VK_RIGHT}}) {
-        Key(key);
+        PressKey(key);
         EXPECT_EQ(grid->GetState(), State::Open) << key;
     }
     Wait(50);
@@ -352,17 +347,17 @@ TEST_F(DropDownTest, PageAndEndKeysMoveTheScrollBar) {
     // The bar itself never goes past its last page.
     const int lastPage = info.nMax - page + 1;
 
-    Key(VK_NEXT);
+    PressKey(VK_NEXT);
     EXPECT_EQ(ScrollInfo().nPos, std::min(page - 1, lastPage));
-    Key(VK_END);
+    PressKey(VK_END);
     EXPECT_EQ(ScrollInfo().nPos, lastPage);
     Wait(50);
     EXPECT_EQ(Text(0), "Grape");
-    Key(VK_HOME);
+    PressKey(VK_HOME);
     EXPECT_EQ(ScrollInfo().nPos, 0);
     Wait(50);
     EXPECT_EQ(Text(0), "Apple");
-    Key(VK_UP); // clamped at the top
+    PressKey(VK_UP); // clamped at the top
     EXPECT_EQ(ScrollInfo().nPos, 0);
 
     // The bar's own arrows move the list and the bar, the selection stays.
@@ -415,7 +410,7 @@ TEST_F(DropDownTest, PressesElsewhereReplaceOrCancel) {
     EXPECT_TRUE(selections.empty());
 
     // A plain cell cancels as Escape does.
-    Key(VK_DOWN);
+    PressKey(VK_DOWN);
     POINT p = Cell(1).CenterPoint();
     p.x -= 100; // column 0, beside the drop-down
     ::ClientToScreen(grid->m_hWnd, &p);

@@ -470,8 +470,7 @@ TEST_F(GridTest, AHeldDropDownButtonTurnsFlatUntilThePointerLeavesIt) {
     EXPECT_FALSE(grid.dropDownPending);
     EXPECT_FALSE(grid.GetCellData(0, 1)->dropDownPressed);
     ExpectArrow(k.left + 3, k.top + 4, face);
-    display->ButtonUp();
-    display->Pump();
+    Release();
     EXPECT_EQ(grid.State(), XListDropDown::State::Open);
 }
 

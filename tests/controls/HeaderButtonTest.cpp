@@ -294,8 +294,7 @@ TEST_F(MiscControlsTest, ButtonDrawsBorderAndIconForEachState) {
     EXPECT_EQ(Pixel(up, 12, 8), Blue); // icon moved by (1, 1)
     EXPECT_EQ(Pixel(up, 11, 7), face);
 
-    display->ButtonUp();
-    display->Pump();
+    Release();
     EXPECT_EQ(Events(), std::vector<std::string>{"cmd:1014:0"});
     EXPECT_EQ(up.GetLook(), CButtonST::Look::Hover);
 
@@ -337,8 +336,7 @@ TEST_F(MiscControlsTest, ButtonHoverTracksWithCapture) {
     // move over it, which takes the capture back.
     MouseTo(up, 12, 12);
     display->ButtonDown();
-    display->ButtonUp();
-    display->Pump();
+    Release();
     EXPECT_EQ(up.GetHoverState(), State::Hovering);
     EXPECT_EQ(GetCapture(), nullptr);
     MouseTo(up, 13, 13);
@@ -353,8 +351,7 @@ TEST_F(MiscControlsTest, ButtonHoverTracksWithCapture) {
     MouseTo(dialog, 300, 250);
     EXPECT_EQ(up.GetHoverState(), State::HeldOff);
     EXPECT_EQ(GetCapture(), up.m_hWnd);
-    display->ButtonUp();
-    display->Pump();
+    Release();
     EXPECT_EQ(up.GetHoverState(), State::Outside);
     EXPECT_TRUE(Events().empty());
 }

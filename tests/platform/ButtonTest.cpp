@@ -21,9 +21,7 @@ class Buttons : public CtlFixture {
 TEST_F(Buttons, PushClicksOnlyWhenReleasedInside) {
     HWND b = Make("Button", "OK", BS_PUSHBUTTON, {10, 10, 90, 33}, 7);
     const POINT in = At(b, 20, 10);
-    display->MoveMouse(in.x, in.y);
-    display->ButtonDown();
-    display->Pump();
+    PressAt(in);
     EXPECT_EQ(GetCapture(), b);
     EXPECT_EQ(GetFocus(), b);
     EXPECT_TRUE(Pushed(b));
@@ -72,9 +70,7 @@ TEST_F(Buttons, FocusLossOrCaptureLossCancelsThePress) {
     EXPECT_TRUE(Events().empty());
     EXPECT_FALSE(Pushed(b));
 
-    display->MoveMouse(At(b, 5, 5));
-    display->ButtonDown();
-    display->Pump();
+    PressAt(At(b, 5, 5));
     SetCapture(other);
     display->ButtonUp();
     EXPECT_THAT(Events(), ElementsAre());

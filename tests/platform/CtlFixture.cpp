@@ -51,6 +51,23 @@ void CtlFixture::ClickAt(HWND control, int x, int y) {
     display->Pump();
 }
 
+void CtlFixture::PressAt(POINT screen) {
+    display->MoveMouse(screen);
+    display->ButtonDown();
+    display->Pump();
+}
+
+void CtlFixture::Release() {
+    display->ButtonUp();
+    display->Pump();
+}
+
+void CtlFixture::Drag(POINT from, POINT to) {
+    PressAt(from);
+    display->MoveMouse(to);
+    Release();
+}
+
 COLORREF CtlFixture::Pixel(HWND control, int x, int y) const {
     RECT top{};
     GetWindowRect(dialog, &top);

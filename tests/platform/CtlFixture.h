@@ -17,6 +17,11 @@ class CtlFixture : public WinFixture {
     // Screen point of a control's client point.
     POINT At(HWND control, int x, int y) const;
     void ClickAt(HWND control, int x, int y);
+    // The left button pressed at a screen point, released, or pressed, moved and released;
+    // each pumped.
+    void PressAt(POINT screen);
+    void Release();
+    void Drag(POINT from, POINT to);
     // Colour of a control's client pixel as shown on the popup's surface.
     COLORREF Pixel(HWND control, int x, int y) const;
     void ExpectPixels(HWND control, std::initializer_list<pixeltest::PixelAt> rows) const {

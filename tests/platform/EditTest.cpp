@@ -246,8 +246,7 @@ TEST_F(Edits, MouseSetsCaretDragsAndSelectsWords) {
     display->MoveMouse(to.x, to.y);
     display->Pump();
     EXPECT_EQ(GetCapture(), e);
-    display->ButtonUp();
-    display->Pump();
+    Release();
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(Sel(e), std::make_pair(DWORD{0}, DWORD{9}));
     display->AdvanceClock(1000);

@@ -186,11 +186,7 @@ TEST_F(ListBoxTest, SeventyThousandEntriesAClickPicksTheEntryUnderThePointer) {
     const int thumbY = GetSystemMetrics(SM_CYVSCROLL) + 2;
     SendMessageA(list, LB_SETTOPINDEX, 0, 0);
     const POINT thumb = At(list, client.right + 8, thumbY);
-    display->MoveMouse(thumb.x, thumb.y);
-    display->ButtonDown();
-    display->MoveMouse(thumb.x, thumb.y + 1000);
-    display->ButtonUp();
-    display->Pump();
+    Drag(thumb, {thumb.x, thumb.y + 1000});
     EXPECT_EQ(Top(list), Entries - 6);
 }
 
@@ -283,8 +279,7 @@ TEST_F(ListBoxTest, StripComesWhenTheEntriesDoNotFitAndFollowsCodesThumbAndWheel
         << "the strip shows the thumb at its new place";
     EXPECT_EQ(Pixel(list, client.right + 7, low), GetSysColor(COLOR_BTNFACE));
     display->MoveMouse(thumb.x, thumb.y);
-    display->ButtonUp();
-    display->Pump();
+    Release();
     EXPECT_EQ(Top(list), 0);
     EXPECT_EQ(Sel(list), -1) << "scrolling selects nothing";
     EXPECT_NE(Pixel(list, client.right + 6, low), Pixel(list, client.right + 7, low))
@@ -301,15 +296,12 @@ TEST_F(ListBoxTest, PressSelectsAndTheSelectionFollowsTheDragDoubleClickNotifies
     HWND list = List(LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 6, Numbered(5));
     const int ih = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     POINT p = At(list, 20, ih + 2);
-    display->MoveMouse(p.x, p.y);
-    display->ButtonDown();
-    display->Pump();
+    PressAt(p);
     EXPECT_EQ(GetFocus(), list);
     EXPECT_EQ(GetCapture(), list);
     p = At(list, 20, 3 * ih + 2);
     display->MoveMouse(p.x, p.y);
-    display->ButtonUp();
-    display->Pump();
+    Release();
     EXPECT_EQ(Sel(list), 3);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(Events(), (std::vector<std::string>{"cmd:1005:4", SelChange, SelChange}));

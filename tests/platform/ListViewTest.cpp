@@ -300,14 +300,11 @@ TEST_F(ListViewTest, StripArrowsRepeatTheTrackPagesAndTheThumbDrags) {
     GetClientRect(list, &client);
     const int strip = client.right + GetSystemMetrics(SM_CXVSCROLL) / 2;
     const POINT down = At(list, strip, client.bottom - 4);
-    display->MoveMouse(down.x, down.y);
-    display->ButtonDown();
-    display->Pump();
+    PressAt(down);
     EXPECT_EQ(Top(), 1) << "the down arrow steps at once";
     display->AdvanceClock(400);
     EXPECT_EQ(Top(), 2) << "and repeats while held";
-    display->ButtonUp();
-    display->Pump();
+    Release();
     display->AdvanceClock(1000);
     EXPECT_EQ(Top(), 2);
     EXPECT_EQ(GetCapture(), nullptr);
@@ -327,8 +324,7 @@ TEST_F(ListViewTest, StripArrowsRepeatTheTrackPagesAndTheThumbDrags) {
     display->MoveMouse(thumb.x + 30, thumb.y);
     display->Pump();
     EXPECT_EQ(Top(), 0) << "and back, wherever the pointer is across";
-    display->ButtonUp();
-    display->Pump();
+    Release();
     EXPECT_EQ(Top(), 0);
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_THAT(Notes(), IsEmpty()) << "scrolling changes no row";
