@@ -20,7 +20,7 @@ else
   headers=$(echo "$changed" | grep '\.h$' || true)
   files=$( (echo "$changed" | grep -E '\.(c|cpp)$' || true
     for h in $headers; do git grep -l "#include \"$h\"" -- '*.c' '*.cpp' || true; done) |
-    grep -v '^examples/' | sort -u)
+    { grep -v '^examples/' || true; } | sort -u)
 fi
 if [ -z "$files" ]; then
   echo "check-style: no source to tidy"
