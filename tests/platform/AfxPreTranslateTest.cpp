@@ -146,10 +146,6 @@ TEST_F(AfxPreTranslateTest, MessageBoxesCarryTheApplicationName) {
     EXPECT_EQ(messageBoxes[0].text, "Missing table");
     EXPECT_EQ(messageBoxes[0].caption, "QvSQLBuilder");
     EXPECT_EQ(messageBoxes[0].type, MB_OK | MB_ICONWARNING);
-
-    AfxSetResourceHandle(reinterpret_cast<HINSTANCE>(0x1234));
-    EXPECT_EQ(AfxGetResourceHandle(), reinterpret_cast<HINSTANCE>(0x1234));
-    AfxSetResourceHandle(AfxGetInstanceHandle());
 }
 
 } // namespace

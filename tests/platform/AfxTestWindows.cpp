@@ -1,5 +1,7 @@
 #include "tests/platform/AfxTestWindows.h"
 
+#include <utility>
+
 namespace afxtest {
 
 UINT registeredMessage = RegisterWindowMessageA("AFX_TEST_REGISTERED");
@@ -10,9 +12,7 @@ std::vector<std::string>& Log() {
 }
 
 std::vector<std::string> TakeLog() {
-    std::vector<std::string> taken;
-    taken.swap(Log());
-    return taken;
+    return std::exchange(Log(), {});
 }
 
 BEGIN_MESSAGE_MAP(Probe, CWnd)

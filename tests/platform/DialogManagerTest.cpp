@@ -40,7 +40,6 @@ class Dialogs : public DialogFixture {
         DestroyWindow(dialog);
         return result;
     }
-    void Shifted(UINT vk) { display->Chord({VK_SHIFT}, vk); }
 };
 
 TEST_F(Dialogs, DialogUnitsComeFromTheTemplateFont) {
@@ -149,7 +148,7 @@ TEST_F(Dialogs, TabShiftTabAndArrowsInsideGroups) {
     std::vector<int> seen;
     auto press = [&](std::initializer_list<UINT> keys, bool shift = false) {
         for (UINT vk : keys) {
-            shift ? Shifted(vk) : display->Key(vk);
+            shift ? display->Chord({VK_SHIFT}, vk) : display->Key(vk);
             PumpThrough(d);
             seen.push_back(FocusId());
         }

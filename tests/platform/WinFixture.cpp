@@ -91,16 +91,6 @@ void WinFixture::Watch(std::set<UINT> messages) {
     log.clear();
 }
 
-void WinFixture::On(HWND hwnd, UINT msg, Handler handler) {
-    handlers[{hwnd, msg}] = std::move(handler);
-}
-
-std::vector<std::string> WinFixture::Take() {
-    std::vector<std::string> taken;
-    taken.swap(log);
-    return taken;
-}
-
 LRESULT WinFixture::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     WinFixture* f = current;
     if (f && !f->names.count(hwnd) && !f->pendingName.empty()) {

@@ -13,6 +13,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wintest {
@@ -29,8 +30,8 @@ class WinFixture : public ::testing::Test {
     HWND Child(const std::string& name, HWND parent, RECT r, DWORD style = 0, int id = 0);
     // Starts logging these messages, with an empty log.
     void Watch(std::set<UINT> messages);
-    void On(HWND hwnd, UINT msg, Handler handler);
-    std::vector<std::string> Take();
+    void On(HWND hwnd, UINT msg, Handler handler) { handlers[{hwnd, msg}] = std::move(handler); }
+    std::vector<std::string> Take() { return std::exchange(log, {}); }
 
     static constexpr const char* ClassName = "WinTestClass";
     static constexpr const char* DoubleClickClass = "WinTestDbl";
