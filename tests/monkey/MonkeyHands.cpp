@@ -8,6 +8,9 @@
 #include "tests/monkey/MonkeyText.h"
 
 #include <cstdio>
+#include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace monkey {
@@ -80,6 +83,17 @@ std::vector<HWND> VisibleWindows() {
     return all;
 }
 
+// The first action whose bound the roll is below; the bounds rise to the roll's range.
+std::string Weighted(int roll,
+                     std::initializer_list<std::pair<int, std::function<std::string()>>> actions) {
+    for (const auto& [bound, action] : actions) {
+        if (roll < bound) {
+            return action();
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::string MonkeyHands::Play(const CSELECTSQLDlg& builder) {
@@ -100,17 +114,10 @@ std::string MonkeyHands::Play(const CSELECTSQLDlg& builder) {
 }
 
 std::string MonkeyHands::PlayAnywhere() {
-    const int kind = random.Below(100);
-    if (kind < 40) {
-        return Pointer(AnyPoint(), "somewhere");
-    }
-    if (kind < 65) {
-        return Key();
-    }
-    if (kind < 75) {
-        return Type();
-    }
-    return Wait();
+    return Weighted(random.Below(100), {{40, [&] { return Pointer(AnyPoint(), "somewhere"); }},
+                                        {65, [&] { return Key(); }},
+                                        {75, [&] { return Type(); }},
+                                        {100, [&] { return Wait(); }}});
 }
 
 std::string MonkeyHands::PlayInBuilder(const CSELECTSQLDlg& builder) {
@@ -120,64 +127,42 @@ std::string MonkeyHands::PlayInBuilder(const CSELECTSQLDlg& builder) {
         res::IDC_UP,         res::IDC_DOWN,         res::IDC_COLUMNS,
         res::IDC_WHERE_GRID, res::IDC_ORDERBY_GRID, res::IDC_PREVIEW,
         res::IDC_UP,         res::IDC_DOWN};
-    const int kind = random.Below(1000);
     std::string what;
-    if (kind < 250) {
-        const POINT p = OnColumnItem(builder, what);
-        return Pointer(p, what);
-    }
-    if (kind < 550) {
-        const POINT p = OnGridCell(builder, what);
-        return Pointer(p, what);
-    }
-    if (kind < 700) {
+    const HWND dialog = builder.m_hWnd;
+    const auto control = [&] {
         const int id = random.Pick(controls);
-        return Pointer(OnControl(builder.m_hWnd, id), "control " + std::to_string(id));
-    }
-    if (kind < 704) {
-        return Pointer(OnControl(builder.m_hWnd, IDOK), "OK");
-    }
-    if (kind < 706) {
-        return Pointer(OnControl(builder.m_hWnd, IDCANCEL), "Cancel");
-    }
-    if (kind < 850) {
-        return Key();
-    }
-    if (kind < 900) {
-        return Type();
-    }
-    return Wait();
+        return Pointer(OnControl(dialog, id), "control " + std::to_string(id));
+    };
+    return Weighted(random.Below(1000),
+                    {{250, [&] { return Pointer(OnColumnItem(builder, what), what); }},
+                     {550, [&] { return Pointer(OnGridCell(builder, what), what); }},
+                     {700, control},
+                     {704, [&] { return Pointer(OnControl(dialog, IDOK), "OK"); }},
+                     {706, [&] { return Pointer(OnControl(dialog, IDCANCEL), "Cancel"); }},
+                     {850, [&] { return Key(); }},
+                     {900, [&] { return Type(); }},
+                     {1000, [&] { return Wait(); }}});
 }
 
 std::string MonkeyHands::PlayInPrompt(HWND prompt) {
     static const std::vector<int> controls{res::IDC_WP_PROMPT, res::IDC_WP_DEFAULT,
                                            res::IDC_WP_DEFAULT, IDOK, IDCANCEL};
-    const int kind = random.Below(100);
-    if (kind < 35) {
+    const auto control = [&] {
         const int id = random.Pick(controls);
         return Pointer(OnControl(prompt, id), "prompt control " + std::to_string(id));
-    }
-    if (kind < 65) {
-        return Key();
-    }
-    if (kind < 85) {
-        return Type();
-    }
-    return Wait();
+    };
+    return Weighted(random.Below(100), {{35, control},
+                                        {65, [&] { return Key(); }},
+                                        {85, [&] { return Type(); }},
+                                        {100, [&] { return Wait(); }}});
 }
 
 std::string MonkeyHands::PlayInBox(HWND box) {
-    const int kind = random.Below(100);
-    if (kind < 40) {
-        return Pointer(OnControl(box, IDOK), "box OK");
-    }
-    if (kind < 70) {
-        return Key();
-    }
-    if (kind < 85) {
-        return Pointer(InWindow(box), "box");
-    }
-    return Wait();
+    return Weighted(random.Below(100),
+                    {{40, [&] { return Pointer(OnControl(box, IDOK), "box OK"); }},
+                     {70, [&] { return Key(); }},
+                     {85, [&] { return Pointer(InWindow(box), "box"); }},
+                     {100, [&] { return Wait(); }}});
 }
 
 // ---- events
