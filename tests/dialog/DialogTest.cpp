@@ -502,14 +502,17 @@ TEST_F(DialogTest, KeywordLabelsAreBlueAndThePreviewIsWhite) {
         RECT preview{};
         GetWindowRect(GetDlgItem(Dlg().m_hWnd, res::IDC_PREVIEW), &preview);
         // Below the one line of text, inside the border.
-        previewPixel = shot.ColorAt(preview.left + 6 - frame.left, preview.bottom - 6 - frame.top);
+        const auto at = [&](LONG x, LONG y) { // window coordinates to the shot's pixels
+            return shot.ColorAt((x - frame.left) * shot.Scale(), (y - frame.top) * shot.Scale());
+        };
+        previewPixel = at(preview.left + 6, preview.bottom - 6);
         for (int id : {res::IDC_SELECT_LABEL, res::IDC_ORDERBY_LABEL, res::IDC_PREVIEW_LABEL}) {
             RECT r{};
             GetWindowRect(GetDlgItem(Dlg().m_hWnd, id), &r);
             int blue = 0;
             for (int y = r.top; y < r.bottom; ++y) {
                 for (int x = r.left; x < r.right; ++x) {
-                    blue += IsBlueText(shot.ColorAt(x - frame.left, y - frame.top));
+                    blue += IsBlueText(at(x, y));
                 }
             }
             bluePixels.push_back(blue);
