@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/desktop/DesktopPeer.h"
-#include "tests/desktop/ProbeProcess.h"
 #include "tests/platform/Xvfb.h"
+#include "tests/support/ChildProcess.h"
 
 #include <cstdlib>
 
@@ -21,7 +21,7 @@ TEST(DemoHost, RealClicksTickAColumnAndPressOk) {
     setenv("DISPLAY", server.Name().c_str(), 1);
     unsetenv("QVSQL_SCRIPT");
     unsetenv("QVSQL_BACKEND");
-    ProbeProcess host(QVSQL_HOST, "--no-run");
+    qvsql::test::ChildProcess host(QVSQL_HOST, {"--no-run"});
     const ::Window dialog = WaitForWindow(peer);
     ASSERT_NE(dialog, 0u) << "the dialog never appeared";
     Click(peer, dialog, targets.nameBox);

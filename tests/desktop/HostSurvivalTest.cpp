@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/desktop/DesktopPeer.h"
-#include "tests/desktop/ProbeProcess.h"
 #include "tests/platform/Xvfb.h"
+#include "tests/support/ChildProcess.h"
 
 #include <X11/Xlib.h>
 
@@ -15,6 +15,8 @@
 
 namespace desktoptest {
 namespace {
+
+using qvsql::test::ChildProcess;
 
 constexpr const char* Untouched = "result 1 buffer 'keep me'";
 constexpr const char* WithCondition = "SELECT * FROM T WHERE  ( Alpha = 'x' ) ";
@@ -51,7 +53,7 @@ class HostSurvival : public ::testing::Test {
 };
 
 // Kills the server while the dialog (and what opens) is shown; the call answers 1.
-void KillDuring(ProbeProcess& host, const std::string& call, POINT click, const char* what) {
+void KillDuring(ChildProcess& host, const std::string& call, POINT click, const char* what) {
     Server server;
     ASSERT_NE(server.peer, nullptr) << "no Xvfb";
     host.Send("display " + server.xvfb->Name());
@@ -71,7 +73,7 @@ void KillDuring(ProbeProcess& host, const std::string& call, POINT click, const 
 
 TEST_F(HostSurvival, TheServerDiesComesBackOrDestroysTheDialog) {
     const DialogTargets targets = QueryBuilderTargets();
-    ProbeProcess host;
+    ChildProcess host(QVSQL_PROBE_HOST);
     KillDuring(host, "call", {0, 0}, "the dialog");
     KillDuring(host, "call", targets.tableCombo, "the table list");
     KillDuring(host, std::string("call ") + WithCondition, targets.fieldsCell, "the drop-down");
@@ -100,7 +102,7 @@ TEST_F(HostSurvival, TheServerDiesComesBackOrDestroysTheDialog) {
 TEST_F(HostSurvival, TheHostsErrorHandlerKeepsItsErrorsAfterTheDialogAndTheUnload) {
     Server server;
     ASSERT_NE(server.peer, nullptr) << "no Xvfb";
-    ProbeProcess host;
+    ChildProcess host(QVSQL_PROBE_HOST);
     host.Send("display " + server.xvfb->Name());
     host.Send("handler");
     host.Send("provoke");
@@ -126,7 +128,7 @@ TEST_F(HostSurvival, TheHostsErrorHandlerKeepsItsErrorsAfterTheDialogAndTheUnloa
 TEST_F(HostSurvival, ASecondThreadIsRefusedWhileTheDialogIsOpen) {
     Server server;
     ASSERT_NE(server.peer, nullptr) << "no Xvfb";
-    ProbeProcess host;
+    ChildProcess host(QVSQL_PROBE_HOST);
     host.Send("display " + server.xvfb->Name());
     EXPECT_EQ(host.Line(), "ok");
     host.Send("thread");

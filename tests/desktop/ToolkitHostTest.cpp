@@ -5,20 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "tests/desktop/DesktopPeer.h"
-#include "tests/desktop/ProbeProcess.h"
 #include "tests/platform/Xvfb.h"
+#include "tests/support/ChildProcess.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 
 #include <chrono>
-#include <csignal>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace desktoptest {
 namespace {
@@ -28,25 +22,16 @@ constexpr int EnoughTicks = 3;
 // The window manager, for as long as the object lives.
 class Openbox {
   public:
-    explicit Openbox(Display* display) {
-        char* argv[] = {const_cast<char*>("openbox"), const_cast<char*>("--sm-disable"), nullptr};
-        if (posix_spawnp(&pid, "openbox", nullptr, nullptr, argv, environ) != 0)
-            pid = -1;
-        for (int i = 0; pid > 0 && i < 500 && !Running(display); ++i)
+    explicit Openbox(Display* display) : wm("openbox", {"--sm-disable"}) {
+        for (int i = 0; wm.Pid() > 0 && i < 500 && !Running(display); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    ~Openbox() {
-        if (pid > 0) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-        }
     }
     static bool Running(Display* display) {
         return !Cardinals(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK").empty();
     }
 
   private:
-    pid_t pid = -1;
+    qvsql::test::ChildProcess wm;
 };
 
 int TicksIn(Display* display, ::Window window) {
@@ -63,7 +48,7 @@ void PlayHost(const char* program, const DialogTargets& targets) {
     Openbox manager(peer);
     if (!Openbox::Running(peer))
         GTEST_SKIP() << "no openbox";
-    ProbeProcess host(program);
+    qvsql::test::ChildProcess host(program);
     int x = 0, y = 0;
     ASSERT_EQ(std::sscanf(host.Line().c_str(), "button %d %d", &x, &y), 2) << program;
     const std::string window = host.Line();

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/desktop/DesktopPeer.h"
-#include "tests/desktop/ProbeProcess.h"
 #include "tests/platform/Xvfb.h"
+#include "tests/support/ChildProcess.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -53,7 +53,7 @@ TEST(WindowManager, TheDialogIsAModalDialogOfTheHostCentredOverItsActiveWindow) 
     x11test::Xvfb server;
     Display* peer = server.Name().empty() ? nullptr : XOpenDisplay(server.Name().c_str());
     ASSERT_NE(peer, nullptr) << "no Xvfb";
-    ProbeProcess host;
+    qvsql::test::ChildProcess host(QVSQL_PROBE_HOST);
     host.Send("display " + server.Name());
     host.Send("handler");
     host.Send("window");

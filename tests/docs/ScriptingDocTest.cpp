@@ -1,7 +1,7 @@
 // docs/scripting.md cannot go stale: its first example is played into the demo host and its
 // output compared with the one the page shows, and every example of its verb table parses.
 #include "automation/ScriptParser.h"
-#include "tests/tools/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Plays every script under scripts/ into qvsql-host and compares its status and first line
 // of standard output with the script's "#> status:" and "#> stdout:" lines. Each "#> arg:"
 // line gives one argument of the host; "#> stderr:" a text standard error must contain.
-#include "tests/tools/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 

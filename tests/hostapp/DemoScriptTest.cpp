@@ -1,6 +1,6 @@
 // Plays the repository's demo script into the demo host, as scripts/demo.sh does headless:
 // the statement, the rows of the sample database and the screenshot must all come out.
-#include "tests/tools/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 

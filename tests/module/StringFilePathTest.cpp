@@ -1,5 +1,5 @@
 #include "tests/host/TempDir.h"
-#include "tests/tools/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/tools/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
 
 #include <filesystem>
 #include <fstream>
