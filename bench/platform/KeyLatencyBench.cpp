@@ -5,7 +5,7 @@
 #include "platform/base/WinControls.h"
 #include "platform/ctl/BuiltinControls.h"
 #include "platform/win/WindowSystem.h"
-#include "tests/platform/XServer.h"
+#include "tests/support/XServer.h"
 
 #include <benchmark/benchmark.h>
 

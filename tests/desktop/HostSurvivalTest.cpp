@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/desktop/DesktopPeer.h"
-#include "tests/platform/Xvfb.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Xvfb.h"
 
 #include <X11/Xlib.h>
 

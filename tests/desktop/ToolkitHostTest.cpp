@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/desktop/DesktopPeer.h"
-#include "tests/platform/Xvfb.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Xvfb.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -54,10 +54,7 @@ void PlayHost(const char* program, const DialogTargets& targets) {
     const std::string window = host.Line();
     ASSERT_EQ(window.rfind("window ", 0), 0u) << window;
     const ::Window hostWindow = std::stoul(window.substr(7));
-    XTestFakeMotionEvent(peer, -1, x, y, CurrentTime);
-    XTestFakeButtonEvent(peer, 1, True, CurrentTime);
-    XTestFakeButtonEvent(peer, 1, False, CurrentTime);
-    XSync(peer, False);
+    Click(peer, DefaultRootWindow(peer), {x, y});
 
     const ::Window dialog = WaitForWindow(peer);
     ASSERT_NE(dialog, 0u) << program;

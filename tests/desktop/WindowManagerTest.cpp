@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/desktop/DesktopPeer.h"
-#include "tests/platform/Xvfb.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Xvfb.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -62,7 +62,7 @@ TEST(WindowManager, TheDialogIsAModalDialogOfTheHostCentredOverItsActiveWindow) 
     const std::string line = host.Line();
     ASSERT_EQ(line.rfind("window ", 0), 0u) << line;
     const ::Window hostWindow = std::stoul(line.substr(7));
-    SetActiveWindow(peer, hostWindow);
+    SetNetActiveWindow(peer, hostWindow);
 
     host.Send("call");
     const ::Window dialog = WaitForWindow(peer);
@@ -78,7 +78,7 @@ TEST(WindowManager, TheDialogIsAModalDialogOfTheHostCentredOverItsActiveWindow) 
     // Another program's window is active: no owner, centred on the screen.
     const ::Window foreign =
         XCreateSimpleWindow(peer, DefaultRootWindow(peer), 0, 0, 50, 50, 0, 0, 0);
-    SetActiveWindow(peer, foreign);
+    SetNetActiveWindow(peer, foreign);
     host.Send("call");
     const ::Window alone = WaitForWindow(peer);
     ASSERT_NE(alone, 0u);

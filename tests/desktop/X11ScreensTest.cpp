@@ -7,7 +7,8 @@
 #include "platform/backend/X11Connection.h"
 #include "platform/gfx/Gdi.h"
 #include "platform/win/WindowSystem.h"
-#include "tests/platform/Xvfb.h"
+#include "tests/support/XPeer.h"
+#include "tests/support/Xvfb.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -49,11 +50,7 @@ unsigned long ServerPixel(Display* peer, backend::X11Backend& display, HWND hwnd
         XWindowAttributes a{};
         const ::Window xid = display.NativeWindow(hwnd);
         if (XGetWindowAttributes(peer, xid, &a) && a.map_state == IsViewable) {
-            XImage* image = XGetImage(peer, xid, 20, 20, 1, 1, AllPlanes, ZPixmap);
-            if (image) {
-                pixel = XGetPixel(image, 0, 0);
-                XDestroyImage(image);
-            }
+            pixel = x11test::ServerPixel(peer, xid, 20, 20);
             if (pixel == wanted)
                 return pixel;
         }

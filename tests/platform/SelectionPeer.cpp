@@ -1,5 +1,7 @@
 #include "tests/platform/SelectionPeer.h"
 
+#include "tests/support/XPeer.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -13,25 +15,6 @@ namespace {
 constexpr auto WaitLimit = std::chrono::seconds(5);
 constexpr std::size_t HugeChunk = std::size_t{1} << 20;
 constexpr std::size_t HugeTotal = std::size_t{100} << 20;
-
-std::string ReadProperty(Display* d, ::Window w, Atom property, Atom* type) {
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(d, w, property, 0, 1 << 24, True, AnyPropertyType, type, &format, &count,
-                       &after, &data);
-    std::string bytes;
-    if (data && format == 8) {
-        bytes.assign(reinterpret_cast<char*>(data), count);
-    } else if (data && format == 32) {
-        bytes.assign(reinterpret_cast<char*>(data), count * sizeof(long));
-    }
-    if (data) {
-        XFree(data);
-    }
-    return bytes;
-}
 
 void Put(Display* d, ::Window w, Atom property, Atom type, const std::string& bytes) {
     XChangeProperty(d, w, property, type, 8, PropModeReplace,
@@ -135,7 +118,7 @@ SelectionPeer::Reply SelectionPeer::Convert(Atom selection, Atom target,
     if (!WaitFor(SelectionNotify, &e, pump) || e.xselection.property == None) {
         return reply;
     }
-    reply.bytes = ReadProperty(display, window, property, &reply.type);
+    reply.bytes = PropertyBytes(display, window, property, &reply.type, nullptr, true);
     if (reply.type != Intern("INCR")) {
         return reply;
     }
@@ -151,7 +134,8 @@ SelectionPeer::Reply SelectionPeer::Convert(Atom selection, Atom target,
         if (e.xproperty.state != PropertyNewValue) {
             continue;
         }
-        const std::string chunk = ReadProperty(display, window, property, &reply.type);
+        const std::string chunk =
+            PropertyBytes(display, window, property, &reply.type, nullptr, true);
         if (chunk.empty()) {
             return reply;
         }

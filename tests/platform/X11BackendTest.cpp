@@ -2,6 +2,7 @@
 #include "platform/gfx/Gdi.h"
 #include "platform/win/WindowSystem.h"
 #include "tests/platform/X11Fixture.h"
+#include "tests/support/XPeer.h"
 
 #include <gtest/gtest.h>
 
@@ -72,13 +73,7 @@ class X11 : public X11Fixture {
     }
 
     std::uint32_t PixelAt(HWND hwnd, int x, int y) {
-        XImage* image = XGetImage(peer, Native(hwnd), x, y, 1, 1, AllPlanes, ZPixmap);
-        if (!image) {
-            return 0xFFFFFFFF;
-        }
-        const auto pixel = static_cast<std::uint32_t>(XGetPixel(image, 0, 0) & 0xFFFFFF);
-        XDestroyImage(image);
-        return pixel;
+        return static_cast<std::uint32_t>(ServerPixel(peer, Native(hwnd), x, y) & 0xFFFFFF);
     }
 
     std::vector<Logged> Of(HWND hwnd, std::initializer_list<UINT> kinds) const {
@@ -249,14 +244,7 @@ TEST_F(X11, CloseRequestFromTheManagerActsAsTheCloseBox) {
     HWND top = Top();
     ASSERT_TRUE(Until([&] { return Viewable(top); }));
     const ::Window xid = Native(top);
-    XEvent e{};
-    e.xclient.type = ClientMessage;
-    e.xclient.window = xid;
-    e.xclient.message_type = XInternAtom(peer, "WM_PROTOCOLS", False);
-    e.xclient.format = 32;
-    e.xclient.data.l[0] = static_cast<long>(XInternAtom(peer, "WM_DELETE_WINDOW", False));
-    e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(peer, xid, False, NoEventMask, &e);
+    RequestClose(peer, xid);
     ASSERT_TRUE(Until([&] { return !IsWindow(top); }));
     const auto closing = Of(top, {WM_SYSCOMMAND, WM_CLOSE});
     ASSERT_EQ(closing.size(), 2u);
@@ -264,19 +252,6 @@ TEST_F(X11, CloseRequestFromTheManagerActsAsTheCloseBox) {
     EXPECT_EQ(closing[1].msg, static_cast<UINT>(WM_CLOSE));
     XWindowAttributes a{};
     EXPECT_TRUE(Until([&] { return !XGetWindowAttributes(peer, xid, &a); }));
-}
-
-// A window property's bytes and type, as a window manager reads them.
-std::string PropertyOf(Display* d, ::Window w, const char* name, Atom* type) {
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(d, w, XInternAtom(d, name, False), 0, 64, False, AnyPropertyType, type,
-                       &format, &count, &after, &data);
-    std::string bytes = data ? std::string(reinterpret_cast<char*>(data), count) : "";
-    XFree(data);
-    return bytes;
 }
 
 TEST_F(X11, FramedWindowsTellTheManagerWhatItNeedsAndPopupsBypassIt) {
@@ -293,15 +268,11 @@ TEST_F(X11, FramedWindowsTellTheManagerWhatItNeedsAndPopupsBypassIt) {
     EXPECT_EQ(a.width, 200);
 
     Atom type = 0;
-    EXPECT_EQ(PropertyOf(peer, Native(top), "_NET_WM_NAME", &type), "Ab\xC3\xA7");
+    EXPECT_EQ(Text(peer, Native(top), "_NET_WM_NAME", &type), "Ab\xC3\xA7");
     EXPECT_EQ(type, XInternAtom(peer, "UTF8_STRING", False));
     SetWindowTextA(top, "Renamed");
-    EXPECT_TRUE(Until([&] {
-        char* name = nullptr;
-        const bool renamed = XFetchName(peer, Native(top), &name) && std::string(name) == "Renamed";
-        XFree(name);
-        return renamed;
-    }));
+    EXPECT_TRUE(Until([&] { return Text(peer, Native(top), "WM_NAME", &type) == "Renamed"; }));
+    EXPECT_EQ(type, XA_STRING);
 
     Atom* protocols = nullptr;
     int n = 0;
@@ -310,10 +281,8 @@ TEST_F(X11, FramedWindowsTellTheManagerWhatItNeedsAndPopupsBypassIt) {
     EXPECT_EQ(protocols[0], XInternAtom(peer, "WM_DELETE_WINDOW", False));
     XFree(protocols);
 
-    ::Window transientFor = 0;
-    EXPECT_TRUE(XGetTransientForHint(peer, Native(owned), &transientFor));
-    EXPECT_EQ(transientFor, Native(top));
-    EXPECT_FALSE(XGetTransientForHint(peer, Native(top), &transientFor));
+    EXPECT_EQ(TransientFor(peer, Native(owned)), Native(top));
+    EXPECT_EQ(TransientFor(peer, Native(top)), 0u);
 
     SetWindowPos(top, nullptr, 0, 0, 250, 120, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_TRUE(

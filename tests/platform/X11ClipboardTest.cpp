@@ -4,7 +4,7 @@
 
 #include "platform/win/WindowSystem.h"
 #include "tests/platform/SelectionPeer.h"
-#include "tests/platform/XServer.h"
+#include "tests/support/XServer.h"
 
 #include <X11/Xatom.h>
 

@@ -1,7 +1,7 @@
 #include "tests/platform/X11Fixture.h"
 
 #include "platform/win/WindowSystem.h"
-#include "tests/platform/XServer.h"
+#include "tests/support/XServer.h"
 
 #include <X11/extensions/XTest.h>
 

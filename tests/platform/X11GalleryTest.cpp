@@ -4,7 +4,7 @@
 #include "tests/platform/GalleryTemplate.h"
 #include "tests/platform/SelectionPeer.h"
 #include "tests/platform/X11Fixture.h"
-#include "tests/platform/XServer.h"
+#include "tests/support/XServer.h"
 
 #include <gtest/gtest.h>
 

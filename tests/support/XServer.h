@@ -1,7 +1,7 @@
 #pragma once
 // An X server for the tests: a private Xvfb started on first use (on a display number it
 // picks itself) and stopped at exit, else the one $DISPLAY names, else none.
-#include "tests/platform/Xvfb.h"
+#include "tests/support/Xvfb.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "tests/platform/Xvfb.h"
+#include "tests/support/Xvfb.h"
 
 #include <csignal>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "tests/platform/XServer.h"
+#include "tests/support/XServer.h"
 
 #include <cstdlib>
 
