@@ -18,17 +18,13 @@
 namespace x11test {
 namespace {
 
-LRESULT Plain(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
 class Activation : public X11Fixture {
   protected:
     void SetUp() override {
         X11Fixture::SetUp();
         ctl::RegisterBuiltinControls();
         WNDCLASSA wc{};
-        wc.lpfnWndProc = Plain;
+        wc.lpfnWndProc = DefWindowProcA;
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         wc.lpszClassName = "ActivationTop";
         RegisterClassA(&wc);

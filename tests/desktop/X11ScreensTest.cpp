@@ -24,14 +24,10 @@ namespace {
 
 constexpr COLORREF Odd = RGB(0x12, 0x34, 0x56);
 
-LRESULT Plain(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
 void RegisterFilled() {
     static const bool done = [] {
         WNDCLASSA wc{};
-        wc.lpfnWndProc = Plain;
+        wc.lpfnWndProc = DefWindowProcA;
         wc.hbrBackground = CreateSolidBrush(Odd);
         wc.lpszClassName = "DepthFilled";
         return RegisterClassA(&wc) != 0;

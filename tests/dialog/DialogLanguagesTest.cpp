@@ -26,7 +26,7 @@ TEST_F(DialogLanguagesTest, NoTextOfAnyLanguageIsDrawnAsMissingGlyphBoxes) {
         Run({[&](backend::HeadlessBackend&) {
             Press(res::IDC_ADD); // a condition row with a column name
             for (const int item : {1, 3}) {
-                display->Click(ListBox(Dlg().columnList, item));
+                display->Click(ItemPoint(Dlg().columnList, item));
             }
             RedrawWindow(Dlg().m_hWnd, nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);

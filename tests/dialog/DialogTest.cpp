@@ -94,7 +94,7 @@ TEST_F(DialogTest, TickingColumnsRebuildsThePreviewAndStarExcludesTheRest) {
         return [&, item](backend::HeadlessBackend& d) {
             previews.push_back(Preview());
             checks.push_back(Checks());
-            d.Click(ListBox(Dlg().columnList, item));
+            d.Click(ItemPoint(Dlg().columnList, item));
         };
     };
     Run({tick(1), tick(4), tick(0), [&](auto&) {
@@ -168,7 +168,7 @@ TEST_F(DialogTest, TickingAColumnPresentsOnlyTheChangedEntriesAndPreviewLines) {
     };
     auto tick = [&](int item) {
         return [&, item](backend::HeadlessBackend& d) {
-            const POINT p = ListBox(Dlg().columnList, item);
+            const POINT p = ItemPoint(Dlg().columnList, item);
             before = surface();
             d.TakePresented(Dlg().m_hWnd);
             d.Click(p.x, p.y);
@@ -296,7 +296,7 @@ TEST_F(DialogTest, OkIsRefusedWithTheComposersMessageAndTheDialogStays) {
     std::string boxCaption;
     bool openAfterBox = false;
     Run({[&](auto& d) {
-             const POINT p = ListBox(Dlg().columnList, 0);
+             const POINT p = ItemPoint(Dlg().columnList, 0);
              d.Click(p.x, p.y); // unticks "*": nothing is selected any more
          },
          [&](auto&) {
@@ -357,7 +357,7 @@ TEST_F(DialogTest, WhenPrintedColumnConfirmedThenAskedAgainAndCancelled) {
     std::string afterOk;
     std::string afterCancel;
     bool flagAfterOk = false;
-    Run({[&](auto& d) { d.Click(ListBox(Dlg().columnList, 3)); },
+    Run({[&](auto& d) { d.Click(ItemPoint(Dlg().columnList, 3)); },
          [&](auto& d) { // inside the When Printed dialog
              HWND wp = GetActiveWindow();
              for (int i = 0; i < 3; ++i) {
@@ -373,7 +373,7 @@ TEST_F(DialogTest, WhenPrintedColumnConfirmedThenAskedAgainAndCancelled) {
          [&](auto& d) {
              afterOk = Preview();
              flagAfterOk = Dlg().wpFlags[0];
-             const POINT p = ListBox(Dlg().columnList, 1);
+             const POINT p = ItemPoint(Dlg().columnList, 1);
              d.Click(p.x, p.y); // the last item is still ticked: asked again
          },
          [&](auto& d) { d.Click(Centre(GetDlgItem(GetActiveWindow(), IDCANCEL))); },

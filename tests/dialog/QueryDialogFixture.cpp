@@ -42,15 +42,7 @@ void QueryDialogFixture::RegisterSampleTables() {
 }
 
 void QueryDialogFixture::Script(std::vector<Step> steps) {
-    auto shared = std::make_shared<std::vector<Step>>(std::move(steps));
-    auto next = std::make_shared<std::size_t>(0);
-    display->SetScript([shared, next](backend::HeadlessBackend& d) {
-        if (*next >= shared->size()) {
-            return false;
-        }
-        (*shared)[(*next)++](d);
-        return true;
-    });
+    display->SetScript(wintest::Steps(std::move(steps)));
 }
 
 INT_PTR QueryDialogFixture::Run(std::vector<Step> steps) {
@@ -60,23 +52,8 @@ INT_PTR QueryDialogFixture::Run(std::vector<Step> steps) {
     return result;
 }
 
-POINT QueryDialogFixture::Centre(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 POINT QueryDialogFixture::Control(int id) const {
-    return Centre(GetDlgItem(Dlg().m_hWnd, id));
-}
-
-// On the item's check box.
-POINT QueryDialogFixture::ListBox(const CListBox& list, int index) {
-    RECT item{};
-    list.GetItemRect(index, &item);
-    POINT p{item.left + 5, (item.top + item.bottom) / 2};
-    ClientToScreen(list.m_hWnd, &p);
-    return p;
+    return wintest::Centre(GetDlgItem(Dlg().m_hWnd, id));
 }
 
 POINT QueryDialogFixture::Cell(const CXListCtrl& grid, int row, int column) {

@@ -5,6 +5,7 @@
 #include "dialog/CSELECTSQLDlg.h"
 #include "module/ModuleSettings.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "tests/platform/ModalScript.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,9 @@
 
 namespace dialogtest {
 
-using Step = std::function<void(backend::HeadlessBackend&)>;
+using wintest::Centre;
+using wintest::ItemPoint;
+using wintest::Step;
 
 class QueryDialogFixture : public ::testing::Test {
   protected:
@@ -35,9 +38,7 @@ class QueryDialogFixture : public ::testing::Test {
     }
 
     // Screen points of what a real user would click.
-    static POINT Centre(HWND window);
     POINT Control(int id) const;
-    static POINT ListBox(const CListBox& list, int index);
     static POINT Cell(const CXListCtrl& grid, int row, int column);
     void Press(int id) const;
 

@@ -1,5 +1,6 @@
 // Dialogs run modally through the framework: data exchange, dialog keys, the check list and
 // owner-drawn buttons, fed by a script on the headless backend.
+#include "tests/platform/ModalScript.h"
 #include "tests/platform/ModalTemplate.h"
 #include "tests/platform/WinFixture.h"
 
@@ -13,7 +14,8 @@ namespace {
 CWinApp theApp;
 
 using ::testing::ElementsAre;
-using Step = std::function<void(backend::HeadlessBackend&)>;
+using wintest::Centre;
+using wintest::Step;
 
 constexpr int TemplateId = 310;
 constexpr int EditId = 1005;
@@ -121,12 +123,6 @@ DialogTemplate Template() {
          {IDCANCEL, "button", "Cancel", BS_PUSHBUTTON | tab, 0, 115, 25, 50, 14}});
 }
 
-POINT Centre(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 class AfxDialogTest : public wintest::WinFixture {
   protected:
     void SetUp() override {
@@ -137,26 +133,8 @@ class AfxDialogTest : public wintest::WinFixture {
         trail.clear();
     }
     // Plays the steps in order, one per turn of the loop; then no more input comes.
-    void Script(std::vector<Step> steps) {
-        auto shared = std::make_shared<std::vector<Step>>(std::move(steps));
-        auto next = std::make_shared<std::size_t>(0);
-        display->SetScript([shared, next](backend::HeadlessBackend& d) {
-            if (*next >= shared->size()) {
-                return false;
-            }
-            (*shared)[(*next)++](d);
-            return true;
-        });
-    }
+    void Script(std::vector<Step> steps) { display->SetScript(wintest::Steps(std::move(steps))); }
     void Press(TestDialog& dlg, int id) { display->Click(Centre(GetDlgItem(dlg.m_hWnd, id))); }
-    // A point on item index of the check list: on its box, or well into its text.
-    POINT ListPoint(TestDialog& dlg, int index, bool onBox) {
-        RECT item{};
-        dlg.list.GetItemRect(index, &item);
-        POINT p{item.left + (onBox ? 5 : 60), (item.top + item.bottom) / 2};
-        ClientToScreen(dlg.list.m_hWnd, &p);
-        return p;
-    }
     std::vector<std::string> TakeTrail() { return std::exchange(trail, {}); }
 };
 
@@ -232,7 +210,8 @@ TEST_F(AfxDialogTest, CheckListSelectsThenTogglesAndNotifies) {
     auto click = [&](int index, bool onBox) {
         return [&, index, onBox](backend::HeadlessBackend& d) {
             record();
-            d.Click(ListPoint(dlg, index, onBox));
+            d.Click(
+                wintest::ItemPoint(dlg.list, index, onBox ? 5 : 60)); // box or well into the text
         };
     };
     Script({click(1, true), click(2, false),
@@ -242,7 +221,7 @@ TEST_F(AfxDialogTest, CheckListSelectsThenTogglesAndNotifies) {
             },
             [&](auto& d) {
                 record();
-                d.DoubleClick(ListPoint(dlg, 0, true));
+                d.DoubleClick(wintest::ItemPoint(dlg.list, 0));
             },
             [&](auto&) {
                 record();

@@ -84,9 +84,7 @@ std::string CtlFixture::Text(HWND control) const {
 
 std::vector<std::string> CtlFixture::Events() {
     display->Pump();
-    std::vector<std::string> taken;
-    taken.swap(events);
-    return taken;
+    return std::exchange(events, {});
 }
 
 void CtlFixture::PressKey(UINT vk, UINT modifier) {

@@ -129,9 +129,7 @@ UINT ListViewFixture::State(int row) const {
 
 std::vector<std::string> ListViewFixture::Notes() {
     display->Pump();
-    std::vector<std::string> taken;
-    taken.swap(notes);
-    return taken;
+    return std::exchange(notes, {});
 }
 
 void ListViewFixture::Repaint() {

@@ -62,21 +62,17 @@ void WinFixture::TearDown() {
 }
 
 HWND WinFixture::Popup(const std::string& name, RECT r, HWND owner, DWORD style) {
-    pendingName = name;
-    HWND h =
-        CreateWindowExA(0, ClassName, name.c_str(), WS_POPUP | WS_VISIBLE | style, r.left, r.top,
-                        r.right - r.left, r.bottom - r.top, owner, nullptr, nullptr, nullptr);
-    pendingName.clear();
-    if (h) {
-        names[h] = name;
-    }
-    return h;
+    return Create(name, WS_POPUP | style, r, owner, 0);
 }
 
 HWND WinFixture::Child(const std::string& name, HWND parent, RECT r, DWORD style, int id) {
+    return Create(name, WS_CHILD | style, r, parent, id);
+}
+
+HWND WinFixture::Create(const std::string& name, DWORD style, RECT r, HWND parent, int id) {
     pendingName = name;
     HWND h =
-        CreateWindowExA(0, ClassName, name.c_str(), WS_CHILD | WS_VISIBLE | style, r.left, r.top,
+        CreateWindowExA(0, ClassName, name.c_str(), style | WS_VISIBLE, r.left, r.top,
                         r.right - r.left, r.bottom - r.top, parent,
                         reinterpret_cast<HMENU>(static_cast<std::intptr_t>(id)), nullptr, nullptr);
     pendingName.clear();

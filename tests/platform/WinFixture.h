@@ -28,6 +28,7 @@ class WinFixture : public ::testing::Test {
     // A visible top-level popup or child of the recording class.
     HWND Popup(const std::string& name, RECT r, HWND owner = nullptr, DWORD style = 0);
     HWND Child(const std::string& name, HWND parent, RECT r, DWORD style = 0, int id = 0);
+    HWND Create(const std::string& name, DWORD style, RECT r, HWND parent, int id);
     // Starts logging these messages, with an empty log.
     void Watch(std::set<UINT> messages);
     void On(HWND hwnd, UINT msg, Handler handler) { handlers[{hwnd, msg}] = std::move(handler); }
