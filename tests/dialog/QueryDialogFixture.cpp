@@ -98,15 +98,4 @@ std::vector<int> QueryDialogFixture::Checks() const {
     return checks;
 }
 
-HWND QueryDialogFixture::TopWindowOfClass(const char* className) {
-    for (HWND top : win::TopLevelWindows()) {
-        char name[64] = {};
-        GetClassNameA(top, name, sizeof name);
-        if (std::string(name) == className && IsWindowVisible(top)) {
-            return top;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace dialogtest

@@ -19,6 +19,7 @@ namespace dialogtest {
 using wintest::Centre;
 using wintest::ItemPoint;
 using wintest::Step;
+using wintest::TopWindowOfClass;
 
 class QueryDialogFixture : public ::testing::Test {
   protected:
@@ -46,8 +47,6 @@ class QueryDialogFixture : public ::testing::Test {
     std::vector<std::string> Row(const CXListCtrl& grid, int row) const;
     std::vector<std::vector<std::string>> Rows(const CXListCtrl& grid) const;
     std::vector<int> Checks() const;
-    // The topmost window of a class other than the builder, or null.
-    static HWND TopWindowOfClass(const char* className);
 
     backend::HeadlessBackend* display = nullptr;
     qvsql::ModuleSettings settings;

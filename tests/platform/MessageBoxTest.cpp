@@ -1,6 +1,7 @@
 // The message box: modal over its disabled owner, closed by Enter, Escape, Space or a click,
 // past a dialog's key filter, centred, with its caption and icon.
 #include "tests/platform/CtlFixture.h"
+#include "tests/platform/ModalScript.h"
 
 #include "platform/ctl/MessageBoxApi.h"
 #include "platform/gfx/Gdi.h"
@@ -13,25 +14,11 @@ namespace {
 
 class MessageBoxTest : public CtlFixture {
   protected:
-    static HWND Box() {
-        for (HWND top : win::TopLevelWindows()) {
-            char name[32] = {};
-            GetClassNameA(top, name, sizeof(name));
-            if (std::string(name) == "QvsqlMessageBox") {
-                return top;
-            }
-        }
-        return nullptr;
-    }
     // Runs a box whose first input step is act(box); records what the owner looked like.
     int Run(UINT type, const std::function<void(HWND)>& act, const char* caption = nullptr,
             const char* text = "No columns were chosen.") {
-        int step = 0;
-        display->SetScript([&](backend::HeadlessBackend&) {
-            if (step++ > 0) {
-                return false;
-            }
-            box = Box();
+        display->SetScript(Steps({[&](backend::HeadlessBackend&) {
+            box = TopWindowOfClass("QvsqlMessageBox");
             ownerEnabled = IsWindowEnabled(dialog) != FALSE;
             char title[64] = {};
             GetWindowTextA(box, title, sizeof(title));
@@ -46,8 +33,7 @@ class MessageBoxTest : public CtlFixture {
                     s->ColorAt(client.x - boxRect.left + 12 + 10, client.y - boxRect.top + 12 + 27);
             }
             act(box);
-            return true;
-        });
+        }}));
         const int result = MessageBoxA(dialog, text, caption, type);
         display->SetScript(nullptr);
         return result;

@@ -1,11 +1,13 @@
 #pragma once
-// Modal loops fed by a script of steps on the headless backend: each step is one turn of
-// whichever loop runs; once they are spent, no more input comes.
+// Modal loops fed by a script of steps on the headless backend (each step is one turn of
+// whichever loop runs; once they are spent, no more input comes), and where a step aims.
 #include "platform/afx/CListBox.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "platform/win/WindowSystem.h"
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace wintest {
@@ -38,6 +40,18 @@ inline POINT ItemPoint(const CListBox& list, int index, int x = 5) {
     POINT p{item.left + x, (item.top + item.bottom) / 2};
     ClientToScreen(list.m_hWnd, &p);
     return p;
+}
+
+// The visible top-level window of a class (a message box, a dialog of our own), or null.
+inline HWND TopWindowOfClass(const char* className) {
+    for (HWND top : win::TopLevelWindows()) {
+        char name[64] = {};
+        GetClassNameA(top, name, sizeof name);
+        if (std::string(name) == className && IsWindowVisible(top)) {
+            return top;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace wintest
