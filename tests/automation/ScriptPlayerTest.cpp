@@ -3,6 +3,7 @@
 // boxes, and failures that stop the script.
 #include "tests/platform/ModalTemplate.h"
 #include "tests/platform/WinFixture.h"
+#include "tests/support/TempDir.h"
 
 #include "automation/ScriptParser.h"
 #include "automation/ScriptPlayer.h"
@@ -16,7 +17,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -171,9 +171,8 @@ TEST_F(ScriptPlayerTest, MissingTargetsFail) {
 
 TEST_F(ScriptPlayerTest, ScreenshotMakesANewFileAndNeverOverwritesOrFollowsALink) {
     namespace fs = std::filesystem;
-    const auto dir = fs::temp_directory_path() / ("qvsql-shot-" + std::to_string(getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const qvsql::test::TempDir temp;
+    const fs::path& dir = temp.Path();
     const auto fresh = dir / "new.png";
     Play("screenshot " + fresh.string());
     EXPECT_TRUE(failures.empty());
@@ -190,7 +189,6 @@ TEST_F(ScriptPlayerTest, ScreenshotMakesANewFileAndNeverOverwritesOrFollowsALink
         EXPECT_EQ(fs::file_size(fresh), before);
     }
     EXPECT_EQ(fs::file_size(victim), 4u);
-    fs::remove_all(dir);
 }
 
 } // namespace

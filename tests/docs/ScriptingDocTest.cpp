@@ -2,6 +2,7 @@
 // output compared with the one the page shows, and every example of its verb table parses.
 #include "automation/ScriptParser.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -64,8 +64,8 @@ TEST(ScriptingDoc, TheFirstExamplePrintsWhatThePageShows) {
     ASSERT_FALSE(script.empty());
     ASSERT_FALSE(shown.empty());
 
-    const fs::path dir = fs::temp_directory_path() / ("qvsql-doc-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const qvsql::test::TempDir temp;
+    const fs::path& dir = temp.Path();
     fs::current_path(dir); // the example's screenshot lands in the working folder
     std::ofstream(dir / "example.script") << script;
     ::setenv("QVSQL_SCRIPT", (dir / "example.script").c_str(), 1);
@@ -75,8 +75,7 @@ TEST(ScriptingDoc, TheFirstExamplePrintsWhatThePageShows) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, shown);
     EXPECT_TRUE(fs::exists(dir / "name.png"));
-    fs::current_path(fs::temp_directory_path());
-    fs::remove_all(dir);
+    fs::current_path(fs::temp_directory_path()); // out of the folder before it goes
 }
 
 TEST(ScriptingDoc, EveryVerbExampleParses) {

@@ -1,7 +1,7 @@
 #include "platform/sys/ProfileFile.h"
 #include "platform/sys/RegularFile.h"
 
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

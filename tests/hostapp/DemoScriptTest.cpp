@@ -1,21 +1,21 @@
 // Plays the repository's demo script into the demo host, as scripts/demo.sh does headless:
 // the statement, the rows of the sample database and the screenshot must all come out.
 #include "tests/support/ChildProcess.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
 
 TEST(DemoScript, ComposesRunsAndSavesTheDialog) {
-    const fs::path dir = fs::temp_directory_path() / ("qvsql-demo-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
+    const qvsql::test::TempDir temp;
+    const fs::path& dir = temp.Path();
     fs::current_path(dir); // the script saves its screenshot beside the working directory
     ::setenv("QVSQL_SCRIPT", QVSQL_DEMO_SCRIPT, 1);
     ::setenv("QVSQL_BACKEND", "headless", 1);
@@ -35,8 +35,7 @@ TEST(DemoScript, ComposesRunsAndSavesTheDialog) {
     char magic[4] = {};
     png.read(magic, 4);
     EXPECT_EQ(std::string(magic + 1, 3), "PNG");
-    fs::current_path(fs::temp_directory_path());
-    fs::remove_all(dir);
+    fs::current_path(fs::temp_directory_path()); // out of the folder before it goes
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "module/LanguageNames.h"
 #include "module/TextTranslator.h"
 #include "platform/sys/ProfileFile.h"
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

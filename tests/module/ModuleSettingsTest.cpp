@@ -1,6 +1,6 @@
 #include "module/ModuleSettings.h"
 
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

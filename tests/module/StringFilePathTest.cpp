@@ -1,4 +1,4 @@
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "module/InterfaceTexts.h"
 #include "module/LanguageNames.h"
 #include "module/TextTranslator.h"
-#include "tests/host/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 

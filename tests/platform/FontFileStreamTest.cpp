@@ -1,10 +1,10 @@
 #include "platform/gfx/FontFileStream.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace gfx {
 namespace {
@@ -16,21 +16,21 @@ std::size_t OpenFiles() {
 }
 
 TEST(FontFileStream, OpensOnlyRegularFilesWithContent) {
-    const fs::path dir = fs::temp_directory_path() / ("qvsql-font-" + std::to_string(getpid()));
-    fs::create_directories(dir);
+    const qvsql::test::TempDir temp;
+    const fs::path& dir = temp.Path();
     ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
     std::FILE* empty = std::fopen((dir / "empty").c_str(), "w");
     std::fclose(empty);
     for (const fs::path& p : {dir / "missing", dir, dir / "fifo", dir / "empty"}) {
         EXPECT_FALSE(FontFileStream(p.string()).Valid()) << p;
     }
-    fs::remove_all(dir);
 }
 
 // A mapped font file cut short while in use kills the process with SIGBUS; read through the
 // stream, its glyphs fail to load instead.
 TEST(FontFileStream, AFontCutShortWhileOpenGivesErrorsAndClosesWithTheFace) {
-    const fs::path copy = fs::temp_directory_path() / ("qvsql-cut-" + std::to_string(getpid()));
+    const qvsql::test::TempDir temp;
+    const fs::path copy = temp.Path() / "cut.ttf";
     fs::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", copy);
     const std::size_t before = OpenFiles();
     FT_Library library = nullptr;
@@ -50,7 +50,6 @@ TEST(FontFileStream, AFontCutShortWhileOpenGivesErrorsAndClosesWithTheFace) {
     FT_Done_Face(face);
     EXPECT_EQ(OpenFiles(), before);
     FT_Done_FreeType(library);
-    fs::remove(copy);
 }
 
 } // namespace

@@ -12,7 +12,7 @@ namespace qvsql::test {
 class TempDir {
   public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qvsql-host-XXXXXX");
+        std::string pattern = (std::filesystem::temp_directory_path() / "qvsql-test-XXXXXX");
         if (mkdtemp(pattern.data()) != nullptr) {
             folder = pattern;
         }
