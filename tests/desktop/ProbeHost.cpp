@@ -11,7 +11,7 @@
 //                  thread's call is in progress), then calls every export; prints what it got
 //   unload         dlclose
 //   quit           prints "alive" and ends with status 0
-#include "include/QvSQLBuilder.h"
+#include "tests/support/LoadedLibrary.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -20,15 +20,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <dlfcn.h>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <thread>
 #include <unistd.h>
 
 namespace {
 
-void* library = nullptr;
+std::unique_ptr<LoadedLibrary> library;
 Display* own = nullptr;
 int hostErrors = 0;
 std::thread second;
@@ -38,20 +38,16 @@ int CountError(Display*, XErrorEvent*) {
     return 0;
 }
 
-template <typename F> F Bind(const char* name) {
-    return library ? reinterpret_cast<F>(dlsym(library, name)) : nullptr;
-}
-
 void Say(const std::string& line) {
     std::cout << line << std::endl;
 }
 
 void Call(const std::string& sql) {
-    auto get = Bind<decltype(&GetSELECTSQLQuery)>("GetSELECTSQLQuery");
     char buffer[128] = "keep me";
     if (!sql.empty())
         sql.copy(buffer, sizeof buffer - 1);
-    const int result = get ? get("T", "Alpha\tBeta\t", buffer, sizeof buffer) : -9;
+    const int result =
+        library ? library->getSELECTSQLQuery("T", "Alpha\tBeta\t", buffer, sizeof buffer) : -9;
     Say("result " + std::to_string(result) + " buffer '" + buffer + "'");
 }
 
@@ -74,28 +70,24 @@ void Window() {
 
 // Every call must be refused while the main thread's dialog is open.
 void Hammer() {
-    auto create = Bind<decltype(&CreateSELECTSQLQueryDlg)>("CreateSELECTSQLQueryDlg");
+    const LoadedLibrary& lib = *library;
     for (int wait = 0; wait < 2000; ++wait) {
-        QvSQLQueryDlg* probe = create();
+        QvSQLQueryDlg* probe = lib.create();
         if (!probe)
             break;
         delete probe;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-    auto get = Bind<decltype(&GetSELECTSQLQuery)>("GetSELECTSQLQuery");
-    auto set = Bind<decltype(&SetTableAndColumns)>("SetTableAndColumns");
-    auto table = Bind<decltype(&SetCurrentTable)>("SetCurrentTable");
-    auto current = Bind<decltype(&GetTable)>("GetTable");
     int refused = 0;
     constexpr int Rounds = 200;
     for (int i = 0; i < Rounds; ++i) {
         char buffer[16] = "untouched";
-        refused += get("T", "Alpha\t", buffer, sizeof buffer) == 1 &&
+        refused += lib.getSELECTSQLQuery("T", "Alpha\t", buffer, sizeof buffer) == 1 &&
                    std::strcmp(buffer, "untouched") == 0;
-        set("T", "Gamma\tDelta\t");
-        table("Other");
-        refused += std::strcmp(current(), "") == 0;
-        refused += create() == nullptr;
+        lib.setTableAndColumns("T", "Gamma\tDelta\t");
+        lib.setCurrentTable("Other");
+        refused += std::strcmp(lib.getTable(), "") == 0;
+        refused += lib.create() == nullptr;
     }
     Say("refused " + std::to_string(refused) + " of " + std::to_string(3 * Rounds));
 }
@@ -117,8 +109,7 @@ bool Obey(const std::string& line) {
     } else if (line == "thread") {
         second = std::thread(Hammer);
     } else if (line == "unload") {
-        dlclose(library);
-        library = nullptr;
+        library.reset();
         Say("unloaded");
     } else if (line == "quit") {
         if (second.joinable())
@@ -136,9 +127,10 @@ bool Obey(const std::string& line) {
 } // namespace
 
 int main() {
-    library = dlopen(QVSQL_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    if (!library) {
-        Say(dlerror());
+    try {
+        library = std::make_unique<LoadedLibrary>();
+    } catch (const std::exception& e) {
+        Say(e.what());
         return 2;
     }
     std::string line;

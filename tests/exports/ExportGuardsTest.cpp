@@ -1,7 +1,7 @@
 // An allocation that fails inside an export: the export catches it and answers as for bad
 // input, and the library goes on working. The failure is injected by replacing the global
 // operator new of this program, which the loaded library's allocations reach too.
-#include "tests/exports/LoadedLibrary.h"
+#include "tests/support/LoadedLibrary.h"
 
 #include <gtest/gtest.h>
 

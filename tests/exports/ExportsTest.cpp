@@ -1,5 +1,5 @@
 // The library as a host sees it: loaded with dlopen, driven only through its exports.
-#include "tests/exports/LoadedLibrary.h"
+#include "tests/support/LoadedLibrary.h"
 
 #include <gtest/gtest.h>
 

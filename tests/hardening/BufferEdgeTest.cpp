@@ -1,7 +1,7 @@
 // The host's buffer lies right before a page nobody may touch: every size from 0 to one past
 // the statement, with OK and with Cancel, and a handed-in text that is not terminated within
 // the buffer. A read or write past the buffer ends the test with a fault.
-#include "tests/exports/LoadedLibrary.h"
+#include "tests/support/LoadedLibrary.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // UTF-8. Names reach the statement byte for byte.
 #include "sql/GroupingChars.h"
 #include "sql/IdentifierQuoter.h"
-#include "tests/exports/LoadedLibrary.h"
+#include "tests/support/LoadedLibrary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Many dialogs and many loads in one process leave memory and file descriptors where they
 // were: a host that asks for a statement all day, or loads the library per request, does not
 // grow. The bounds are generous; a leak of a window, a font or a surface per dialog is not.
-#include "tests/exports/LoadedLibrary.h"
+#include "tests/support/LoadedLibrary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/exports/LoadedLibrary.h"
+#include "tests/support/LoadedLibrary.h"
 
 #include <cstdlib>
 #include <dlfcn.h>
