@@ -57,9 +57,8 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
 }
 
 ChildProcess::~ChildProcess() {
-    if (pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
+    if (pid > 0) {
+        Reap(pid, 0);
     }
     for (int* fd : {&in, &out, &err}) {
         CloseFd(*fd);
@@ -153,19 +152,21 @@ std::string ChildProcess::Errors() {
 }
 
 int ChildProcess::Wait() {
+    const int status = pid > 0 ? Reap(pid, ExitLimitMs) : -1;
+    pid = -1;
+    return status;
+}
+
+int Reap(int pid, int limitMs) {
     int status = -1;
-    for (int waited = 0; waited < ExitLimitMs && pid > 0; waited += 10) {
+    for (int waited = 0; waited < limitMs; waited += 10) {
         if (waitpid(pid, &status, WNOHANG) == pid) {
-            pid = -1;
             return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         }
         usleep(10000);
     }
-    if (pid > 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-    }
-    pid = -1;
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
     return -1;
 }
 

@@ -44,4 +44,7 @@ class ChildProcess {
     std::string pending;
 };
 
+// Waits up to limitMs for a child to end, then kills it; its exit status, or -1.
+int Reap(int pid, int limitMs);
+
 } // namespace qvsql::test

@@ -1,10 +1,11 @@
 #include "tests/support/Xvfb.h"
 
+#include "tests/support/ChildProcess.h"
+
 #include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace x11test {
@@ -66,8 +67,7 @@ Xvfb::Xvfb(const std::string& screen, const std::vector<std::string>& options) {
     const std::string number = child > 0 ? ReadDisplayNumber(fds[0]) : std::string();
     close(fds[0]);
     if (child > 0 && number.empty()) {
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
+        qvsql::test::Reap(child, 0);
         return;
     }
     if (child > 0) {
@@ -81,26 +81,19 @@ Xvfb::~Xvfb() {
 }
 
 void Xvfb::Kill() {
-    if (pid > 0) {
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
-        pid = -1;
-    }
+    End(SIGKILL);
 }
 
 void Xvfb::Stop() {
-    if (pid <= 0) {
-        return;
+    End(SIGTERM);
+}
+
+void Xvfb::End(int signal) {
+    if (pid > 0) {
+        kill(pid, signal);
+        qvsql::test::Reap(pid, StopTimeoutMs);
     }
-    kill(pid, SIGTERM);
-    for (int waited = 0; waited < StopTimeoutMs; waited += 10) {
-        if (waitpid(pid, nullptr, WNOHANG) == pid) {
-            pid = -1;
-            return;
-        }
-        usleep(10000);
-    }
-    Kill();
+    pid = -1;
 }
 
 } // namespace x11test

@@ -22,6 +22,8 @@ class Xvfb {
     void Stop();
 
   private:
+    void End(int signal);
+
     std::string name;
     int pid = -1;
 };
