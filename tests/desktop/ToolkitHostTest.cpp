@@ -9,10 +9,6 @@
 #include "tests/support/Xvfb.h"
 
 #include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-
-#include <chrono>
-#include <thread>
 
 namespace desktoptest {
 namespace {
@@ -23,8 +19,8 @@ constexpr int EnoughTicks = 3;
 class Openbox {
   public:
     explicit Openbox(Display* display) : wm("openbox", {"--sm-disable"}) {
-        for (int i = 0; wm.Pid() > 0 && i < 500 && !Running(display); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (wm.Pid() > 0)
+            Eventually([&] { return Running(display); });
     }
     static bool Running(Display* display) {
         return !Cardinals(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK").empty();
@@ -62,8 +58,7 @@ void PlayHost(const char* program, const DialogTargets& targets) {
     // The title may still show the tick before the click: one more tick keeps the host's own
     // count (from the click on) at EnoughTicks or more.
     const int first = TicksIn(peer, hostWindow) + 1;
-    for (int i = 0; i < 750 && TicksIn(peer, hostWindow) < first + EnoughTicks; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    Eventually([&] { return TicksIn(peer, hostWindow) >= first + EnoughTicks; });
     EXPECT_GE(TicksIn(peer, hostWindow), first + EnoughTicks) << program << ": the host froze";
     Click(peer, dialog, targets.okButton);
     EXPECT_EQ(host.Line(), "result 0") << program;

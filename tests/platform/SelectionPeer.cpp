@@ -146,10 +146,7 @@ SelectionPeer::Reply SelectionPeer::Convert(Atom selection, Atom target,
 void SelectionPeer::Own(Atom selection, Answer answer, std::string text) {
     owner = std::thread(
         [this, selection, answer, text = std::move(text)] { Serve(selection, answer, text); });
-    const auto end = std::chrono::steady_clock::now() + WaitLimit;
-    while (!owning && std::chrono::steady_clock::now() < end) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    Eventually([this] { return owning.load(); });
 }
 
 // The owner's loop, on its own connection: the test's thread only joins it.

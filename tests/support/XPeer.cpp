@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <cstring>
-#include <functional>
 #include <thread>
 
 namespace x11test {
@@ -45,16 +44,22 @@ constexpr int PollMs = 20;
 }
 
 ::Window Poll(const std::function<::Window()>& find) {
-    for (int i = 0; i < Tries; ++i) {
-        if (::Window w = find()) {
-            return w;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(PollMs));
-    }
-    return 0;
+    ::Window found = 0;
+    Eventually([&] { return (found = find()) != 0; });
+    return found;
 }
 
 } // namespace
+
+bool Eventually(const std::function<bool()>& done) {
+    for (int i = 0; i < Tries; ++i) {
+        if (done()) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(PollMs));
+    }
+    return false;
+}
 
 ::Window WaitForWindow(Display* display, const char* title) {
     return Poll([&] {

@@ -6,11 +6,14 @@
 // gtest first in the tests: Xlib defines None and Status as macros.
 #include <X11/Xlib.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace x11test {
 
+// Whether done() came true within a few seconds, asked every few milliseconds.
+bool Eventually(const std::function<bool()>& done);
 // The viewable top-level window with that title, waited for a few seconds; 0 if none.
 ::Window WaitForWindow(Display* display, const char* title);
 // A viewable override-redirect window (a popup list), waited for a few seconds; 0 if none.
