@@ -8,6 +8,7 @@
 #include "platform/win/WinDialogs.h"
 #include "resources/ResourceIds.h"
 #include "tests/dialog/QueryDialogFixture.h"
+#include "tests/platform/GfxTestSurface.h"
 
 #include <gmock/gmock.h>
 
@@ -138,17 +139,6 @@ gfx::Region ChangedRows(const gfx::Surface& before, const gfx::Surface& after, c
     return rows;
 }
 
-bool SamePixels(const gfx::Surface& a, const gfx::Surface& b) {
-    for (int y = 0; y < std::max(a.PixelHeight(), b.PixelHeight()); ++y) {
-        for (int x = 0; x < std::max(a.PixelWidth(), b.PixelWidth()); ++x) {
-            if (!a.Contains(x, y) || !b.Contains(x, y) || a.ColorAt(x, y) != b.ColorAt(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 // A tick sends the display the column list's entries that changed and the preview's lines
 // that changed, nothing else, and the display then shows every pixel as the dialog drew it.
 TEST_F(DialogTest, TickingAColumnPresentsOnlyTheChangedEntriesAndPreviewLines) {
@@ -184,7 +174,7 @@ TEST_F(DialogTest, TickingAColumnPresentsOnlyTheChangedEntriesAndPreviewLines) {
          [&](backend::HeadlessBackend& d) {
              presented = d.TakePresented(Dlg().m_hWnd);
              after = surface();
-             shownAsDrawn = SamePixels(*d.Shown(Dlg().m_hWnd), after);
+             shownAsDrawn = gfx::test::SamePixels(*d.Shown(Dlg().m_hWnd), after);
              for (int item : {1, 2}) { // the old selection and the new one, ticked
                  RECT r{};
                  Dlg().columnList.GetItemRect(item, &r);
