@@ -121,7 +121,9 @@ std::vector<long> Cardinals(Display* display, ::Window window, const char* prope
     const std::string bytes =
         PropertyBytes(display, window, XInternAtom(display, property, False), nullptr, &format);
     std::vector<long> values(format == 32 ? bytes.size() / sizeof(long) : 0);
-    std::memcpy(values.data(), bytes.data(), values.size() * sizeof(long));
+    if (!values.empty()) { // an absent property: no buffer to copy from or to
+        std::memcpy(values.data(), bytes.data(), values.size() * sizeof(long));
+    }
     return values;
 }
 
