@@ -9,44 +9,21 @@
 
 namespace {
 
-template <typename F> void Bind(void* handle, F& function, const char* name) {
-    function = reinterpret_cast<F>(dlsym(handle, name));
-    if (!function) {
-        throw std::runtime_error(std::string("missing export ") + name);
-    }
-}
-
-} // namespace
-
-LoadedLibrary::LoadedLibrary(const std::string& script) {
+void UseScript(const std::string& script) {
     if (script.empty()) {
         unsetenv("QVSQL_SCRIPT");
     } else {
         setenv("QVSQL_SCRIPT", script.c_str(), 1);
     }
-    handle = dlopen(QVSQL_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) {
-        throw std::runtime_error(dlerror());
-    }
-    Bind(handle, create, "CreateSELECTSQLQueryDlg");
-    Bind(handle, setGroupingChars, "SetGroupingChars");
-    Bind(handle, setLanguage, "SetLanguage");
-    Bind(handle, setTableAndColumns, "SetTableAndColumns");
-    Bind(handle, setShemaTable, "SetShemaTable");
-    Bind(handle, setCurrentTable, "SetCurrentTable");
-    Bind(handle, getTable, "GetTable");
-    Bind(handle, getSELECTSQLQuery, "GetSELECTSQLQuery");
 }
 
-LoadedLibrary::~LoadedLibrary() {
-    Unload();
-}
+} // namespace
 
-void LoadedLibrary::Unload() {
-    if (handle) {
-        dlclose(handle);
+LoadedLibrary::LoadedLibrary(const std::string& script) : QvSQLLibrary({QVSQL_LIBRARY}) {
+    UseScript(script);
+    if (!Loaded()) {
+        throw std::runtime_error(Error());
     }
-    handle = nullptr;
 }
 
 bool LoadedLibrary::StillMapped() {

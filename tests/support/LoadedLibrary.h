@@ -1,33 +1,19 @@
 #pragma once
-// libQvSQLBuilder.so loaded with dlopen as a host loads it; unloaded by the destructor.
-#include "include/QvSQLBuilder.h"
+// libQvSQLBuilder.so of this build, loaded with dlopen by the demo host's own loader as a host
+// loads it; unloaded by the destructor.
+#include "tools/qvsql-host/QvSQLLibrary.h"
 
 #include <string>
 
-class LoadedLibrary {
+class LoadedLibrary : public QvSQLLibrary {
   public:
-    // Sets QVSQL_SCRIPT to script (unset when empty) before loading: the library reads it
-    // at its first modal run.
+    // Sets QVSQL_SCRIPT to script (unset when empty): the library reads it at its first modal
+    // run. Throws when the library cannot be loaded or lacks an export.
     explicit LoadedLibrary(const std::string& script = {});
-    ~LoadedLibrary();
-    LoadedLibrary(const LoadedLibrary&) = delete;
-    LoadedLibrary& operator=(const LoadedLibrary&) = delete;
 
     // Whether the library is still mapped after an unload.
     static bool StillMapped();
-    void Unload();
-
-    decltype(&CreateSELECTSQLQueryDlg) create = nullptr;
-    decltype(&SetGroupingChars) setGroupingChars = nullptr;
-    decltype(&SetLanguage) setLanguage = nullptr;
-    decltype(&SetTableAndColumns) setTableAndColumns = nullptr;
-    decltype(&SetShemaTable) setShemaTable = nullptr;
-    decltype(&SetCurrentTable) setCurrentTable = nullptr;
-    decltype(&GetTable) getTable = nullptr;
-    decltype(&GetSELECTSQLQuery) getSELECTSQLQuery = nullptr;
-
-  private:
-    void* handle = nullptr;
+    void Unload() { Close(); }
 };
 
 // A script file under the test's temporary folder.

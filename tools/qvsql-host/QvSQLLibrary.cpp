@@ -1,20 +1,23 @@
 #include "QvSQLLibrary.h"
 
-#include "HostPaths.h"
-
 #include <dlfcn.h>
 #include <filesystem>
 
-QvSQLLibrary::QvSQLLibrary() {
-    for (const std::string& candidate : LibraryCandidates()) {
+QvSQLLibrary::QvSQLLibrary(const std::vector<std::string>& candidates) {
+    for (const std::string& candidate : candidates) {
         if (Open(candidate))
             return;
     }
 }
 
 QvSQLLibrary::~QvSQLLibrary() {
+    Close();
+}
+
+void QvSQLLibrary::Close() {
     if (handle)
         dlclose(handle);
+    handle = nullptr;
 }
 
 bool QvSQLLibrary::Open(const std::string& path) {
@@ -27,6 +30,7 @@ bool QvSQLLibrary::Open(const std::string& path) {
         return false;
     }
     error.clear();
+    Bind(create, "CreateSELECTSQLQueryDlg");
     Bind(setGroupingChars, "SetGroupingChars");
     Bind(setLanguage, "SetLanguage");
     Bind(setTableAndColumns, "SetTableAndColumns");

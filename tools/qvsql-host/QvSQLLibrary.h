@@ -3,18 +3,21 @@
 #include "include/QvSQLBuilder.h"
 
 #include <string>
+#include <vector>
 
 class QvSQLLibrary {
   public:
-    // The first of LibraryCandidates() that loads and has every export.
-    QvSQLLibrary();
+    // The first of the candidates (paths or names for dlopen) that loads and has every export.
+    explicit QvSQLLibrary(const std::vector<std::string>& candidates);
     ~QvSQLLibrary();
     QvSQLLibrary(const QvSQLLibrary&) = delete;
     QvSQLLibrary& operator=(const QvSQLLibrary&) = delete;
 
     bool Loaded() const { return handle != nullptr; }
     const std::string& Error() const { return error; }
+    void Close();
 
+    decltype(&CreateSELECTSQLQueryDlg) create = nullptr;
     decltype(&SetGroupingChars) setGroupingChars = nullptr;
     decltype(&SetLanguage) setLanguage = nullptr;
     decltype(&SetTableAndColumns) setTableAndColumns = nullptr;

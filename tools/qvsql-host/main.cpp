@@ -96,7 +96,7 @@ int ListTables(const HostOptions& options) {
 int Run(const HostOptions& options) {
     RequireDisplay();
     const ScriptFailureWatch script;
-    const QvSQLLibrary lib;
+    const QvSQLLibrary lib(LibraryCandidates());
     if (!lib.Loaded())
         throw HostError(ExitStatus::NoLibrary, lib.Error());
     const auto db = OpenDatabase(options);
