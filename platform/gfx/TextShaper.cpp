@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace gfx {
 
@@ -77,28 +78,29 @@ ShapedText TextShaper::Shape(std::string_view text) {
 // Simple code points, left to right, each in a face that has it: HarfBuzz would give each its
 // nominal glyph at its own advance (kerning is off), so it is not asked.
 bool TextShaper::LayOutDirectly(ShapedText& out) {
-    std::vector<FontInstance*> fonts(codes.size());
+    std::vector<std::pair<FontInstance*, std::uint32_t>> placed(codes.size());
     FontInstance* current = nullptr;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         if (levels[i] != 0 || !IsSimpleCodePoint(codes[i])) {
             return false;
         }
         current = FontFor(i, current);
+        const std::uint32_t index = current->Index(codes[i]);
         // HarfBuzz would decompose a missing letter, or stand a space in for a missing space;
         // a missing control character stays the missing glyph there as here.
-        if (current->Face() && !current->Has(codes[i]) && !Control(codes[i])) {
+        if (current->Face() && index == 0 && !Control(codes[i])) {
             return false;
         }
-        fonts[i] = current;
+        placed[i] = {current, index};
     }
     for (std::size_t i = 0; i < codes.size(); ++i) {
-        PlaceNominal(fonts[i], i, out);
+        PlaceNominal(placed[i].first, placed[i].second, i, out);
     }
     return true;
 }
 
-void TextShaper::PlaceNominal(FontInstance* font, std::size_t i, ShapedText& out) {
-    const std::uint32_t index = font->Index(codes[i]);
+void TextShaper::PlaceNominal(FontInstance* font, std::uint32_t index, std::size_t i,
+                              ShapedText& out) {
     const std::int32_t advance = font->Advance(index);
     out.glyphs.push_back(PlacedGlyph{font, index, out.width, 0, advance, bytes[i]});
     out.width += advance;
@@ -253,7 +255,8 @@ void TextShaper::ShapeRun(const Run& run, hb_buffer_t* buffer, ShapedText& out) 
 // to left in a right-to-left run.
 void TextShaper::PlaceUnshaped(const Run& run, ShapedText& out) {
     for (std::size_t k = run.begin; k < run.end; ++k) {
-        PlaceNominal(run.font, run.level % 2 ? run.begin + run.end - 1 - k : k, out);
+        const std::size_t i = run.level % 2 ? run.begin + run.end - 1 - k : k;
+        PlaceNominal(run.font, run.font->Index(codes[i]), i, out);
     }
 }
 

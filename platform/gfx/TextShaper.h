@@ -39,7 +39,8 @@ class TextShaper {
     void Decode(std::string_view text);
     void ResolveLevels();
     bool LayOutDirectly(ShapedText& out);
-    void PlaceNominal(FontInstance* font, std::size_t i, ShapedText& out);
+    // Character i in the font's glyph index (its nominal glyph), at the glyph's advance.
+    void PlaceNominal(FontInstance* font, std::uint32_t index, std::size_t i, ShapedText& out);
     void ShapeRuns(ShapedText& out);
     void Itemize();
     std::vector<int> ResolvedScripts() const;
