@@ -1,32 +1,26 @@
 #include "platform/gfx/FontFileStream.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace gfx {
 
-FontFileStream::FontFileStream(const std::string& path) {
-    // Non-blocking, so that a FIFO put where a font was expected cannot stall the open.
-    const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    struct stat info {};
-    stream.descriptor.value = -1;
-    if (file < 0) {
+namespace {
+
+// Far above any font installed, still a bound for a hostile file.
+constexpr std::uint64_t MaxFontBytes = 1ULL << 30;
+
+} // namespace
+
+FontFileStream::FontFileStream(const std::string& path)
+    : file(qvsql::RegularFile::Open(path.c_str(), MaxFontBytes)) {
+    if (file && file->Stamp().size == 0) {
+        file.reset();
+    }
+    if (!file) {
         return;
     }
-    if (fstat(file, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) {
-        close(file);
-        return;
-    }
-    stream.descriptor.value = file;
-    stream.size = static_cast<unsigned long>(info.st_size);
+    stream.size = static_cast<unsigned long>(file->Stamp().size);
+    stream.descriptor.pointer = this;
     stream.read = &FontFileStream::Read;
     stream.close = &FontFileStream::Close;
-}
-
-FontFileStream::~FontFileStream() {
-    Close(&stream);
 }
 
 FT_Open_Args FontFileStream::Args() {
@@ -42,28 +36,12 @@ unsigned long FontFileStream::Read(FT_Stream stream, unsigned long offset, unsig
     if (count == 0) {
         return offset <= stream->size ? 0 : 1;
     }
-    const int file = static_cast<int>(stream->descriptor.value);
-    unsigned long done = 0;
-    while (file >= 0 && done < count) {
-        const ssize_t got =
-            pread(file, buffer + done, count - done, static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            break;
-        }
-        done += static_cast<unsigned long>(got);
-    }
-    return done;
+    const auto* self = static_cast<const FontFileStream*>(stream->descriptor.pointer);
+    return self->file ? self->file->ReadAt(offset, reinterpret_cast<char*>(buffer), count) : 0;
 }
 
 void FontFileStream::Close(FT_Stream stream) {
-    const int file = static_cast<int>(stream->descriptor.value);
-    if (file >= 0) {
-        close(file);
-    }
-    stream->descriptor.value = -1;
+    static_cast<FontFileStream*>(stream->descriptor.pointer)->file.reset();
 }
 
 } // namespace gfx

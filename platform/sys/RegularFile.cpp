@@ -10,9 +10,8 @@
 namespace qvsql {
 namespace {
 
-std::optional<FileStamp> Acceptable(const struct stat& info) {
-    if (!S_ISREG(info.st_mode) ||
-        static_cast<std::uint64_t>(info.st_size) > RegularFile::maxBytes) {
+std::optional<FileStamp> Acceptable(const struct stat& info, std::uint64_t limit) {
+    if (!S_ISREG(info.st_mode) || static_cast<std::uint64_t>(info.st_size) > limit) {
         return std::nullopt;
     }
     return FileStamp{
@@ -22,18 +21,18 @@ std::optional<FileStamp> Acceptable(const struct stat& info) {
 
 } // namespace
 
-std::optional<FileStamp> RegularFile::StampOf(const char* path) {
+std::optional<FileStamp> RegularFile::StampOf(const char* path, std::uint64_t limit) {
     struct stat info {};
     if (path == nullptr || stat(path, &info) != 0) {
         return std::nullopt;
     }
-    return Acceptable(info);
+    return Acceptable(info, limit);
 }
 
 // The path is looked at before it is opened, because opening some devices has effects of
 // its own; the open file is checked again, as the path may have changed in between.
-std::optional<RegularFile> RegularFile::Open(const char* path) {
-    if (!StampOf(path)) {
+std::optional<RegularFile> RegularFile::Open(const char* path, std::uint64_t limit) {
+    if (!StampOf(path, limit)) {
         return std::nullopt;
     }
     const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -41,12 +40,13 @@ std::optional<RegularFile> RegularFile::Open(const char* path) {
         return std::nullopt;
     }
     struct stat info {};
-    const std::optional<FileStamp> stamp = fstat(fd, &info) == 0 ? Acceptable(info) : std::nullopt;
+    const std::optional<FileStamp> stamp =
+        fstat(fd, &info) == 0 ? Acceptable(info, limit) : std::nullopt;
     if (!stamp) {
         close(fd);
         return std::nullopt;
     }
-    return RegularFile(fd, *stamp);
+    return RegularFile(fd, *stamp, limit);
 }
 
 std::string RegularFile::ReadToEnd() {
@@ -54,7 +54,8 @@ std::string RegularFile::ReadToEnd() {
     std::size_t filled = 0;
     for (;;) {
         if (filled == bytes.size()) {
-            bytes.resize(std::min(maxBytes, std::max<std::size_t>(bytes.size() * 2, 4096)));
+            bytes.resize(
+                std::min<std::uint64_t>(limit_, std::max<std::size_t>(bytes.size() * 2, 4096)));
         }
         const std::size_t got = Read(bytes.data() + filled, bytes.size() - filled);
         if (got == 0) {
@@ -67,7 +68,8 @@ std::string RegularFile::ReadToEnd() {
 }
 
 RegularFile::RegularFile(RegularFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), stamp_(other.stamp_), readSoFar_(other.readSoFar_) {}
+    : fd_(std::exchange(other.fd_, -1)), stamp_(other.stamp_), limit_(other.limit_),
+      readSoFar_(other.readSoFar_) {}
 
 RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
     if (this != &other) {
@@ -76,6 +78,7 @@ RegularFile& RegularFile::operator=(RegularFile&& other) noexcept {
         }
         fd_ = std::exchange(other.fd_, -1);
         stamp_ = other.stamp_;
+        limit_ = other.limit_;
         readSoFar_ = other.readSoFar_;
     }
     return *this;
@@ -88,7 +91,7 @@ RegularFile::~RegularFile() {
 }
 
 std::size_t RegularFile::Read(char* buffer, std::size_t size) {
-    const std::size_t wanted = std::min(size, maxBytes - readSoFar_);
+    const std::size_t wanted = std::min<std::uint64_t>(size, limit_ - readSoFar_);
     if (fd_ < 0 || buffer == nullptr || wanted == 0) {
         return 0;
     }
@@ -101,6 +104,22 @@ std::size_t RegularFile::Read(char* buffer, std::size_t size) {
     }
     readSoFar_ += static_cast<std::size_t>(got);
     return static_cast<std::size_t>(got);
+}
+
+std::size_t RegularFile::ReadAt(std::uint64_t offset, char* buffer, std::size_t size) const {
+    std::size_t done = 0;
+    while (fd_ >= 0 && buffer != nullptr && done < size) {
+        const ssize_t got =
+            pread(fd_, buffer + done, size - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
 }
 
 } // namespace qvsql

@@ -24,10 +24,10 @@ class RegularFile {
     static constexpr std::size_t maxBytes = 16 * 1024 * 1024;
 
     // Nothing when the path is null, missing or unreadable, names anything but a regular
-    // file, or names one larger than maxBytes.
-    static std::optional<RegularFile> Open(const char* path);
+    // file, or names one larger than limit.
+    static std::optional<RegularFile> Open(const char* path, std::uint64_t limit = maxBytes);
     // The stamp of a file Open would accept, without opening it.
-    static std::optional<FileStamp> StampOf(const char* path);
+    static std::optional<FileStamp> StampOf(const char* path, std::uint64_t limit = maxBytes);
 
     RegularFile(RegularFile&& other) noexcept;
     RegularFile& operator=(RegularFile&& other) noexcept;
@@ -40,13 +40,18 @@ class RegularFile {
     std::size_t Read(char* buffer, std::size_t size);
     // Everything Read still gives.
     std::string ReadToEnd();
+    // Up to size bytes from offset on, without moving the reading position; fewer at the end
+    // or on an error.
+    std::size_t ReadAt(std::uint64_t offset, char* buffer, std::size_t size) const;
     const FileStamp& Stamp() const { return stamp_; }
 
   private:
-    RegularFile(int fd, const FileStamp& stamp) : fd_(fd), stamp_(stamp) {}
+    RegularFile(int fd, const FileStamp& stamp, std::uint64_t limit)
+        : fd_(fd), stamp_(stamp), limit_(limit) {}
 
     int fd_ = -1;
     FileStamp stamp_;
+    std::uint64_t limit_ = maxBytes;
     std::size_t readSoFar_ = 0;
 };
 
